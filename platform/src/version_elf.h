@@ -1,0 +1,16 @@
+// Reading the fixed file version that WINPLAT_FILE_VERSION places in a shared object.
+#pragma once
+
+#include <filesystem>
+
+#include "winplat/version.h"
+
+namespace winplat::version {
+
+// Reads the WINPLAT_VERSION_SECTION section of a little-endian ELF64 file. Returns ERROR_SUCCESS,
+// ERROR_FILE_NOT_FOUND (cannot be read), ERROR_BAD_EXE_FORMAT (not ELF64, or its tables lie
+// outside the file), ERROR_RESOURCE_TYPE_NOT_FOUND (no such section) or ERROR_INVALID_DATA (the
+// section is not one VS_FIXEDFILEINFO with its signature).
+DWORD ReadFixedFileInfo(const std::filesystem::path &file, VS_FIXEDFILEINFO *info);
+
+}  // namespace winplat::version

@@ -1,0 +1,137 @@
+// Installing the demo machine through the spooler, as a setup program would.
+#include "host/demo_state.h"
+
+#include <cstring>
+#include <vector>
+
+#include "host/printer_model.h"
+#include "host/printer_session.h"
+#include "host/registration_store.h"
+#include "host/text_convert.h"
+#include "host/win32_handles.h"
+
+namespace host {
+namespace {
+
+struct Environment {
+  const char16_t *name;
+  const char16_t *driverDirectory;
+  DWORD version;
+};
+
+constexpr Environment kEnvironments[] = {
+    {u"Windows NT x86", u"C:\\WINDOWS\\system32\\spool\\DRIVERS\\W32X86\\3", 3},
+    {u"Windows 4.0", u"C:\\WINDOWS\\SYSTEM", 0},
+};
+
+bool CreateFolderPath(const std::u16string &path) {
+  for (size_t pos = path.find(u'\\', 3); ; pos = path.find(u'\\', pos + 1)) {
+    std::u16string part = path.substr(0, pos);
+    if (!CreateDirectoryW(part.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+      return false;
+    if (pos == std::u16string::npos) return true;
+  }
+}
+
+bool InstallDriver(const PrinterModel &model, const Environment &env, std::string *error) {
+  if (!CreateFolderPath(env.driverDirectory) ||
+      !CreateFolderPath(std::u16string(env.driverDirectory) + u"\\HELP")) {
+    *error = "cannot create the driver folder " + Utf8FromUtf16(env.driverDirectory);
+    return false;
+  }
+  auto path = [&](const std::u16string &file) { return std::u16string(env.driverDirectory) + u"\\" + file; };
+  std::u16string driverPath = path(model.driverFile), dataPath = path(model.dataFile),
+                 configPath = path(model.configFile);
+  DRIVER_INFO_2W info{};
+  info.cVersion = env.version;
+  info.pName = const_cast<LPWSTR>(model.driverName.c_str());
+  info.pEnvironment = const_cast<LPWSTR>(env.name);
+  info.pDriverPath = driverPath.data();
+  info.pDataFile = dataPath.data();
+  info.pConfigFile = configPath.data();
+  if (!AddPrinterDriverW(nullptr, 2, reinterpret_cast<BYTE *>(&info))) {
+    *error = "cannot install the driver " + Utf8FromUtf16(model.driverName) + " (error " +
+             std::to_string(GetLastError()) + ")";
+    return false;
+  }
+  return true;
+}
+
+bool InstallPrinter(const std::u16string &name, const std::u16string &port,
+                    const PrinterModel &model, std::string *error) {
+  std::vector<BYTE> devMode = model.DefaultDevMode();
+  PRINTER_INFO_2W info{};
+  info.pPrinterName = const_cast<LPWSTR>(name.c_str());
+  info.pPortName = const_cast<LPWSTR>(port.c_str());
+  info.pDriverName = const_cast<LPWSTR>(model.driverName.c_str());
+  info.pPrintProcessor = const_cast<LPWSTR>(u"WinPrint");
+  info.pDatatype = const_cast<LPWSTR>(u"RAW");
+  info.pDevMode = reinterpret_cast<DEVMODEW *>(devMode.data());
+  info.Attributes = name.starts_with(u"\\\\") ? PRINTER_ATTRIBUTE_NETWORK : PRINTER_ATTRIBUTE_LOCAL;
+  info.Priority = 1;
+  info.DefaultPriority = 1;
+  HANDLE added = AddPrinterW(nullptr, 2, reinterpret_cast<BYTE *>(&info));
+  if (!added) {
+    *error = "cannot install the printer " + Utf8FromUtf16(name) + " (error " +
+             std::to_string(GetLastError()) + ")";
+    return false;
+  }
+  ClosePrinter(added);
+  PrinterHandle printer = PrinterHandle::Open(name, PRINTER_ALL_ACCESS);
+  for (const PrinterValue &value : model.driverData) {
+    std::u16string valueName = Utf16FromUtf8(value.name);
+    DWORD status = SetPrinterDataW(printer.get(), valueName.data(), value.type,
+                                   const_cast<BYTE *>(value.data.data()),
+                                   static_cast<DWORD>(value.data.size()));
+    if (status != ERROR_SUCCESS) {
+      *error = "cannot write " + value.name + " of " + Utf8FromUtf16(name);
+      return false;
+    }
+  }
+  return true;
+}
+
+// The driver's other plug-in modules, registered before this one.
+void RegisterOtherModules(const PrinterModel &model) {
+  struct Other {
+    const char *file;
+    const char *uiClass;
+    const char *controlSetClass;
+    DWORD id;
+    WORD privateDataId;
+  };
+  const Other others[] = {
+      {"PEPMOD32.dll", "CPrologEpilog", "CControlSetPrologEpilog", 1100, 10000},
+      {"WMKMOD32.dll", "CWatermark", "CControlSetWatermark", 1200, 20000},
+      {"PSTMOD32.dll", "CPoster", "CControlSetPoster", 1300, 50000},
+  };
+  RegistrationStore store(model.driverName);
+  int number = 1;
+  for (const Other &other : others) {
+    ModuleRegistryEntry entry{};
+    entry.dwSize = sizeof entry;
+    std::strcpy(entry.szUiModule, other.file);
+    std::strcpy(entry.szUiClass, other.uiClass);
+    std::strcpy(entry.szControlSetModule, other.file);
+    std::strcpy(entry.szControlSetClass, other.controlSetClass);
+    entry.dwModuleId = other.id;
+    entry.dwFlags = MODULE_ENTRY_ENABLED | MODULE_ENTRY_HAS_PAGES;
+    entry.dwFileVersionMS = 0x00020001;
+    entry.wPrivateDataId = other.privateDataId;
+    store.Write(("FeatureSet" + std::to_string(number++)).c_str(), entry);
+  }
+}
+
+}  // namespace
+
+bool InstallDemoMachine(std::string *error) {
+  for (const PrinterModel *model : AllModels()) {
+    for (const Environment &env : kEnvironments)
+      if (!InstallDriver(*model, env, error)) return false;
+    RegisterOtherModules(*model);
+  }
+  return InstallPrinter(kColorPrinterName, u"IP_10.0.0.53", ColorLaserModel(), error) &&
+         InstallPrinter(kMonoPrinterName, u"\\\\PRINTSRV\\JZMono2100", MonoLaserModel(), error);
+}
+
+}  // namespace host

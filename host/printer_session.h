@@ -1,0 +1,102 @@
+// One printer opened by the driver's user interface: the printer handle, its model, the current
+// settings and the host objects that the module talks to (UIManager, DriverContext,
+// UIClassHost). Tests and prfhost read and change the settings through it.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/printer_model.h"
+#include "host/registration_store.h"
+#include "host/string_table.h"
+#include "host/win32_handles.h"
+#include "module/host_interfaces.h"
+
+namespace host {
+
+struct SessionOptions {
+  UiLanguage language = UiLanguage::English;
+  bool administrator = true;  // what DriverContext::IsAdministrator reports
+};
+
+// What the module has asked of the host, for tests and for prfhost's reports.
+struct SessionEvents {
+  int notifyChange = 0;
+  int refreshSettings = 0;
+  int reloadDevMode = 0;
+  int setCurrentDevMode = 0;
+  int finishInfoDialog = 0;
+  int removePrivateData = 0;
+};
+
+class PrinterSession {
+ public:
+  static std::unique_ptr<PrinterSession> Open(const std::u16string &printerName,
+                                              const SessionOptions &options, std::string *error);
+  ~PrinterSession();
+  PrinterSession(const PrinterSession &) = delete;
+  PrinterSession &operator=(const PrinterSession &) = delete;
+
+  UIManager *uiManager() { return uiManager_.get(); }
+  DriverContext *driverContext() { return driverContext_.get(); }
+  UIClassHost *uiClassHost() { return uiClassHost_.get(); }
+
+  const std::u16string &printerName() const { return printerName_; }
+  const std::u16string &registryName() const { return registryName_; }
+  HANDLE printerHandle() const { return printer_.get(); }
+  bool canChangeSettings() const { return canChangeSettings_; }
+  bool isClientSide() const;
+  const SessionOptions &options() const { return options_; }
+  const StringTable &strings() const { return StringTable::ForLanguage(options_.language); }
+
+  PrinterModel &model() { return model_; }
+  const PrinterModel &model() const { return model_; }
+
+  // The current settings: a complete wide DEVMODE.
+  DEVMODEW *devMode() { return reinterpret_cast<DEVMODEW *>(devMode_.data()); }
+  const std::vector<BYTE> &devModeBytes() const { return devMode_; }
+  BYTE *mainBlock();
+  BYTE *privateBlock(WORD blockId);
+  // Takes a complete DEVMODE as the current settings; false (nothing changed) when its size
+  // fields do not describe `size` bytes.
+  bool SetDevMode(const BYTE *data, size_t size, std::string *why = nullptr);
+  bool RemovePrivateData(WORD blockId);
+  // The settings the user last saved, or the printer's defaults.
+  void ReloadSettings();
+  bool SaveSettings();
+  // The printer's default DEVMODE as the spooler reports it.
+  std::vector<BYTE> PrinterDefaultDevMode() const;
+
+  // The control set whose InvalidateDevMode follows a removal of private data.
+  void AttachControlSet(CControlSet *controlSet) { controlSet_ = controlSet; }
+  CControlSet *controlSet() const { return controlSet_; }
+  const RegistrationStore &registrations() const { return registrations_; }
+  SessionEvents &events() { return events_; }
+  BYTE *printerNameBuffer() { return printerNameBuffer_; }
+
+ private:
+  PrinterSession(std::u16string printerName, std::u16string registryName, PrinterHandle printer,
+                 bool canChangeSettings, const PrinterModel &model, const SessionOptions &options);
+
+  std::u16string printerName_;
+  std::u16string registryName_;
+  PrinterHandle printer_;
+  bool canChangeSettings_;
+  PrinterModel model_;
+  SessionOptions options_;
+  RegistrationStore registrations_;
+  std::vector<BYTE> devMode_;
+  CControlSet *controlSet_ = nullptr;
+  SessionEvents events_;
+  BYTE printerNameBuffer_[260] = {};
+  std::unique_ptr<UIManager> uiManager_;
+  std::unique_ptr<DriverContext> driverContext_;
+  std::unique_ptr<UIClassHost> uiClassHost_;
+};
+
+// The key of a printer under HKLM\SYSTEM\CurrentControlSet\Control\Print\Printers.
+std::u16string PrinterRegistryName(const std::u16string &printerName);
+std::u16string PrinterKeyPath(const std::u16string &printerName);
+
+}  // namespace host

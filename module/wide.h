@@ -1,0 +1,9 @@
+// Wide string literals: WSTR("text") is a WCHAR literal on every platform (L"" on Windows,
+// where WCHAR is wchar_t; the platform layer's u"" elsewhere, where WCHAR is char16_t).
+#pragma once
+
+#include <windows.h>
+
+#if defined(_WIN32)
+#define WSTR(s) L##s
+#endif

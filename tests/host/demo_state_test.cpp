@@ -1,0 +1,85 @@
+// The default machine: what it installs, and its state file.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "support/demo_machine.h"
+#include "host/registration_store.h"
+#include "host/printer_model.h"
+#include "host/text_convert.h"
+
+namespace host::testing {
+namespace {
+
+using DemoStateTest = DemoMachineTest;
+
+std::string ReadFile(const std::filesystem::path &path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+TEST_F(DemoStateTest, StateFileRoundTripsByteForByte) {
+  std::filesystem::path first = folder_ / "first.reg", second = folder_ / "second.reg";
+  ASSERT_TRUE(winplat::SaveRegistryFile(first.string()));
+  winplat::ResetRegistry();
+  ASSERT_TRUE(winplat::LoadRegistryFile(first.string())) << winplat::LastRegistryFileError();
+  ASSERT_TRUE(winplat::SaveRegistryFile(second.string()));
+  std::string text = ReadFile(first);
+  EXPECT_EQ(text, ReadFile(second));
+  EXPECT_TRUE(text.starts_with("Windows Registry Editor Version 5.00\n"));
+  EXPECT_NE(text.find("[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\"
+                      ",,PRINTSRV,JZ Mono 2100\\PrinterDriverData]"),
+            std::string::npos);
+  EXPECT_NE(text.find("\"VtCPSCount\"=dword:00000002"), std::string::npos);
+}
+
+TEST_F(DemoStateTest, BothPrintersAreListedWithTheirDrivers) {
+  DWORD needed = 0, count = 0;
+  EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 2, nullptr, 0, &needed, &count);
+  std::vector<BYTE> buffer(needed);
+  ASSERT_TRUE(EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 2, buffer.data(),
+                            needed, &needed, &count));
+  ASSERT_EQ(count, 2u);
+  auto *printers = reinterpret_cast<PRINTER_INFO_2W *>(buffer.data());
+  std::vector<std::pair<std::u16string, std::u16string>> listed;
+  for (DWORD i = 0; i < count; ++i) listed.emplace_back(printers[i].pPrinterName, printers[i].pDriverName);
+  std::sort(listed.begin(), listed.end());
+  EXPECT_EQ(listed, (std::vector<std::pair<std::u16string, std::u16string>>{
+                        {kColorPrinterName, u"JZ Color 5300 PS"},
+                        {kMonoPrinterName, u"JZ Mono 2100"}}));
+}
+
+TEST_F(DemoStateTest, DriverFoldersExistForBothPlatforms) {
+  for (const char16_t *environment : {u"Windows NT x86", u"Windows 4.0"}) {
+    HANDLE printer = nullptr;
+    ASSERT_TRUE(OpenPrinterW(const_cast<LPWSTR>(kColorPrinterName), &printer, nullptr));
+    DWORD needed = 0;
+    GetPrinterDriverW(printer, const_cast<LPWSTR>(environment), 2, nullptr, 0, &needed);
+    std::vector<BYTE> buffer(needed);
+    ASSERT_TRUE(GetPrinterDriverW(printer, const_cast<LPWSTR>(environment), 2, buffer.data(), needed, &needed));
+    ClosePrinter(printer);
+    std::u16string path = reinterpret_cast<DRIVER_INFO_2W *>(buffer.data())->pDriverPath;
+    std::u16string folder = path.substr(0, path.rfind(u'\\'));
+    DWORD attributes = GetFileAttributesW(folder.c_str());
+    ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES) << Utf8FromUtf16(folder);
+    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
+  }
+}
+
+TEST_F(DemoStateTest, OtherPlugInModulesAreRegisteredFromNumberOne) {
+  RegistrationStore store(ColorLaserModel().driverName);
+  ModuleRegistryEntry entry;
+  ASSERT_TRUE(store.Read("FeatureSet1", &entry));
+  EXPECT_STREQ(entry.szUiModule, "PEPMOD32.dll");
+  EXPECT_EQ(entry.dwFlags & MODULE_ENTRY_ENABLED, MODULE_ENTRY_ENABLED);
+  ASSERT_TRUE(store.Read("FeatureSet3", &entry));
+  EXPECT_NE(entry.dwModuleId, 1232u);
+  EXPECT_FALSE(store.Read("FeatureSet4", &entry));
+}
+
+}  // namespace
+}  // namespace host::testing

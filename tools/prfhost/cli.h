@@ -1,0 +1,51 @@
+// prfhost's commands and the options every command shares.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/machine.h"
+#include "host/printer_session.h"
+
+namespace prfhost {
+
+struct GlobalOptions {
+  host::MachineOptions machine;
+  std::u16string printer;  // empty: the first printer
+};
+
+// Everything a command needs: the started machine and, on demand, a session for the printer.
+class Context {
+ public:
+  explicit Context(GlobalOptions options) : options_(std::move(options)) {}
+  bool Start(std::string *error) { return machine_.Start(options_.machine, error); }
+  // The printer named by --printer, or the first printer of the machine.
+  host::PrinterSession *Session(std::string *error);
+  bool Save(std::string *error) { return machine_.Save(error); }
+  const GlobalOptions &options() const { return options_; }
+
+ private:
+  GlobalOptions options_;
+  host::Machine machine_;
+  std::unique_ptr<host::PrinterSession> session_;
+};
+
+struct Command {
+  const char *name;
+  const char *summary;
+  const char *help;  // usage and description shown by --help
+  int (*run)(Context &context, const std::vector<std::string> &args);
+};
+
+const std::vector<Command> &Commands();
+
+// Exit codes: 0 done, 1 the command failed, 2 the command line is wrong.
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+int Fail(const std::string &message, int code = kExitFailure);
+
+int RunPrinters(Context &context, const std::vector<std::string> &args);
+int RunSettings(Context &context, const std::vector<std::string> &args);
+
+}  // namespace prfhost

@@ -29,11 +29,11 @@ namespace {
 
 const std::vector<SettingField> kFields = {
     PUBLIC(dmDeviceName, WideText, None, true),
-    TAGGED(dmSpecVersion, "PFDM_SPEC_VERSION", Unsigned, None, true),
-    TAGGED(dmDriverVersion, "PFDM_DRIVER_VERSION", Unsigned, None, true),
+    TAGGED(dmSpecVersion, "PFDM_SPEC_VERSION", Hex, None, true),
+    TAGGED(dmDriverVersion, "PFDM_DRIVER_VERSION", Hex, None, true),
     TAGGED(dmSize, "PFDM_SIZE", Unsigned, None, true),
     TAGGED(dmDriverExtra, "PFDM_DRIVER_EXTRA", Unsigned, None, true),
-    TAGGED(dmFields, "PFDM_FIELDS", Flags, None, false),
+    TAGGED(dmFields, "PFDM_FIELDS", Hex, None, false),
     TAGGED(dmOrientation, "PFDM_ORIENTATION", Signed, Orientation, false),
     TAGGED(dmPaperSize, "PFDM_PAPERSIZE", Signed, PaperCode, false),
     TAGGED(dmPaperLength, "PFDM_PAPERLENGTH", Signed, None, false),
@@ -52,21 +52,21 @@ const std::vector<SettingField> kFields = {
     TAGGED(dmICMIntent, "PFDM_ICMINTENT", Unsigned, None, false),
     TAGGED(dmMediaType, "PFDM_MEDIATYPE", Unsigned, MediaCode, false),
     TAGGED(dmDitherType, "PFDM_DITHERTYPE", Unsigned, None, false),
-    MAIN(dwOptions, nullptr, Flags, None),
+    MAIN(dwOptions, nullptr, Hex, None),
     MAIN(bNoCopy, "PFPD_NOCOPY", Unsigned, None),
     MAIN(wLayoutBmpId, "PFPD_LAYOUTBMPID", Unsigned, None),
-    MAIN(wDuplexOptions, nullptr, Flags, None),
+    MAIN(wDuplexOptions, nullptr, Hex, None),
     MAIN(wDuplexValue, nullptr, Unsigned, None),
-    MAIN(wBookletOptions, nullptr, Flags, None),
-    MAIN(dwFrontCover, nullptr, Flags, None),
-    MAIN(dwBackCover, nullptr, Flags, None),
-    MAIN(dwInsertSheet, nullptr, Flags, None),
-    MAIN(dwMediaOptions, nullptr, Flags, None),
-    MAIN(wMediaSourceFlags, nullptr, Flags, None),
+    MAIN(wBookletOptions, nullptr, Hex, None),
+    MAIN(dwFrontCover, nullptr, Hex, None),
+    MAIN(dwBackCover, nullptr, Hex, None),
+    MAIN(dwInsertSheet, nullptr, Hex, None),
+    MAIN(dwMediaOptions, nullptr, Hex, None),
+    MAIN(wMediaSourceFlags, nullptr, Hex, None),
     MAIN(wMediaSourceOption, nullptr, Unsigned, None),
-    MAIN(dwSeparatorPage, nullptr, Flags, None),
-    MAIN(dwTransparencyInterleave, nullptr, Flags, None),
-    MAIN(dwHolePunch, nullptr, Flags, None),
+    MAIN(dwSeparatorPage, nullptr, Hex, None),
+    MAIN(dwTransparencyInterleave, nullptr, Hex, None),
+    MAIN(dwHolePunch, nullptr, Hex, None),
     MAIN(dwCustomWidth, nullptr, Unsigned, None),
     MAIN(dwCustomLength, nullptr, Unsigned, None),
     MAIN(dwCustomUnit, nullptr, Unsigned, None),
@@ -79,18 +79,18 @@ const std::vector<SettingField> kFields = {
     MAIN(wMediaTypeIdx, "PFPD_MEDIATYPEIDX", Unsigned, MediaPosition),
     MAIN(wMediaSizeIdx, "PFPD_MEDIASIZEIDX", Unsigned, PaperPosition),
     MAIN(wScaleSizeIdx, "Scale.wScaleSizeIdx", Unsigned, PaperPosition),
-    MAIN(dwScaleFlags, nullptr, Flags, None),
+    MAIN(dwScaleFlags, nullptr, Hex, None),
     MAIN(wScaleZoom, nullptr, Unsigned, None),
     MAIN(wScalePercent, nullptr, Unsigned, None),
     MAIN(wSizeMode, "PFPD_SIZEMODE", Unsigned, None),
     MAIN(wOutBinIdx, "PFPD_OUTBINIDX", Unsigned, BinPosition),
     MAIN(wResIdx, "PFPD_RESIDX", Unsigned, ResolutionPosition),
     MAIN(wColorMode, nullptr, Unsigned, None),
-    MAIN(dwColorFlags, nullptr, Flags, None),
-    MAIN(dwColorMatching, nullptr, Flags, None),
-    MAIN(wQualityFlags, nullptr, Flags, None),
-    MAIN(wFinishing, nullptr, Flags, None),
-    MAIN(wFinishing2, nullptr, Flags, None),
+    MAIN(dwColorFlags, nullptr, Hex, None),
+    MAIN(dwColorMatching, nullptr, Hex, None),
+    MAIN(wQualityFlags, nullptr, Hex, None),
+    MAIN(wFinishing, nullptr, Hex, None),
+    MAIN(wFinishing2, nullptr, Hex, None),
     MAIN(bIsVmbSave, "PFPD_ISVMBSAVE", Unsigned, None),
     MAIN(bIsVmbSelect, "PFPD_ISVMBSELECT", Unsigned, None),
     MAIN(wHalftone, "PFPD_HALFTONE", Unsigned, None),
@@ -98,7 +98,7 @@ const std::vector<SettingField> kFields = {
     MAIN(sContrast, "PFPD_CONTRAST", Signed, None),
     MAIN(wScalingMode, "PFPD_SCALINGMODE", Unsigned, None),
     MAIN(wFitToPage, nullptr, Unsigned, None),
-    MAIN(dwQualityMode, nullptr, Flags, None),
+    MAIN(dwQualityMode, nullptr, Hex, None),
     MAIN(dwPrintQuaResolution, "PFPD_PRINTQUARESOLUTION", Unsigned, None),
     MAIN(dwCusQuaResolution, "PFPD_CUSQUARESOLUTION", Unsigned, None),
     MAIN(dwPrintQuaTypeId, "PFPD_PRINTQUATYPEID", Unsigned, None),
@@ -107,8 +107,8 @@ const std::vector<SettingField> kFields = {
     MAIN(bCusQuaZir, "PFPD_CUSQUAZIR", Unsigned, None),
     MAIN(bCusQuaLte, "PFPD_CUSQUALTE", Unsigned, None),
     MAIN(dwColoAdjCustomID, "PFPD_COLOADJCUSTOMID", Unsigned, None),
-    MAIN(wFontOptions, nullptr, Flags, None),
-    MAIN(wLineOptions, nullptr, Flags, None),
+    MAIN(wFontOptions, nullptr, Hex, None),
+    MAIN(wLineOptions, nullptr, Hex, None),
     MAIN(dwGutterPosition, "PFPD_GUTTERPOSITION", Unsigned, None),
     MAIN(wPdlId, "PFPD_PDLID", Unsigned, None),
     MAIN(wColorReproduction, "PFPD_COLORREPRODUCTION", Unsigned, None),
@@ -121,7 +121,7 @@ const std::vector<SettingField> kFields = {
     PLUGIN("watermark", PRIVATE_DATA_ID_WATERMARK, WatermarkBlock, wAngle, Unsigned),
     PLUGIN("overlay", PRIVATE_DATA_ID_OVERLAY, OverlayBlock, dwEnabled, Unsigned),
     PLUGIN("overlay", PRIVATE_DATA_ID_OVERLAY, OverlayBlock, szForm, WideText),
-    PLUGIN("poster", PRIVATE_DATA_ID_POSTER, PosterBlock, dwLayout, Flags),
+    PLUGIN("poster", PRIVATE_DATA_ID_POSTER, PosterBlock, dwLayout, Hex),
     PLUGIN("securitywmark", PRIVATE_DATA_ID_SECURITYWMARK, SecurityWatermarkBlock, dwEnabled, Unsigned),
     PLUGIN("securitywmark", PRIVATE_DATA_ID_SECURITYWMARK, SecurityWatermarkBlock, szName, WideText),
 };
@@ -252,7 +252,7 @@ std::string FormatSetting(PrinterSession &session, const SettingField &field) {
       std::snprintf(buffer, sizeof buffer, "%g", value);
       return buffer;
     }
-    case FieldKind::Flags: {
+    case FieldKind::Hex: {
       char buffer[24];
       std::snprintf(buffer, sizeof buffer, "0x%0*llX", static_cast<int>(field.size * 2),
                     static_cast<unsigned long long>(ReadInteger(at, field)));
@@ -325,7 +325,7 @@ bool SetSetting(PrinterSession &session, const SettingField &field, std::string_
              (known.empty() ? " (expected a number)" : " (expected a number or one of:" + known + ")");
     return false;
   }
-  if (field.kind == FieldKind::Flags && number < 0 && field.size < 8)
+  if (field.kind == FieldKind::Hex && number < 0 && field.size < 8)
     number &= (1LL << (field.size * 8)) - 1;
   if (!InRange(number, field)) {
     *error = std::to_string(number) + " does not fit " + field.name + " (" +

@@ -10,7 +10,8 @@
 
 namespace host {
 
-enum class FieldKind { Unsigned, Signed, Flags, Double, AnsiText, WideText };
+// Hex: unsigned, shown in hexadecimal (flags and versions).
+enum class FieldKind { Unsigned, Signed, Hex, Double, AnsiText, WideText };
 
 // Lists whose entries name a field's values.
 enum class ValueNames {

@@ -34,13 +34,13 @@ contains "network printer listed" '\\PRINTSRV\JZ Mono 2100  JZ Mono 2100'
 [ -f "$state/registry.reg" ] && [ -d "$state/drive_c" ] || { echo "FAIL: no state files"; failed=$((failed + 1)); }
 
 check "settings show" 0 run settings
-contains "public part" "dmPaperSize                 1 (Letter)"
+contains "public part" "dmPaperSize                     1 (Letter)"
 contains "blocks" "40000 profiles: offset 1428, 16 bytes"
 
 check "settings set" 0 run settings set dmPaperSize=A4 dmOrientation=landscape PFPD_OUTBINIDX=Rear
 check "settings kept" 0 run settings dmPaperSize pdMain.wOutBinIdx dmOrientation
-contains "paper kept" "dmPaperSize                 9 (A4)"
-contains "bin kept" "pdMain.wOutBinIdx           1 (Rear)"
+contains "paper kept" "dmPaperSize                     9 (A4)"
+contains "bin kept" "pdMain.wOutBinIdx               1 (Rear)"
 
 cp "$state/registry.reg" "$state/before.reg"
 check "unknown value" 1 run settings set dmCopies=2 dmPaperSize=Banner
@@ -54,7 +54,7 @@ cmp -s "$state/registry.reg" "$state/before.reg" || { echo "FAIL: a refused chan
 check "unknown printer" 1 "$prfhost" --state "$state" --printer Nobody settings
 contains "unknown printer named" 'unknown printer "Nobody"'
 check "network printer" 0 "$prfhost" --state "$state" --printer '\\PRINTSRV\JZ Mono 2100' settings dmPaperSize poster.dwLayout
-contains "mono defaults" "dmPaperSize                 9 (A4)"
+contains "mono defaults" "dmPaperSize                     9 (A4)"
 
 check "reset" 0 run settings reset
 check "reset took" 0 run settings dmPaperSize

@@ -28,7 +28,7 @@ void PrintField(host::PrinterSession &session, const host::SettingField &field) 
   std::string value = host::FormatSetting(session, field);
   if (value.empty()) return;
   std::string name = field.name;
-  std::cout << "  " << name << std::string(name.size() < 28 ? 28 - name.size() : 1, ' ') << value << "\n";
+  std::cout << "  " << name << std::string(name.size() < 32 ? 32 - name.size() : 1, ' ') << value << "\n";
 }
 
 int Show(host::PrinterSession &session, const std::vector<std::string> &names) {
@@ -96,7 +96,7 @@ int Reset(Context &context, host::PrinterSession &session) {
 int ListFields() {
   for (const host::SettingField &field : host::SettingFields()) {
     std::string name = field.name;
-    std::cout << name << std::string(name.size() < 28 ? 28 - name.size() : 1, ' ') << field.size
+    std::cout << name << std::string(name.size() < 32 ? 32 - name.size() : 1, ' ') << field.size
               << (field.size == 1 ? " byte" : " bytes") << (field.readOnly ? ", read-only" : "")
               << (field.alias ? std::string(", alias ") + field.alias : "") << "\n";
   }

@@ -279,7 +279,12 @@ bool SetSetting(PrinterSession &session, const SettingField &field, std::string_
   }
   switch (field.kind) {
     case FieldKind::AnsiText: {
-      std::string text = AnsiFromWide(Utf16FromUtf8(value), CP_ACP);
+      std::u16string wide = Utf16FromUtf8(value);
+      std::string text = AnsiFromWide(wide, CP_ACP);
+      if (WideFromAnsi(text, CP_ACP) != wide) {
+        *error = "\"" + std::string(value) + "\" cannot be written in code page " + std::to_string(GetACP());
+        return false;
+      }
       if (text.size() >= field.size) {
         *error = std::string(field.name) + " holds at most " + std::to_string(field.size - 1) + " bytes";
         return false;

@@ -68,6 +68,7 @@ TEST_F(SettingsFieldsTest, WrongValuesChangeNothing) {
       {"pdMain.dImageShiftY", "inf", "not a number"},
       {"dmFormName", "A form name that is far too long to fit", "at most 31"},
       {"pdMain.szOutputName", tooLong.c_str(), "at most 31"},
+      {"pdMain.szCustomName", "日本", "code page 1252"},
   };
   const std::vector<BYTE> before = color_->devModeBytes();
   for (const Case &c : cases) {

@@ -92,7 +92,7 @@ std::string_view SectionName(const std::vector<char> &names, uint64_t offset) {
 
 namespace winplat::version {
 
-DWORD ReadFixedFileInfo(const fs::path &file, VS_FIXEDFILEINFO *info) {
+DWORD ReadElfSection(const fs::path &file, std::string_view name, std::vector<char> &data) {
   FileReader reader(file);
   if (!reader.IsOpen())
     return ERROR_FILE_NOT_FOUND;
@@ -111,17 +111,24 @@ DWORD ReadFixedFileInfo(const fs::path &file, VS_FIXEDFILEINFO *info) {
     return ERROR_BAD_EXE_FORMAT;
   }
   for (const Elf64_Shdr &section : sections) {
-    if (SectionName(names, section.sh_name) != WINPLAT_VERSION_SECTION)
+    if (SectionName(names, section.sh_name) != name)
       continue;
-    if (section.sh_type == SHT_NOBITS || section.sh_size != sizeof(VS_FIXEDFILEINFO)) {
+    if (section.sh_type == SHT_NOBITS)
       return ERROR_INVALID_DATA;
-    }
-    if (!reader.Read(section.sh_offset, info, sizeof(VS_FIXEDFILEINFO))) {
-      return ERROR_BAD_EXE_FORMAT;
-    }
-    return info->dwSignature == VS_FFI_SIGNATURE ? ERROR_SUCCESS : ERROR_INVALID_DATA;
+    return ReadSectionData(reader, section, data) ? ERROR_SUCCESS : ERROR_BAD_EXE_FORMAT;
   }
   return ERROR_RESOURCE_TYPE_NOT_FOUND;
+}
+
+DWORD ReadFixedFileInfo(const fs::path &file, VS_FIXEDFILEINFO *info) {
+  std::vector<char> data;
+  const DWORD error = ReadElfSection(file, WINPLAT_VERSION_SECTION, data);
+  if (error != ERROR_SUCCESS)
+    return error;
+  if (data.size() != sizeof(VS_FIXEDFILEINFO))
+    return ERROR_INVALID_DATA;
+  std::memcpy(info, data.data(), sizeof(VS_FIXEDFILEINFO));
+  return info->dwSignature == VS_FFI_SIGNATURE ? ERROR_SUCCESS : ERROR_INVALID_DATA;
 }
 
 }  // namespace winplat::version

@@ -9,3 +9,6 @@
 #include "winplat/registry.h"
 #include "winplat/devmode.h"
 #include "winplat/spooler.h"
+#include "winplat/gdi.h"
+#include "winplat/user.h"
+#include "winplat/resources.h"

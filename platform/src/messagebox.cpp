@@ -13,18 +13,18 @@ namespace {
 
 std::atomic<winplat::Operator *> currentOperator{nullptr};
 
-winplat::Operator &CurrentOperator() {
-  static winplat::ScriptedOperator defaultOperator;
-  winplat::Operator *op = currentOperator;
-  return op != nullptr ? *op : defaultOperator;
-}
-
 std::mutex logMutex;
 std::vector<winplat::MessageBoxCall> messageBoxLog;
 
 }  // namespace
 
 namespace winplat {
+
+Operator &CurrentOperator() {
+  static ScriptedOperator defaultOperator;
+  Operator *op = currentOperator;
+  return op != nullptr ? *op : defaultOperator;
+}
 
 std::vector<int> MessageBoxButtons(UINT style) {
   switch (style & MB_TYPEMASK) {
@@ -81,7 +81,7 @@ extern "C" int WINAPI MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, 
   call.text = lpText != nullptr ? lpText : u"";
   call.caption = lpCaption != nullptr ? lpCaption : u"Error";
   call.style = uType;
-  call.answer = CurrentOperator().AnswerMessageBox(call);
+  call.answer = winplat::CurrentOperator().AnswerMessageBox(call);
   if (std::find(buttons.begin(), buttons.end(), call.answer) == buttons.end()) {
     SetLastError(ERROR_INVALID_PARAMETER);
     call.answer = 0;

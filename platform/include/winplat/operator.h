@@ -7,6 +7,7 @@
 #include <deque>
 #include <initializer_list>
 #include <iosfwd>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,16 +34,71 @@ struct MessageBoxCall {
 std::vector<int> MessageBoxButtons(UINT style);
 int MessageBoxDefaultButton(UINT style);
 
+// A modal dialog (DialogBox*) once WM_INITDIALOG has been handled and the dialog is shown.
+struct ModalDialogCall {
+  HWND dialog = nullptr;
+  WORD templateId = 0;          // the template's ordinal; 0 for a named or in-memory template
+  std::u16string templateName;  // the template's name when it has one
+  std::u16string caption;
+};
+
+// One step an operator takes on a modal dialog.
+struct DialogStep {
+  enum class Kind { SetText, Send, Key, Click, End };
+  Kind kind = Kind::End;
+  int controlId = 0;
+  std::u16string text;
+  UINT message = 0;
+  WPARAM wParam = 0;
+  LPARAM lParam = 0;
+  BYTE key = 0;
+  INT_PTR result = 0;
+
+  // SetWindowText on the control.
+  static DialogStep SetText(int controlId, std::u16string text);
+  // SendMessage to the control (selecting an item, checking a box...).
+  static DialogStep Send(int controlId, UINT message, WPARAM wParam, LPARAM lParam);
+  // A key pressed and released (keybd_event) while the focus is where the dialog put it.
+  static DialogStep Key(BYTE virtualKey);
+  // BM_CLICK on the control, or WM_COMMAND BN_CLICKED to the dialog when no such control exists.
+  static DialogStep Click(int controlId);
+  // EndDialog with the result.
+  static DialogStep End(INT_PTR result);
+};
+
+// Performs a step, then lets the dialog handle the messages it caused; the step is logged.
+void PerformDialogStep(const ModalDialogCall &call, const DialogStep &step);
+
+// Every modal dialog event in order: shown, each step, and how it ended. A dialog no operator
+// answered is ended with IDCANCEL (Unanswered, then Ended); one whose loop has no message left
+// while it is still open is ended with -1 (RanDry, then Ended).
+struct ModalEvent {
+  enum class Kind { Shown, Step, Unanswered, RanDry, Ended };
+  Kind kind = Kind::Shown;
+  WORD templateId = 0;
+  std::u16string templateName;
+  std::u16string caption;
+  std::u16string detail;  // a step's description
+  INT_PTR result = 0;     // an ended dialog's result
+};
+
+const std::vector<ModalEvent> &ModalDialogLog();
+void ClearModalDialogLog();
+
 class Operator {
  public:
   virtual ~Operator() = default;
   // Returns the chosen button's ID; MessageBox rejects an ID that is not one of the box's buttons.
   virtual int AnswerMessageBox(const MessageBoxCall &call) = 0;
+  // Operates a modal dialog through PerformDialogStep; false when it does not answer it (the
+  // dialog is then cancelled). The default answers none.
+  virtual bool OperateDialog(const ModalDialogCall &) { return false; }
 };
 
 // Installs the operator (not owned; nullptr restores the default, a ScriptedOperator with nothing
 // queued, which presses every box's default button).
 void SetOperator(Operator *op);
+Operator &CurrentOperator();
 
 const std::vector<MessageBoxCall> &MessageBoxLog();
 void ClearMessageBoxLog();
@@ -58,14 +114,21 @@ class ScriptedOperator : public Operator {
   bool RanOut() const { return ranOut_; }
   int AnswerMessageBox(const MessageBoxCall &call) override;
 
+  // The next dialog shown from template `templateId` gets these steps; dialogs of one template
+  // take their step lists in the order queued.
+  void QueueDialog(WORD templateId, std::vector<DialogStep> steps);
+  std::size_t PendingDialogs() const;
+  bool OperateDialog(const ModalDialogCall &call) override;
+
  private:
   std::deque<int> answers_;
   bool ranOut_ = false;
+  std::map<WORD, std::deque<std::vector<DialogStep>>> dialogs_;
 };
 
 // Shows each box as text on `out` and reads the choice from `in`, one line per answer: a button's
 // mnemonic letter or its full name, any case. An empty line, or the end of the input, presses the
-// default button; anything else asks again.
+// default button; anything else asks again. Modal dialogs are not shown: each is cancelled.
 class ConsoleOperator : public Operator {
  public:
   ConsoleOperator(std::istream &in, std::ostream &out) : in_(in), out_(out) {}

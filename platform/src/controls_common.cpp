@@ -1,0 +1,91 @@
+// Helpers shared by the controls, and the registration of the predefined window classes.
+#include "controls_common.h"
+#include "dialog_manager.h"
+
+namespace winplat::controls {
+
+bool HandleFont(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT &result) {
+  user::Window *window = user::Find(hwnd);
+  if (msg == WM_SETFONT) {
+    window->font = reinterpret_cast<HFONT>(wParam);
+    if (LOWORD(lParam) != 0)
+      InvalidateRect(hwnd, nullptr, TRUE);
+    result = 0;
+    return true;
+  }
+  if (msg == WM_GETFONT) {
+    result = reinterpret_cast<LRESULT>(window->font);
+    return true;
+  }
+  return false;
+}
+
+PaintScope::PaintScope(HWND hwnd) : hwnd_(hwnd) {
+  BeginPaint(hwnd, &paint_);
+  GetClientRect(hwnd, &client_);
+  if (paint_.hdc == nullptr)
+    return;
+  const user::Window *window = user::Find(hwnd);
+  const HGDIOBJ font = window->font != nullptr ? static_cast<HGDIOBJ>(window->font)
+                                               : GetStockObject(DEFAULT_GUI_FONT);
+  previousFont_ = SelectObject(paint_.hdc, font);
+  SetBkMode(paint_.hdc, TRANSPARENT);
+  SetTextColor(paint_.hdc, GetSysColor(IsWindowEnabled(hwnd) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+}
+
+PaintScope::~PaintScope() {
+  if (paint_.hdc != nullptr)
+    SelectObject(paint_.hdc, previousFont_);
+  EndPaint(hwnd_, &paint_);
+}
+
+void FillColor(HDC dc, const RECT &rect, int color) {
+  FillRect(dc, &rect, GetSysColorBrush(color));
+}
+
+void DrawEdge3D(HDC dc, const RECT &rect, bool raised) {
+  const int outerLight = raised ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW;
+  const int outerDark = raised ? COLOR_3DDKSHADOW : COLOR_BTNHIGHLIGHT;
+  const int innerLight = raised ? COLOR_3DLIGHT : COLOR_3DDKSHADOW;
+  const int innerDark = raised ? COLOR_BTNSHADOW : COLOR_3DLIGHT;
+  const LONG l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
+  FillColor(dc, RECT{l, b - 1, r, b}, outerDark);
+  FillColor(dc, RECT{r - 1, t, r, b}, outerDark);
+  FillColor(dc, RECT{l, t, r - 1, t + 1}, outerLight);
+  FillColor(dc, RECT{l, t, l + 1, b - 1}, outerLight);
+  FillColor(dc, RECT{l + 1, b - 2, r - 1, b - 1}, innerDark);
+  FillColor(dc, RECT{r - 2, t + 1, r - 1, b - 1}, innerDark);
+  FillColor(dc, RECT{l + 1, t + 1, r - 2, t + 2}, innerLight);
+  FillColor(dc, RECT{l + 1, t + 1, l + 2, b - 2}, innerLight);
+}
+
+}  // namespace winplat::controls
+
+namespace winplat::user {
+
+void RegisterSystemClasses() {
+  static const bool registered = [] {
+    const struct {
+      const char16_t *name;
+      WNDPROC proc;
+      int extra;
+    } kClasses[] = {
+        {u"Button", controls::ButtonProc, 0},
+        {u"Static", controls::StaticProc, 0},
+        {u"Edit", controls::EditProc, 0},
+        {u"#32770", DefDlgProcW, DLGWINDOWEXTRA},
+    };
+    for (const auto &entry : kClasses) {
+      WindowClass windowClass;
+      windowClass.name = entry.name;
+      windowClass.proc = entry.proc;
+      windowClass.windowExtra = entry.extra;
+      windowClass.style = CS_GLOBALCLASS;
+      RegisterSystemClass(std::move(windowClass));
+    }
+    return true;
+  }();
+  (void)registered;
+}
+
+}  // namespace winplat::user

@@ -1,0 +1,48 @@
+// What the button, static and edit controls share: their registration, their per-window state,
+// the font they draw with and a painting scope.
+#pragma once
+
+#include <memory>
+
+#include "user_window.h"
+
+namespace winplat::controls {
+
+LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// The control's state, created on first use.
+template <typename State>
+State &StateOf(HWND hwnd) {
+  user::Window *window = user::Find(hwnd);
+  if (!window->state)
+    window->state = std::make_shared<State>();
+  return *static_cast<State *>(window->state.get());
+}
+
+// WM_SETFONT and WM_GETFONT for every control; false for other messages.
+bool HandleFont(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT &result);
+
+// BeginPaint..EndPaint with the control's font selected and a transparent background.
+class PaintScope {
+ public:
+  explicit PaintScope(HWND hwnd);
+  ~PaintScope();
+  PaintScope(const PaintScope &) = delete;
+  PaintScope &operator=(const PaintScope &) = delete;
+  HDC dc() const { return paint_.hdc; }
+  const RECT &client() const { return client_; }
+
+ private:
+  HWND hwnd_;
+  PAINTSTRUCT paint_{};
+  RECT client_{};
+  HGDIOBJ previousFont_ = nullptr;
+};
+
+void FillColor(HDC dc, const RECT &rect, int color);
+// A raised (push button) or sunken (check box, edit) two-pixel edge inside rect.
+void DrawEdge3D(HDC dc, const RECT &rect, bool raised);
+
+}  // namespace winplat::controls

@@ -1,0 +1,25 @@
+// What the profile page's storage operations need to know about the page: its printer, its
+// control set, its profile list and its current settings. The page implements it.
+#pragma once
+
+#include <windows.h>
+
+#include "module/host_interfaces.h"
+
+class ProfileList;
+
+class ProfilePageContext {
+ public:
+  virtual ~ProfilePageContext() = default;
+
+  // True on the ANSI platform: the printer name is then used in its ANSI form.
+  virtual bool IsAnsiPlatform() const = 0;
+  virtual LPCSTR GetPrinterNameA() const = 0;
+  virtual LPCWSTR GetPrinterNameW() const = 0;
+  // The page's printer handle; null or INVALID_HANDLE_VALUE when the store is to open its own.
+  virtual HANDLE GetPrinterHandle() const = 0;
+  virtual CControlSet *GetControlSet() const = 0;
+  virtual ProfileList *GetProfileList() const = 0;
+  virtual bool IsClientMode() const = 0;
+  virtual const DEVMODEW *GetCurrentDevMode() const = 0;
+};

@@ -1,0 +1,34 @@
+// The storage operations of the profile page: a profile's DEVMODE as the page reads it, and the
+// driver data sets that travel with a profile. Each builds a profile store for the page's
+// printer for its own duration.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "store/page_context.h"
+#include "store/vtprofjzp.h"
+
+// A store for the page's printer, with the page's printer handle and control set.
+std::unique_ptr<VTPROFJZP> MakePageStore(const ProfilePageContext &page);
+
+// The profile's stored DEVMODE; empty when it has none. A stored DEVMODE shorter than the
+// driver's default is widened with zero bytes, given the size fields of the page's current
+// DEVMODE and stored back in its new size.
+std::vector<BYTE> GetProfileDevModeFromRegW(const ProfilePageContext &page, LPCSTR profileName,
+                                            int regNum, LPCSTR valueName);
+
+// Copies the printer's data sets (values beginning with "Vt", and "Setup" as "_Setup") from
+// the printer's key under `root` into the profile. False when the key cannot be opened.
+bool SaveProfilePrinterRegData(const ProfilePageContext &page, HKEY root, LPCSTR profileName);
+// Stores one value in the profile as REG_BINARY. False when the page's list lacks the profile.
+bool SaveProfilePrinterValue(const ProfilePageContext &page, LPCSTR profileName, LPCSTR valueName,
+                             const BYTE *data, DWORD size);
+// Writes the profile's data sets back into the printer's data; in client mode nothing is
+// written. False when the page's list lacks the profile.
+bool RestoreProfilePrinterRegData(const ProfilePageContext &page, LPCSTR profileName);
+// Removes all of the profile's values and its index. False, removing nothing, when the page's
+// list lacks the profile.
+bool DeleteProfilePrinterRegData(const ProfilePageContext &page, LPCSTR profileName);

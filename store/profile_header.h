@@ -1,0 +1,37 @@
+// The stored header of one profile and the node of the in-memory profile list. A printer's
+// "JzProfileData" value holds its headers back to back, 556 bytes each.
+#pragma once
+
+#include <windows.h>
+
+#include <stddef.h>
+
+#pragma pack(push, 1)
+
+struct ProfileHeader {
+  char strProfileName[32];   // ANSI, NUL-terminated
+  char strProfileInfo[512];  // ANSI, NUL-terminated
+  DWORD nProfileIcon;        // index of the profile's icon
+  DWORD rgbIconColor;        // COLORREF of the icon
+  LONG nProfRegNum;          // 0: the built-in default profile; 1 or more: user profiles
+};
+static_assert(sizeof(ProfileHeader) == 556);
+static_assert(offsetof(ProfileHeader, strProfileName) == 0);
+static_assert(offsetof(ProfileHeader, strProfileInfo) == 32);
+static_assert(offsetof(ProfileHeader, nProfileIcon) == 544);
+static_assert(offsetof(ProfileHeader, rgbIconColor) == 548);
+static_assert(offsetof(ProfileHeader, nProfRegNum) == 552);
+
+#pragma pack(pop)
+
+// Stored headers come from the registry: their text fields end within the field whatever the
+// stored bytes say.
+inline void TerminateTextFields(ProfileHeader &header) {
+  header.strProfileName[sizeof header.strProfileName - 1] = '\0';
+  header.strProfileInfo[sizeof header.strProfileInfo - 1] = '\0';
+}
+
+struct ProfileNode {
+  ProfileHeader header;
+  ProfileNode *pNext;
+};

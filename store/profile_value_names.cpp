@@ -1,0 +1,35 @@
+// Names of a profile's stored values.
+#include "store/profile_value_names.h"
+
+#include <mbstring.h>
+#include <stdio.h>
+#include <string.h>
+
+#include "store/profile_value_entry.h"
+
+std::string ProfileIndexName(int regNum) {
+  char name[32];
+  snprintf(name, sizeof name, "JZP_%04d", regNum);
+  return name;
+}
+
+std::string ProfileDataName(int regNum, LPCSTR valueName) {
+  return ProfileIndexName(regNum) + "_" + (valueName != nullptr ? valueName : "");
+}
+
+bool IsStorableValueName(LPCSTR valueName) {
+  if (valueName == nullptr)
+    return false;
+  if (strlen(valueName) >= sizeof(ProfileValueEntry::szValueName))
+    return false;
+  return _mbsstr(reinterpret_cast<const unsigned char *>(valueName),
+                 reinterpret_cast<const unsigned char *>("JZP_")) == nullptr;
+}
+
+void ReplaceInvalidChar4Filename(char *path) {
+  if (path == nullptr)
+    return;
+  for (char *p = path; *p != '\0'; ++p)
+    if (strchr("/\"<>|", *p) != nullptr)
+      *p = '_';
+}

@@ -1,0 +1,161 @@
+// The per-printer profile store: one object per printer and task. It knows the printer's
+// identity (names, handle, driver directory, client mode, platform), reads and writes the
+// printer's data in its PrinterDriverData key, and keeps each profile's stored values: printer
+// data, or on the ANSI platform side files in the driver directory for user profiles.
+//
+// Every operation chooses the ANSI or the wide Win32 function by the platform (m_bAnsi).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "apply/private_data.h"
+#include "module/host_interfaces.h"
+#include "store/profile_header.h"
+#include "store/win_handles.h"
+
+// The registry key that every printer-data operation addresses.
+constexpr char PRINTER_DATA_KEY[] = "PrinterDriverData";
+// The name under which the store addresses the built-in default profile, registry number 0,
+// whose stored DEVMODE stands for the driver's default.
+constexpr char FACTORY_DEFAULT_PROFILE[] = "Factory Default";
+// Value name of a profile's complete DEVMODE.
+constexpr char PROFILE_DEVMODE_VALUE[] = "Default DevMode";
+// Registry number that asks the value operations to look the profile up by its name.
+constexpr int PROFILE_REGNUM_BY_NAME = -1;
+
+// OsVersionCode values.
+enum : DWORD {
+  OS_CODE_WIN95 = 1,
+  OS_CODE_WIN98 = 2,
+  OS_CODE_WINME = 3,
+  OS_CODE_NT4 = 17,
+  OS_CODE_WIN2000 = 18,
+  OS_CODE_WINXP = 19,
+  OS_CODE_SERVER2003 = 20,
+};
+
+// One of a profile's stored values as its index lists it, with the size it has now.
+struct ProfileValueInfo {
+  std::string name;
+  DWORD size;
+};
+
+class VTPROFJZP {
+ public:
+  // The printer name may be given in either form; the store keeps both. A printer handle of
+  // null or INVALID_HANDLE_VALUE means none: the store then opens the printer itself.
+  VTPROFJZP(HWND owner, LPCSTR printerName, HANDLE printer, CControlSet *controlSet);
+  VTPROFJZP(HWND owner, LPCWSTR printerName, HANDLE printer, CControlSet *controlSet);
+  ~VTPROFJZP();
+  VTPROFJZP(const VTPROFJZP &) = delete;
+  VTPROFJZP &operator=(const VTPROFJZP &) = delete;
+
+  // Printer data. The key argument is PRINTER_DATA_KEY; only RemoveRegValue builds a registry
+  // path from it, the spooler calls address the key by themselves.
+  DWORD GetRegValueSize(LPCSTR key, LPCSTR valueName);
+  // Bytes the value holds; 0 on any failure, including a buffer smaller than the value.
+  DWORD GetRegValue(LPCSTR key, LPCSTR valueName, BYTE *buffer, DWORD bufferSize);
+  void SetRegValue(LPCSTR key, LPCSTR valueName, const BYTE *data, DWORD size, DWORD type);
+  // True when the key could be opened; whether the value existed is not reported.
+  bool RemoveRegValue(LPCSTR key, LPCSTR valueName);
+
+  // The driver's DEVMODE size (the stored default profile's, else the driver's); 0 on failure.
+  DWORD GetDefaultDevModeSize();
+  // GetDefaultDevModeSize with up to five attempts a second apart; never 0.
+  DWORD RetryDefaultDevModeSize();
+  // Copies the default DEVMODE into the buffer; returns the bytes copied.
+  DWORD GetDefaultDevMode(BYTE *buffer, DWORD bufferSize);
+  // The profile's stored DEVMODE; empty when it has none.
+  std::vector<BYTE> GetProfileDevModeFromReg(LPCSTR profileName);
+
+  // Reads the printer's driver name into the cached driver name.
+  void GetDriverName();
+  // Registry number of the stored profile with this name (case ignored); 0 when none.
+  int GetProfRegNum(LPCSTR profileName);
+  // Number of stored headers; copies up to `capacity` names (32-byte slots) and descriptions
+  // (512-byte slots) into the arrays that are given.
+  DWORD GetProfileDataFromModel(char (*names)[32], char (*descriptions)[512], DWORD capacity);
+  // The last stored header with this name (case ignored), or null.
+  const ProfileHeader *GetProfileDataModel(LPCSTR profileName);
+
+  static PrivateDataBlockHeader *GetPlugInAddr(DEVMODEW *devMode, WORD blockId);
+
+  // A profile's stored values. regNum PROFILE_REGNUM_BY_NAME looks the number up by name.
+  // Value names must not contain "JZP_" and must fit an index entry.
+  void SaveProfileRegValue(LPCSTR profileName, int regNum, LPCSTR valueName, const BYTE *data,
+                           DWORD size, DWORD type);
+  // Size of the value, 0 when it is missing or unreadable. A buffer, when given, must hold the
+  // whole value: a smaller one is refused (0) and left untouched, as are size and type.
+  DWORD LoadProfileRegValue(LPCSTR profileName, int regNum, LPCSTR valueName, BYTE *buffer,
+                            DWORD bufferSize, DWORD *size, DWORD *type);
+  DWORD LoadProfileRegValue(LPCSTR profileName, LPCSTR valueName, BYTE *buffer, DWORD bufferSize,
+                            DWORD *size, DWORD *type);
+  DWORD GetProfileRegValueSize(LPCSTR profileName, LPCSTR valueName);
+  std::vector<ProfileValueInfo> EnumProfileRegValue(LPCSTR profileName, int regNum);
+  // Deletes every value the profile's index names, then the index.
+  void RemoveProfileRegValue(LPCSTR profileName, int regNum);
+
+  bool IsAnsiPlatform() const { return m_bAnsi != 0; }
+  bool IsClientMode() const { return m_bClient != 0; }
+  bool IsNetworkPort() const { return m_dwNetworkPort != 0; }
+  DWORD GetOsVersionCode() const { return m_dwOsVersionCode; }
+  DWORD GetLanguageCode() const { return m_dwLanguageCode; }
+  HANDLE GetPrinterHandle() const { return m_hPrinter; }
+  LPCSTR GetPrinterNameA() const { return m_tszPrinterName; }
+  LPCWSTR GetPrinterNameW() const { return m_wszPrinterName; }
+  LPCSTR GetRegistryNameA() const { return m_tszRegistryName; }
+  LPCWSTR GetRegistryNameW() const { return m_wszRegistryName; }
+  LPCSTR GetDriverDirectory() const { return m_szDriverDirectory; }
+  LPCSTR GetCachedDriverName() const { return m_szDriverName; }
+  DWORD GetDefaultDevModeBufferSize() const { return m_dwDefaultDevModeSize; }
+  const BYTE *GetDefaultDevModeBuffer() const { return m_DefaultDevMode.data(); }
+
+ private:
+  VTPROFJZP(HWND owner, HANDLE printer, CControlSet *controlSet);
+  void Initialize(LPCSTR ansiName, LPCWSTR wideName);
+  bool ReadOsVersion();
+  void ReadLanguage();
+  void ProbeClientMode(HANDLE givenPrinter);
+  void ReadPrinterAndDriver();
+  void ReadNetworkPort(HANDLE printer);
+  void ReadDriverDirectory(HANDLE printer);
+  void FormRegistryName();
+  void ReadDefaultDevMode();
+
+  // The held handle, or the printer opened by name (with `access`, 0 for none) for the call.
+  ScopedPrinter UsePrinter(ACCESS_MASK access);
+  std::vector<BYTE> ReadPrinterInfo2(HANDLE printer);
+  bool CacheHeaders();
+
+  // Per-profile values: where a data value lives and how it is named.
+  bool UsesSideFile(int regNum) const { return m_bAnsi != 0 && regNum != 0; }
+  bool SideFilePath(LPCSTR dataName, char *path, size_t size) const;
+  void WriteSideFile(LPCSTR dataName, const BYTE *data, DWORD size);
+  std::vector<BYTE> ReadSideFile(LPCSTR dataName);
+  bool ReadPrinterData(LPCSTR valueName, std::vector<BYTE> *data, DWORD *type);
+  std::vector<BYTE> ReadIndex(int regNum);
+  int ResolveRegNum(LPCSTR profileName, int regNum);
+
+  HWND m_hOwner;
+  DWORD m_dwOsVersionCode;
+  DWORD m_dwLanguageCode;
+  BYTE m_bAnsi;
+  BYTE m_bClient;
+  DWORD m_dwNetworkPort;
+  HANDLE m_hPrinter;
+  BYTE m_bOwnHandle;
+  WCHAR m_wszPrinterName[MAX_PATH];
+  WCHAR m_wszRegistryName[MAX_PATH];
+  char m_tszPrinterName[MAX_PATH];
+  char m_tszRegistryName[MAX_PATH];
+  char m_szDriverName[MAX_PATH];
+  char m_szDriverDirectory[MAX_PATH];
+  DWORD m_dwDefaultDevModeSize;
+  std::vector<BYTE> m_DefaultDevMode;
+  std::vector<ProfileHeader> m_Headers;
+  bool m_bHeadersCached;
+  CControlSet *m_pControlSet;
+};

@@ -1,0 +1,197 @@
+// What the store reads about the printer as a whole: the driver's default DEVMODE, the driver
+// name, and the stored list of profile headers.
+#include <windows.h>
+#include <mbstring.h>
+#include <string.h>
+#include <winspool.h>
+
+#include "apply/plugin_walk.h"
+#include "store/stored_records.h"
+#include "store/vtprofjzp.h"
+#include "store/win_text.h"
+
+namespace {
+
+constexpr char kProfileCountValue[] = "JzProfileCount";
+constexpr char kProfileDataValue[] = "JzProfileData";
+constexpr int kDevModeSizeAttempts = 5;
+constexpr DWORD kDevModeRetryDelayMs = 1000;
+// The size taken when the driver never tells its DEVMODE size.
+constexpr DWORD kFallbackDevModeSize = 2268;
+
+bool SameName(LPCSTR a, LPCSTR b) {
+  return _mbsicmp(reinterpret_cast<const unsigned char *>(a),
+                  reinterpret_cast<const unsigned char *>(b)) == 0;
+}
+
+}  // namespace
+
+// The default profile's values are those of registry number 0; they are addressed by that
+// number so that a user profile named like it (case ignored) is never taken for it.
+DWORD VTPROFJZP::GetDefaultDevModeSize() {
+  DWORD size = 0, type = 0;
+  const DWORD stored = LoadProfileRegValue(FACTORY_DEFAULT_PROFILE, 0, PROFILE_DEVMODE_VALUE,
+                                           nullptr, 0, &size, &type);
+  if (stored != 0)
+    return stored;
+  ScopedPrinter printer = UsePrinter(0);
+  if (!printer)
+    return 0;
+  const LONG driverSize =
+      DocumentPropertiesW(m_hOwner, printer.get(), m_wszPrinterName, nullptr, nullptr, 0);
+  return driverSize > 0 ? static_cast<DWORD>(driverSize) : 0;
+}
+
+DWORD VTPROFJZP::RetryDefaultDevModeSize() {
+  for (int attempt = 0; attempt < kDevModeSizeAttempts; ++attempt) {
+    const DWORD size = GetDefaultDevModeSize();
+    if (size != 0)
+      return size;
+    Sleep(kDevModeRetryDelayMs);
+  }
+  return kFallbackDevModeSize;
+}
+
+// The stored default profile's DEVMODE (registry number 0), else the printer's own default DEVMODE
+// from its level-2 information, cut to the default DEVMODE size and to the buffer.
+DWORD VTPROFJZP::GetDefaultDevMode(BYTE *buffer, DWORD bufferSize) {
+  if (buffer == nullptr)
+    return 0;
+  DWORD size = 0, type = 0;
+  const DWORD stored = LoadProfileRegValue(FACTORY_DEFAULT_PROFILE, 0, PROFILE_DEVMODE_VALUE,
+                                           nullptr, 0, &size, &type);
+  if (stored != 0) {
+    std::vector<BYTE> devMode(stored);
+    const DWORD loaded = LoadProfileRegValue(FACTORY_DEFAULT_PROFILE, 0, PROFILE_DEVMODE_VALUE,
+                                             devMode.data(), stored, &size, &type);
+    if (loaded != 0) {
+      const DWORD copied = loaded < bufferSize ? loaded : bufferSize;
+      memcpy(buffer, devMode.data(), copied);
+      return copied;
+    }
+  }
+
+  ScopedPrinter printer = UsePrinter(0);
+  if (!printer)
+    return 0;
+  DWORD needed = 0;
+  GetPrinterW(printer.get(), 2, nullptr, 0, &needed);
+  std::vector<BYTE> info(needed);
+  if (needed == 0 || !GetPrinterW(printer.get(), 2, info.data(), needed, &needed))
+    return 0;
+  const BYTE *devMode =
+      reinterpret_cast<const BYTE *>(reinterpret_cast<PRINTER_INFO_2W *>(info.data())->pDevMode);
+  const BYTE *end = info.data() + info.size();
+  if (devMode == nullptr || devMode < info.data() || devMode >= end ||
+      static_cast<size_t>(end - devMode) < sizeof(DEVMODEW))
+    return 0;
+  DEVMODEW header;
+  memcpy(&header, devMode, sizeof header);
+  size_t copied = size_t{header.dmSize} + header.dmDriverExtra;
+  if (copied > static_cast<size_t>(end - devMode))
+    copied = static_cast<size_t>(end - devMode);
+  if (copied > m_dwDefaultDevModeSize)
+    copied = m_dwDefaultDevModeSize;
+  if (copied > bufferSize)
+    copied = bufferSize;
+  memcpy(buffer, devMode, copied);
+  return static_cast<DWORD>(copied);
+}
+
+std::vector<BYTE> VTPROFJZP::GetProfileDevModeFromReg(LPCSTR profileName) {
+  const DWORD size = GetProfileRegValueSize(profileName, PROFILE_DEVMODE_VALUE);
+  if (size == 0)
+    return {};
+  std::vector<BYTE> devMode(size);
+  DWORD loaded = 0, type = 0;
+  if (LoadProfileRegValue(profileName, PROFILE_DEVMODE_VALUE, devMode.data(), size, &loaded,
+                          &type) == 0)
+    return {};
+  devMode.resize(loaded);
+  return devMode;
+}
+
+void VTPROFJZP::GetDriverName() {
+  m_szDriverName[0] = '\0';
+  ScopedPrinter printer = UsePrinter(0);
+  if (!printer)
+    return;
+  std::vector<BYTE> info = ReadPrinterInfo2(printer.get());
+  if (info.empty())
+    return;
+  if (m_bAnsi)
+    CopyToBuffer(m_szDriverName, MAX_PATH,
+                 reinterpret_cast<const PRINTER_INFO_2A *>(info.data())->pDriverName);
+  else
+    CopyToBuffer(
+        m_szDriverName, MAX_PATH,
+        AnsiFromWide(reinterpret_cast<const PRINTER_INFO_2W *>(info.data())->pDriverName, CP_ACP)
+            .c_str());
+}
+
+int VTPROFJZP::GetProfRegNum(LPCSTR profileName) {
+  if (profileName == nullptr)
+    return 0;
+  const DWORD size = GetRegValueSize(PRINTER_DATA_KEY, kProfileDataValue);
+  if (size == 0)
+    return 0;
+  std::vector<BYTE> data(size);
+  const DWORD read = GetRegValue(PRINTER_DATA_KEY, kProfileDataValue, data.data(), size);
+  const StoredRecords<ProfileHeader> headers(data.data(), read);
+  ProfileHeader header;
+  for (size_t i = 0; headers.Get(i, &header); ++i)
+    if (SameName(header.strProfileName, profileName))
+      return header.nProfRegNum;
+  return 0;
+}
+
+// The cache holds the headers that "JzProfileCount" counts, as far as "JzProfileData" holds
+// whole headers: a count larger than the stored array yields the stored headers only.
+bool VTPROFJZP::CacheHeaders() {
+  if (m_bHeadersCached)
+    return true;
+  DWORD count = 0;
+  if (GetRegValue(PRINTER_DATA_KEY, kProfileCountValue, reinterpret_cast<BYTE *>(&count),
+                  sizeof count) == 0)
+    return false;
+  const DWORD size = GetRegValueSize(PRINTER_DATA_KEY, kProfileDataValue);
+  if (size == 0)
+    return false;
+  std::vector<BYTE> data(size);
+  const DWORD read = GetRegValue(PRINTER_DATA_KEY, kProfileDataValue, data.data(), size);
+  if (read == 0)
+    return false;
+  const StoredRecords<ProfileHeader> headers(data.data(), read);
+  ProfileHeader header;
+  for (size_t i = 0; i < count && headers.Get(i, &header); ++i)
+    m_Headers.push_back(header);
+  m_bHeadersCached = true;
+  return true;
+}
+
+DWORD VTPROFJZP::GetProfileDataFromModel(char (*names)[32], char (*descriptions)[512],
+                                         DWORD capacity) {
+  if (!CacheHeaders())
+    return 0;
+  for (size_t i = 0; i < m_Headers.size() && i < capacity; ++i) {
+    if (names != nullptr)
+      memcpy(names[i], m_Headers[i].strProfileName, sizeof names[i]);
+    if (descriptions != nullptr)
+      memcpy(descriptions[i], m_Headers[i].strProfileInfo, sizeof descriptions[i]);
+  }
+  return static_cast<DWORD>(m_Headers.size());
+}
+
+const ProfileHeader *VTPROFJZP::GetProfileDataModel(LPCSTR profileName) {
+  if (profileName == nullptr || !CacheHeaders())
+    return nullptr;
+  const ProfileHeader *found = nullptr;
+  for (const ProfileHeader &header : m_Headers)
+    if (SameName(header.strProfileName, profileName))
+      found = &header;
+  return found;
+}
+
+PrivateDataBlockHeader *VTPROFJZP::GetPlugInAddr(DEVMODEW *devMode, WORD blockId) {
+  return ::GetPlugInAddr(devMode, blockId);
+}

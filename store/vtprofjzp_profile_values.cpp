@@ -1,0 +1,199 @@
+// A profile's stored values: the index "JZP_%04d" listing them and the data values
+// "JZP_%04d_%s". Data values are printer data, except the values of user profiles on the ANSI
+// platform, which are side files in the driver directory.
+#include <mbstring.h>
+#include <stdio.h>
+#include <string.h>
+
+#include "store/profile_value_entry.h"
+#include "store/profile_value_names.h"
+#include "store/stored_records.h"
+#include "store/vtprofjzp.h"
+
+namespace {
+
+// A side file larger than this is not a value the store wrote; it is not read.
+constexpr DWORD kMaxSideFileSize = 16u << 20;
+
+bool SameName(LPCSTR a, LPCSTR b) {
+  return _mbsicmp(reinterpret_cast<const unsigned char *>(a),
+                  reinterpret_cast<const unsigned char *>(b)) == 0;
+}
+
+}  // namespace
+
+int VTPROFJZP::ResolveRegNum(LPCSTR profileName, int regNum) {
+  return regNum == PROFILE_REGNUM_BY_NAME ? GetProfRegNum(profileName) : regNum;
+}
+
+// The index as stored; empty when it is missing or cannot be read.
+std::vector<BYTE> VTPROFJZP::ReadIndex(int regNum) {
+  const std::string indexName = ProfileIndexName(regNum);
+  const DWORD size = GetRegValueSize(PRINTER_DATA_KEY, indexName.c_str());
+  if (size == 0)
+    return {};
+  std::vector<BYTE> index(size);
+  index.resize(GetRegValue(PRINTER_DATA_KEY, indexName.c_str(), index.data(), size));
+  return index;
+}
+
+// Saving a value again updates its index entry's size (the type stays as first recorded); a new
+// name is appended. Only whole entries of a stored index count, so an index with a trailing
+// fragment is written back without it. On the ANSI platform a value whose side-file path does
+// not fit is refused before its index entry is written.
+void VTPROFJZP::SaveProfileRegValue(LPCSTR profileName, int regNum, LPCSTR valueName,
+                                    const BYTE *data, DWORD size, DWORD type) {
+  if (!IsStorableValueName(valueName) || (data == nullptr && size != 0))
+    return;
+  regNum = ResolveRegNum(profileName, regNum);
+  const std::string indexName = ProfileIndexName(regNum);
+  const std::string dataName = ProfileDataName(regNum, valueName);
+  char path[MAX_PATH];
+  if (UsesSideFile(regNum) && !SideFilePath(dataName.c_str(), path, sizeof path))
+    return;
+
+  std::vector<ProfileValueEntry> entries;
+  if (GetRegValueSize(PRINTER_DATA_KEY, indexName.c_str()) != 0) {
+    const std::vector<BYTE> stored = ReadIndex(regNum);
+    if (stored.empty())
+      return;  // an index that exists but cannot be read is not replaced
+    const StoredRecords<ProfileValueEntry> records(stored.data(), stored.size());
+    entries.resize(records.Count());
+    for (size_t i = 0; i < entries.size(); ++i)
+      records.Get(i, &entries[i]);
+  }
+  bool matched = false;
+  for (ProfileValueEntry &entry : entries) {
+    if (SameName(entry.szValueName, valueName)) {
+      entry.dwSize = size;
+      matched = true;
+    }
+  }
+  if (!matched) {
+    ProfileValueEntry entry;
+    memset(&entry, 0, sizeof entry);
+    strcpy(entry.szValueName, valueName);
+    entry.dwType = type;
+    entry.dwSize = size;
+    entries.push_back(entry);
+  }
+  SetRegValue(PRINTER_DATA_KEY, indexName.c_str(), reinterpret_cast<const BYTE *>(entries.data()),
+              static_cast<DWORD>(entries.size() * sizeof(ProfileValueEntry)), REG_BINARY);
+
+  if (UsesSideFile(regNum))
+    WriteSideFile(dataName.c_str(), data, size);
+  else
+    SetRegValue(PRINTER_DATA_KEY, dataName.c_str(), data, size, type);
+}
+
+DWORD VTPROFJZP::LoadProfileRegValue(LPCSTR profileName, int regNum, LPCSTR valueName, BYTE *buffer,
+                                     DWORD bufferSize, DWORD *size, DWORD *type) {
+  if (valueName == nullptr)
+    return 0;
+  regNum = ResolveRegNum(profileName, regNum);
+  const std::string dataName = ProfileDataName(regNum, valueName);
+  std::vector<BYTE> value;
+  DWORD valueType = REG_BINARY;
+  if (UsesSideFile(regNum))
+    value = ReadSideFile(dataName.c_str());
+  else if (!ReadPrinterData(dataName.c_str(), &value, &valueType))
+    return 0;
+  const DWORD valueSize = static_cast<DWORD>(value.size());
+  if (valueSize == 0 || (buffer != nullptr && bufferSize < valueSize))
+    return 0;
+  if (buffer != nullptr)
+    memcpy(buffer, value.data(), valueSize);
+  if (size != nullptr)
+    *size = valueSize;
+  if (type != nullptr)
+    *type = valueType;
+  return valueSize;
+}
+
+DWORD VTPROFJZP::LoadProfileRegValue(LPCSTR profileName, LPCSTR valueName, BYTE *buffer,
+                                     DWORD bufferSize, DWORD *size, DWORD *type) {
+  return LoadProfileRegValue(profileName, PROFILE_REGNUM_BY_NAME, valueName, buffer, bufferSize,
+                             size, type);
+}
+
+DWORD VTPROFJZP::GetProfileRegValueSize(LPCSTR profileName, LPCSTR valueName) {
+  DWORD size = 0, type = 0;
+  return LoadProfileRegValue(profileName, PROFILE_REGNUM_BY_NAME, valueName, nullptr, 0, &size,
+                             &type);
+}
+
+// Each value's size is its size now, not the one its index entry recorded.
+std::vector<ProfileValueInfo> VTPROFJZP::EnumProfileRegValue(LPCSTR profileName, int regNum) {
+  regNum = ResolveRegNum(profileName, regNum);
+  const std::vector<BYTE> index = ReadIndex(regNum);
+  const StoredRecords<ProfileValueEntry> records(index.data(), index.size());
+  std::vector<ProfileValueInfo> values;
+  ProfileValueEntry entry;
+  for (size_t i = 0; records.Get(i, &entry); ++i) {
+    DWORD size = 0, type = 0;
+    LoadProfileRegValue(profileName, regNum, entry.szValueName, nullptr, 0, &size, &type);
+    values.push_back({entry.szValueName, size});
+  }
+  return values;
+}
+
+void VTPROFJZP::RemoveProfileRegValue(LPCSTR profileName, int regNum) {
+  regNum = ResolveRegNum(profileName, regNum);
+  for (const ProfileValueInfo &value : EnumProfileRegValue(profileName, regNum)) {
+    const std::string dataName = ProfileDataName(regNum, value.name.c_str());
+    char path[MAX_PATH];
+    if (!UsesSideFile(regNum))
+      RemoveRegValue(PRINTER_DATA_KEY, dataName.c_str());
+    else if (SideFilePath(dataName.c_str(), path, sizeof path))
+      DeleteFileA(path);
+  }
+  RemoveRegValue(PRINTER_DATA_KEY, ProfileIndexName(regNum).c_str());
+}
+
+// "<driver directory>\<printer name>_<data name>" with the characters that file names cannot
+// hold replaced; false when the path does not fit.
+bool VTPROFJZP::SideFilePath(LPCSTR dataName, char *path, size_t size) const {
+  const int length =
+      snprintf(path, size, "%s\\%s_%s", m_szDriverDirectory, m_tszPrinterName, dataName);
+  if (length < 0 || static_cast<size_t>(length) >= size)
+    return false;
+  ReplaceInvalidChar4Filename(path);
+  return true;
+}
+
+// A file that cannot be written whole is removed again, so that no cut value is read later.
+void VTPROFJZP::WriteSideFile(LPCSTR dataName, const BYTE *data, DWORD size) {
+  char path[MAX_PATH];
+  if (!SideFilePath(dataName, path, sizeof path))
+    return;
+  bool written;
+  {
+    ScopedFile file(CreateFileA(path, GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen())
+      return;
+    DWORD done = 0;
+    written = size == 0 || (WriteFile(file.get(), data, size, &done, nullptr) && done == size);
+  }
+  if (!written)
+    DeleteFileA(path);
+}
+
+std::vector<BYTE> VTPROFJZP::ReadSideFile(LPCSTR dataName) {
+  char path[MAX_PATH];
+  if (!SideFilePath(dataName, path, sizeof path))
+    return {};
+  ScopedFile file(
+      CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.IsOpen())
+    return {};
+  DWORD high = 0;
+  const DWORD size = GetFileSize(file.get(), &high);
+  if (size == INVALID_FILE_SIZE || high != 0 || size == 0 || size > kMaxSideFileSize)
+    return {};
+  std::vector<BYTE> data(size);
+  DWORD done = 0;
+  if (!ReadFile(file.get(), data.data(), size, &done, nullptr) || done != size)
+    return {};
+  return data;
+}

@@ -1,0 +1,241 @@
+// The page's profile list: sorted storage through the host, renaming of user profiles that
+// carry the default profile's name, free registry numbers and damaged stored lists.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "store/store_test_support.h"
+
+namespace store_testing {
+namespace {
+
+using winplat::WindowsVersion;
+
+class ProfileListTest : public StoreTest {
+ protected:
+  void SetUp() override {
+    StoreTest::SetUp();
+    session_ = Open(host::kColorPrinterName);
+    page_ = std::make_unique<FakePage>(*session_, session_->uiManager());
+  }
+
+  ProfileList &List() { return page_->list(); }
+
+  std::vector<std::string> Names() {
+    std::vector<std::string> names;
+    for (ProfileNode *node = List().First(); node != nullptr; node = node->pNext)
+      names.push_back(node->header.strProfileName);
+    return names;
+  }
+
+  std::vector<std::string> StoredNames() {
+    std::vector<std::string> names;
+    std::optional<std::vector<BYTE>> data = PrinterValue(host::kColorPrinterName, "JzProfileData");
+    if (!data)
+      return names;
+    for (size_t at = 0; at + sizeof(ProfileHeader) <= data->size(); at += sizeof(ProfileHeader))
+      names.push_back(reinterpret_cast<const char *>(data->data() + at));
+    return names;
+  }
+
+  std::unique_ptr<host::PrinterSession> session_;
+  std::unique_ptr<FakePage> page_;
+};
+
+TEST_P(ProfileListTest, SaveStoresTheHeadersInCaseInsensitiveOrderAfterNotifying) {
+  for (const char *name : {"beta", "Factory Default", "gamma", "Alpha", "delta", "Delta 2"}) {
+    ProfileHeader header =
+        Header(name, std::strcmp(name, "Factory Default") == 0 ? 0 : List().GetAvailableRegNum());
+    ASSERT_NE(List().Insert(&header), nullptr);
+  }
+  ASSERT_TRUE(List().Save());
+
+  EXPECT_EQ(session_->events().notifyChange, 1);
+  const std::vector<std::string> sorted = {"Alpha",           "beta", "delta", "Delta 2",
+                                           "Factory Default", "gamma"};
+  EXPECT_EQ(Names(), sorted);
+  EXPECT_EQ(StoredNames(), sorted);
+  EXPECT_EQ(*PrinterValue(host::kColorPrinterName, "JzProfileCount"), Bytes({6, 0, 0, 0}));
+  EXPECT_EQ(List().ReadCount(), 6u);
+}
+
+TEST_P(ProfileListTest, LoadGivesBackWhatSaveStoredWithTheFirstStoredHeaderAsDefault) {
+  StoreHeaders(
+      host::kColorPrinterName,
+      {Header("Factory Default", 0, "defaults"), Header("Zeta", 2, "z"), Header("Office", 1, "o")},
+      3);
+  ASSERT_TRUE(List().Load());
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Factory Default", "Office", "Zeta"}));
+  ASSERT_NE(List().DefaultNode(), nullptr);
+  EXPECT_STREQ(List().DefaultNode()->header.strProfileInfo, "defaults");
+
+  ASSERT_TRUE(List().Save());
+  ProfileList reloaded(nullptr, CP_ACP, session_->uiManager(), nullptr, nullptr);
+  ASSERT_TRUE(reloaded.Load());
+  ProfileNode *a = List().First();
+  for (ProfileNode *b = reloaded.First(); a != nullptr && b != nullptr; a = a->pNext, b = b->pNext)
+    EXPECT_EQ(std::memcmp(&a->header, &b->header, sizeof(ProfileHeader)), 0);
+  EXPECT_EQ(reloaded.Count(), 3);
+  EXPECT_EQ(reloaded.DefaultNode(), reloaded.First());
+  EXPECT_TRUE(List().Load());  // loading again replaces the nodes
+  EXPECT_EQ(List().Count(), 3);
+}
+
+TEST_P(ProfileListTest, UserProfileWithTheDefaultNameTakesTheFirstFreeNumberedName) {
+  struct Case {
+    std::vector<const char *> present;
+    const char *name;
+    LONG regNum;
+    const char *expected;
+  } cases[] = {
+      {{}, "Factory Default", 4, "Factory Default (0)"},
+      {{"Factory Default (0)"}, "Factory Default", 4, "Factory Default (1)"},
+      {{"Factory Default (0)", "Factory Default (1)"}, "Factory Default", 4, "Factory Default (2)"},
+      {{"Factory Default"}, "Factory Default", 0, "Factory Default"},  // the built-in entry
+      {{}, "factory default", 4, "factory default"},                   // case counts
+      {{}, "Office", 4, "Office"},
+  };
+  for (const Case &c : cases) {
+    List().Clear();
+    for (const char *name : c.present) {
+      ProfileHeader present = Header(name, 9);
+      List().Insert(&present);
+    }
+    ProfileHeader header = Header(c.name, c.regNum);
+    ProfileNode *node = List().Insert(&header);
+    ASSERT_NE(node, nullptr);
+    EXPECT_STREQ(node->header.strProfileName, c.expected);
+    EXPECT_STREQ(header.strProfileName, c.expected);
+  }
+}
+
+TEST_P(ProfileListTest, StoredUserProfileWithTheDefaultNameIsRenamedOnLoad) {
+  StoreHeaders(host::kColorPrinterName,
+               {Header("Factory Default", 0), Header("Factory Default", 3)}, 2);
+  ASSERT_TRUE(List().Load());
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Factory Default", "Factory Default (0)"}));
+  EXPECT_EQ(List().Find("Factory Default (0)")->header.nProfRegNum, 3);
+}
+
+TEST_P(ProfileListTest, NumberedNameIsCutToFitWithoutSplittingACharacter) {
+  OverridingUIManager manager(session_->uiManager());
+  manager.stringId = IDS_DEFAULT_PROFILE_NAME;
+  FakeControlSet controlSet(&manager);
+  struct Case {
+    UINT codePage;
+    std::u16string defaultName;
+    size_t keptBytes;  // of the ANSI name, in front of " (0)"
+  } cases[] = {
+      {1252, u"ABCDEFGHIJKLMNOPQRSTUVWXYZ01234", 27},
+      // fifteen double-byte characters: a 27th byte would split the fourteenth
+      {932, std::u16string(15, u'\u3042'), 26},
+  };
+  for (const Case &c : cases) {
+    manager.text = c.defaultName;
+    ProfileList list(&controlSet, c.codePage, &manager, nullptr, nullptr);
+    const std::string ansi = host::AnsiFromWide(c.defaultName, c.codePage);
+    ASSERT_EQ(ansi.size(), 30u + (c.codePage == 1252));
+    ProfileHeader header = Header(ansi.c_str(), 2);
+    ProfileNode *node = list.Insert(&header);
+    ASSERT_NE(node, nullptr);
+    EXPECT_EQ(std::string(node->header.strProfileName), ansi.substr(0, c.keptBytes) + " (0)");
+  }
+}
+
+TEST_P(ProfileListTest, AvailableRegistryNumberIsTheLowestUnused) {
+  struct Case {
+    std::vector<LONG> used;
+    int expected;
+  } cases[] = {{{}, 1}, {{0}, 1}, {{0, 1, 2, 4}, 3}, {{0, 3, 1, 2}, 4}, {{2}, 1}};
+  for (const Case &c : cases) {
+    List().Clear();
+    int i = 0;
+    for (LONG number : c.used) {
+      ProfileHeader header = Header(("P" + std::to_string(i++)).c_str(), number);
+      List().Insert(&header);
+    }
+    EXPECT_EQ(List().GetAvailableRegNum(), c.expected) << c.used.size();
+  }
+}
+
+TEST_P(ProfileListTest, NamesAreFoundAndRemovedOnlyWhenTheyMatchExactly) {
+  for (const char *name : {"Factory Default", "Office", "Draft"}) {
+    ProfileHeader header = Header(name, List().Count());
+    List().Insert(&header);
+  }
+  EXPECT_EQ(List().IndexOf("Office"), 2);
+  EXPECT_EQ(List().IndexOf("office"), -1);
+  EXPECT_EQ(List().Find("DRAFT"), nullptr);
+  EXPECT_FALSE(List().Remove("office"));
+  EXPECT_TRUE(List().Remove("Office"));
+  EXPECT_FALSE(List().Remove("Office"));
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Draft", "Factory Default"}));
+  EXPECT_EQ(List().Count(), 2);
+}
+
+TEST_P(ProfileListTest, RemovingTheDefaultEntryForgetsIt) {
+  StoreHeaders(host::kColorPrinterName, {Header("Factory Default", 0), Header("Office", 1)}, 2);
+  ASSERT_TRUE(List().Load());
+  ASSERT_TRUE(List().Remove("Factory Default"));
+  EXPECT_EQ(List().DefaultNode(), nullptr);
+}
+
+TEST_P(ProfileListTest, MissingOrEmptyStoredListDoesNotLoad) {
+  EXPECT_FALSE(List().Load());
+  EXPECT_EQ(List().ReadCount(), 0u);
+
+  StoreHeaders(host::kColorPrinterName, {Header("Factory Default", 0)}, 0);
+  EXPECT_FALSE(List().Load());
+
+  StoreHeaders(host::kColorPrinterName, {}, 1);
+  EXPECT_FALSE(List().Load());
+
+  SetPrinterValue(host::kColorPrinterName, "JzProfileData", std::vector<BYTE>(555, 'A'));
+  EXPECT_FALSE(List().Load());
+  EXPECT_EQ(List().Count(), 0);
+}
+
+TEST_P(ProfileListTest, StoredCountAndArrayThatDisagreeLoadOnlyWholeCountedHeaders) {
+  std::vector<ProfileHeader> headers = {Header("Factory Default", 0), Header("B", 1),
+                                        Header("C", 2)};
+  std::memset(headers[1].strProfileName, 'B', sizeof headers[1].strProfileName);  // no end
+  struct Case {
+    DWORD count;
+    size_t cut;  // bytes taken off the stored array
+    int loaded;
+  } cases[] = {{3, 0, 3}, {1, 0, 1}, {0xFFFFFFFF, 0, 3}, {3, 1, 2}, {7, 556 + 100, 1}};
+  for (const Case &c : cases) {
+    StoreHeaders(host::kColorPrinterName, headers, c.count);
+    std::vector<BYTE> data = *PrinterValue(host::kColorPrinterName, "JzProfileData");
+    data.resize(data.size() - c.cut);
+    SetPrinterValue(host::kColorPrinterName, "JzProfileData", data);
+    ASSERT_TRUE(List().Load()) << c.count << " " << c.cut;
+    EXPECT_EQ(List().Count(), c.loaded) << c.count << " " << c.cut;
+  }
+  StoreHeaders(host::kColorPrinterName, headers, 3);
+  ASSERT_TRUE(List().Load());
+  EXPECT_NE(List().Find(std::string(31, 'B').c_str()), nullptr);
+}
+
+TEST_P(ProfileListTest, EmptyListSavesItsCountButReportsFailure) {
+  StoreHeaders(host::kColorPrinterName, {Header("Factory Default", 0)}, 1);
+  EXPECT_FALSE(List().Save());
+  EXPECT_EQ(List().ReadCount(), 0u);
+}
+
+TEST_P(ProfileListTest, ListWithoutAManagerNeitherLoadsNorSaves) {
+  ProfileList list(nullptr, CP_ACP, nullptr, nullptr, nullptr);
+  ProfileHeader header = Header("Office", 1);
+  ASSERT_NE(list.Insert(&header), nullptr);
+  EXPECT_FALSE(list.Save());
+  EXPECT_FALSE(list.Load());
+  EXPECT_EQ(list.ReadCount(), 0u);
+  EXPECT_EQ(list.Insert(nullptr), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Platforms, ProfileListTest,
+                         ::testing::Values(WindowsVersion::WinXP, WindowsVersion::Win98),
+                         PlatformName);
+
+}  // namespace
+}  // namespace store_testing

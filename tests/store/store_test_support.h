@@ -1,0 +1,268 @@
+// What the store tests share: the demo machine on either platform, a control set and a page
+// over a printer session, and direct access to the printer's data and the side files.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <winplat/config.h>
+
+#include "support/demo_machine.h"
+#include "host/printer_session.h"
+#include "host/text_convert.h"
+#include "host/win32_handles.h"
+#include "store/page_context.h"
+#include "store/profile_list.h"
+#include "store/vtprofjzp.h"
+
+namespace store_testing {
+
+// A control set that only hands out the host objects.
+class FakeControlSet : public CControlSet {
+ public:
+  explicit FakeControlSet(UIManager *manager) : manager_(manager) {}
+  void SetHostValue(DWORD) override {}
+  DWORD GetHostValue() override { return 0; }
+  int GetPageCount(DWORD) override { return 0; }
+  void SetDriverContext(DriverContext *) override {}
+  CPage *GetPage(int, DWORD) override { return nullptr; }
+  DriverContext *GetDriverContext() override { return nullptr; }
+  void SetUIManager(UIManager *manager) override { manager_ = manager; }
+  UIManager *GetUIManager() override { return manager_; }
+  void CheckPrivateData(UIManager *) override {}
+  void VerifyPrivateData(DWORD) override {}
+  void Unnamed11(DWORD) override {}
+  void DevModeChanged(UIManager *) override {}
+  void PrivateDataChanged(DWORD) override {}
+  void InvalidateDevMode() override {}
+  void Unnamed15() override {}
+  void Unnamed16(DWORD) override {}
+  void Unnamed17(DWORD, DWORD, DWORD) override {}
+  void Unnamed18() override {}
+
+ private:
+  UIManager *manager_;
+};
+
+// The session's UIManager with another text for one string and a client-mode answer of the
+// test's choosing; everything else is the session's.
+class OverridingUIManager : public UIManager {
+ public:
+  explicit OverridingUIManager(UIManager *inner) : inner_(inner) {}
+  UINT stringId = 0;
+  std::u16string text;
+  std::optional<bool> clientMode;
+  std::vector<std::string> written;  // value names given to WritePrinterValue
+
+  bool CanChangeSettings() override { return inner_->CanChangeSettings(); }
+  LPCSTR GetHelpFileName(int r) override { return inner_->GetHelpFileName(r); }
+  LPCSTR GetHelpDirectory(int r) override { return inner_->GetHelpDirectory(r); }
+  HANDLE GetPrinterHandle() override { return inner_->GetPrinterHandle(); }
+  LPCWSTR GetPrinterNameW() override { return inner_->GetPrinterNameW(); }
+  DEVMODEW *GetCurrentDevMode() override { return inner_->GetCurrentDevMode(); }
+  void *GetPrivateData(WORD id, DWORD r) override { return inner_->GetPrivateData(id, r); }
+  void *GetFeatureItem(int list, WORD i) override { return inner_->GetFeatureItem(list, i); }
+  int GetFeatureCount(int list) override { return inner_->GetFeatureCount(list); }
+  void RemovePrivateData(WORD id, DWORD r) override { inner_->RemovePrivateData(id, r); }
+  void NotifyChange(DWORD r) override { inner_->NotifyChange(r); }
+  bool ReadPrinterValue(LPCSTR name, void *buffer, DWORD *size) override {
+    return inner_->ReadPrinterValue(name, buffer, size);
+  }
+  bool WritePrinterValue(LPCSTR name, DWORD type, const void *data, DWORD size) override {
+    written.push_back(name);
+    return inner_->WritePrinterValue(name, type, data, size);
+  }
+  bool IsClientMode() override { return clientMode ? *clientMode : inner_->IsClientMode(); }
+  void ReloadDevMode(int r) override { inner_->ReloadDevMode(r); }
+  void SetCurrentDevMode(const DEVMODEW *d) override { inner_->SetCurrentDevMode(d); }
+  bool GetFeatureSetEntry(LPCSTR n, BYTE *e) override { return inner_->GetFeatureSetEntry(n, e); }
+  ModelInfoRecord *GetModelInfo() override { return inner_->GetModelInfo(); }
+  void FinishInfoDialog() override { inner_->FinishInfoDialog(); }
+  BYTE *GetDriverSettings() override { return inner_->GetDriverSettings(); }
+  ModelCapabilitiesRecord *GetModelCapabilities() override {
+    return inner_->GetModelCapabilities();
+  }
+  WORD GetLanguage() override { return inner_->GetLanguage(); }
+  int LoadResString(UINT id, LPWSTR buffer, int cch, DWORD a, DWORD b, DWORD c) override {
+    if (id != stringId || stringId == 0)
+      return inner_->LoadResString(id, buffer, cch, a, b, c);
+    host::CopyToField(buffer, static_cast<size_t>(cch), text);
+    return static_cast<int>(text.size());
+  }
+  BYTE *GetPrinterNameBuffer(LPCSTR t) override { return inner_->GetPrinterNameBuffer(t); }
+  HINSTANCE GetResourceInstance() override { return inner_->GetResourceInstance(); }
+
+ private:
+  UIManager *inner_;
+};
+
+// The page as the storage operations see it, over a printer session.
+class FakePage : public ProfilePageContext {
+ public:
+  FakePage(host::PrinterSession &session, UIManager *manager)
+      : session_(session),
+        controlSet_(manager),
+        list_(&controlSet_, CP_ACP, manager, manager->GetDriverSettings(),
+              manager->GetCurrentDevMode()),
+        nameA_(host::AnsiFromWide(session.printerName(), CP_ACP)) {}
+
+  bool clientMode = false;
+  HANDLE printer = nullptr;  // the page's handle; none by default
+
+  bool IsAnsiPlatform() const override { return winplat::IsAnsiPlatform(); }
+  LPCSTR GetPrinterNameA() const override { return nameA_.c_str(); }
+  LPCWSTR GetPrinterNameW() const override { return session_.printerName().c_str(); }
+  HANDLE GetPrinterHandle() const override { return printer; }
+  CControlSet *GetControlSet() const override { return const_cast<FakeControlSet *>(&controlSet_); }
+  ProfileList *GetProfileList() const override { return const_cast<ProfileList *>(&list_); }
+  bool IsClientMode() const override { return clientMode; }
+  const DEVMODEW *GetCurrentDevMode() const override { return session_.devMode(); }
+
+  ProfileList &list() { return list_; }
+  CControlSet *controlSet() { return &controlSet_; }
+
+ private:
+  host::PrinterSession &session_;
+  FakeControlSet controlSet_;
+  ProfileList list_;
+  std::string nameA_;
+};
+
+inline ProfileHeader Header(const char *name, LONG regNum, const char *info = "") {
+  ProfileHeader header;
+  std::memset(&header, 0, sizeof header);
+  std::strncpy(header.strProfileName, name, sizeof header.strProfileName - 1);
+  std::strncpy(header.strProfileInfo, info, sizeof header.strProfileInfo - 1);
+  header.nProfRegNum = regNum;
+  return header;
+}
+
+inline std::vector<BYTE> Bytes(std::initializer_list<int> values) {
+  std::vector<BYTE> bytes;
+  for (int v : values)
+    bytes.push_back(static_cast<BYTE>(v));
+  return bytes;
+}
+
+inline std::vector<BYTE> Pattern(size_t size, BYTE seed) {
+  std::vector<BYTE> bytes(size);
+  for (size_t i = 0; i < size; ++i)
+    bytes[i] = static_cast<BYTE>(seed + i * 7);
+  return bytes;
+}
+
+inline const char *PlatformName(const ::testing::TestParamInfo<winplat::WindowsVersion> &info) {
+  return info.param == winplat::WindowsVersion::Win98 ? "Win98" : "WinXP";
+}
+
+// The demo machine on the platform of the test's parameter.
+class StoreTest : public host::testing::DemoMachineTest,
+                  public ::testing::WithParamInterface<winplat::WindowsVersion> {
+ protected:
+  void SetUp() override {
+    DemoMachineTest::SetUp();
+    winplat::SetWindowsVersion(GetParam());
+    winplat::SetInstantSleep(true);
+  }
+
+  bool Ansi() const { return GetParam() == winplat::WindowsVersion::Win98; }
+
+  std::unique_ptr<host::PrinterSession> Open(const std::u16string &printer) {
+    std::string error;
+    auto session = host::PrinterSession::Open(printer, {}, &error);
+    EXPECT_TRUE(session) << error;
+    return session;
+  }
+
+  // A store as the platform's code builds it: the ANSI name on the ANSI platform.
+  std::unique_ptr<VTPROFJZP> Store(const std::u16string &printer, HANDLE handle = nullptr,
+                                   CControlSet *controlSet = nullptr) {
+    if (Ansi())
+      return std::make_unique<VTPROFJZP>(nullptr, host::AnsiFromWide(printer, CP_ACP).c_str(),
+                                         handle, controlSet);
+    return std::make_unique<VTPROFJZP>(nullptr, printer.c_str(), handle, controlSet);
+  }
+
+  host::RegKey PrinterDataKey(const std::u16string &printer, REGSAM access) {
+    return host::RegKey::Open(HKEY_LOCAL_MACHINE,
+                              host::PrinterKeyPath(printer) + u"\\PrinterDriverData", access);
+  }
+
+  std::optional<std::vector<BYTE>> PrinterValue(const std::u16string &printer,
+                                                const std::string &name) {
+    host::RegKey key = PrinterDataKey(printer, KEY_QUERY_VALUE);
+    std::u16string wide = host::Utf16FromUtf8(name);
+    DWORD type = 0, size = 0;
+    if (!key ||
+        RegQueryValueExW(key.get(), wide.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+      return std::nullopt;
+    std::vector<BYTE> data(size);
+    RegQueryValueExW(key.get(), wide.c_str(), nullptr, &type, data.data(), &size);
+    return data;
+  }
+
+  void SetPrinterValue(const std::u16string &printer, const std::string &name,
+                       const std::vector<BYTE> &data, DWORD type = REG_BINARY) {
+    host::RegKey key = PrinterDataKey(printer, KEY_SET_VALUE);
+    ASSERT_TRUE(key);
+    ASSERT_EQ(RegSetValueExW(key.get(), host::Utf16FromUtf8(name).c_str(), 0, type, data.data(),
+                             static_cast<DWORD>(data.size())),
+              ERROR_SUCCESS);
+  }
+
+  void SetPrinterKeyValue(const std::u16string &printer, const std::u16string &name,
+                          const std::u16string &text) {
+    host::RegKey key =
+        host::RegKey::Open(HKEY_LOCAL_MACHINE, host::PrinterKeyPath(printer), KEY_SET_VALUE);
+    ASSERT_TRUE(key);
+    ASSERT_EQ(RegSetValueExW(key.get(), name.c_str(), 0, REG_SZ,
+                             reinterpret_cast<const BYTE *>(text.c_str()),
+                             static_cast<DWORD>((text.size() + 1) * sizeof(char16_t))),
+              ERROR_SUCCESS);
+  }
+
+  void StoreHeaders(const std::u16string &printer, const std::vector<ProfileHeader> &headers,
+                    DWORD count) {
+    SetPrinterValue(printer, "JzProfileCount",
+                    Bytes({int(count & 0xFF), int(count >> 8 & 0xFF), int(count >> 16 & 0xFF),
+                           int(count >> 24)}),
+                    REG_DWORD);
+    const BYTE *bytes = reinterpret_cast<const BYTE *>(headers.data());
+    SetPrinterValue(printer, "JzProfileData",
+                    std::vector<BYTE>(bytes, bytes + headers.size() * sizeof(ProfileHeader)));
+  }
+
+  // A side file in the driver directory of the ANSI platform; nothing when it does not exist.
+  std::optional<std::vector<BYTE>> SideFile(const std::string &name) {
+    std::ifstream file(winplat::HostPathFromWindows("C:\\WINDOWS\\SYSTEM\\" + name),
+                       std::ios::binary);
+    if (!file)
+      return std::nullopt;
+    return std::vector<BYTE>(std::istreambuf_iterator<char>(file), {});
+  }
+
+  // Adds a local printer of the colour model under the name.
+  void AddColorPrinter(const std::u16string &name) {
+    std::vector<BYTE> devMode = host::ColorLaserModel().DefaultDevMode();
+    PRINTER_INFO_2W info{};
+    info.pPrinterName = const_cast<LPWSTR>(name.c_str());
+    info.pPortName = const_cast<LPWSTR>(u"LPT1:");
+    info.pDriverName = const_cast<LPWSTR>(host::ColorLaserModel().driverName.c_str());
+    info.pPrintProcessor = const_cast<LPWSTR>(u"WinPrint");
+    info.pDatatype = const_cast<LPWSTR>(u"RAW");
+    info.pDevMode = reinterpret_cast<DEVMODEW *>(devMode.data());
+    info.Attributes = PRINTER_ATTRIBUTE_LOCAL;
+    HANDLE added = AddPrinterW(nullptr, 2, reinterpret_cast<BYTE *>(&info));
+    ASSERT_NE(added, nullptr);
+    ClosePrinter(added);
+  }
+};
+
+}  // namespace store_testing

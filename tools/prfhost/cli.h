@@ -47,5 +47,9 @@ int Fail(const std::string &message, int code = kExitFailure);
 
 int RunPrinters(Context &context, const std::vector<std::string> &args);
 int RunSettings(Context &context, const std::vector<std::string> &args);
+int RunInstall(Context &context, const std::vector<std::string> &args);
+int RunUninstall(Context &context, const std::vector<std::string> &args);
+int RunStatus(Context &context, const std::vector<std::string> &args);
+int RunValues(Context &context, const std::vector<std::string> &args);
 
 }  // namespace prfhost

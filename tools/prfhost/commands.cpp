@@ -31,6 +31,37 @@ const std::vector<Command> &Commands() {
        "reset    goes back to the printer's default settings\n"
        "fields   lists the field names with their sizes and aliases\n",
        RunSettings},
+      {"install", "register the profile module with the printer's driver",
+       "usage: prfhost install\n"
+       "\n"
+       "Registers PRFMOD32.dll with the driver of the printer (--printer, default the first\n"
+       "printer), as the driver's setup does: through the module's RunJZModuleCmd 601. The\n"
+       "module takes the first free entry number from 2 on, or the number of its own earlier\n"
+       "registration. A user who may not change the printer cannot install.\n",
+       RunInstall},
+      {"uninstall", "remove the profile module's registration from the driver",
+       "usage: prfhost uninstall\n"
+       "\n"
+       "Removes PRFMOD32.dll's registration from the driver of the printer (RunJZModuleCmd\n"
+       "602). Fails when the module is not registered there.\n",
+       RunUninstall},
+      {"status", "show the profile module's file and registration",
+       "usage: prfhost status\n"
+       "\n"
+       "Shows what the module reports to the driver of the printer (RunJZModuleCmd 604): its\n"
+       "file, the file's version, the registration status (901 registered and enabled, 902\n"
+       "registered but not enabled, 903 not registered) and the version registered.\n",
+       RunStatus},
+      {"values", "show the profiles the printer has stored and their values",
+       "usage: prfhost values [PROFILE]\n"
+       "\n"
+       "Without PROFILE, lists the profiles stored in the printer's data (\"JzProfileCount\",\n"
+       "\"JzProfileData\"): registry number, name, icon, icon colour and description.\n"
+       "With PROFILE (its name, case ignored), lists the values that profile's index\n"
+       "\"JZP_<number>\" names: name, type, stored size and where the value lives, as printer\n"
+       "data \"JZP_<number>_<name>\" or, for user profiles on Windows 95, 98 and Me, as a side\n"
+       "file in the driver directory. A profile that is not stored is an error.\n",
+       RunValues},
   };
   return commands;
 }

@@ -1,0 +1,120 @@
+// Reading a printer's stored profiles through the spooler and the driver directory.
+#include "host/stored_profiles.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include <winplat/config.h>
+
+#include "host/text_convert.h"
+#include "store/profile_header.h"
+#include "store/profile_value_entry.h"
+#include "store/stored_records.h"
+
+namespace host {
+namespace {
+
+// The value's bytes; none when the printer has no such value.
+std::optional<std::vector<BYTE>> ReadPrinterValue(HANDLE printer, const std::string &name) {
+  std::u16string wide = WideFromAnsi(name, CP_ACP);
+  DWORD type = 0, needed = 0;
+  DWORD status = GetPrinterDataW(printer, wide.data(), &type, nullptr, 0, &needed);
+  if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA)
+    return std::nullopt;
+  std::vector<BYTE> data(needed);
+  if (GetPrinterDataW(printer, wide.data(), &type, data.data(), needed, &needed) != ERROR_SUCCESS)
+    return std::nullopt;
+  data.resize(needed);
+  return data;
+}
+
+std::string Utf8FromAnsi(const char *text) {
+  return Utf8FromUtf16(WideFromAnsi(text, CP_ACP));
+}
+
+// The folder of the driver's file for the ANSI platform, else the system folder.
+std::string AnsiDriverDirectory(HANDLE printer) {
+  DWORD needed = 0;
+  GetPrinterDriverW(printer, const_cast<LPWSTR>(u"Windows 4.0"), 2, nullptr, 0, &needed);
+  std::vector<BYTE> info(needed);
+  if (needed > 0 && GetPrinterDriverW(printer, const_cast<LPWSTR>(u"Windows 4.0"), 2, info.data(),
+                                      needed, &needed)) {
+    const auto *driver = reinterpret_cast<const DRIVER_INFO_2W *>(info.data());
+    std::string path = driver->pDriverPath ? AnsiFromWide(driver->pDriverPath, CP_ACP) : "";
+    if (path.size() > 3 && path.find('\\') != std::string::npos)
+      path.erase(path.rfind('\\'));
+    if (!path.empty())
+      return path;
+  }
+  char system[MAX_PATH] = {};
+  GetSystemDirectoryA(system, MAX_PATH);
+  return system;
+}
+
+std::optional<DWORD> FileSize(const std::string &path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    return std::nullopt;
+  DWORD size = GetFileSize(file, nullptr);
+  CloseHandle(file);
+  return size;
+}
+
+}  // namespace
+
+std::vector<StoredProfile> ReadStoredProfiles(HANDLE printer) {
+  std::vector<StoredProfile> profiles;
+  std::optional<std::vector<BYTE>> count = ReadPrinterValue(printer, "JzProfileCount");
+  std::optional<std::vector<BYTE>> data = ReadPrinterValue(printer, "JzProfileData");
+  if (!count || count->empty() || count->size() > sizeof(DWORD) || !data)
+    return profiles;
+  DWORD counted = 0;
+  std::memcpy(&counted, count->data(), count->size());
+  const StoredRecords<ProfileHeader> headers(data->data(), data->size());
+  ProfileHeader header;
+  for (size_t i = 0; i < counted && headers.Get(i, &header); ++i)
+    profiles.push_back({Utf8FromAnsi(header.strProfileName), Utf8FromAnsi(header.strProfileInfo),
+                        header.nProfileIcon, header.rgbIconColor, header.nProfRegNum});
+  return profiles;
+}
+
+std::vector<StoredProfileValue> ReadStoredProfileValues(HANDLE printer,
+                                                        const std::u16string &printerName,
+                                                        LONG regNum) {
+  char indexName[32];
+  std::snprintf(indexName, sizeof indexName, "JZP_%04d", static_cast<int>(regNum));
+  std::vector<StoredProfileValue> values;
+  std::optional<std::vector<BYTE>> index = ReadPrinterValue(printer, indexName);
+  if (!index)
+    return values;
+
+  const bool sideFiles = winplat::IsAnsiPlatform() && regNum != 0;
+  const std::string directory = sideFiles ? AnsiDriverDirectory(printer) : "";
+  const StoredRecords<ProfileValueEntry> entries(index->data(), index->size());
+  ProfileValueEntry entry;
+  for (size_t i = 0; entries.Get(i, &entry); ++i) {
+    StoredProfileValue value;
+    value.name = Utf8FromAnsi(entry.szValueName);
+    value.type = entry.dwType;
+    value.sideFile = sideFiles;
+    const std::string dataName = std::string(indexName) + "_" + entry.szValueName;
+    if (sideFiles) {
+      std::string path = directory + "\\" + AnsiFromWide(printerName, CP_ACP) + "_" + dataName;
+      for (char &c : path)
+        if (std::strchr("/\"<>|", c) != nullptr)
+          c = '_';
+      value.location = Utf8FromAnsi(path.c_str());
+      value.size = FileSize(path);
+    } else {
+      value.location = Utf8FromAnsi(dataName.c_str());
+      std::optional<std::vector<BYTE>> data = ReadPrinterValue(printer, dataName);
+      if (data)
+        value.size = static_cast<DWORD>(data->size());
+    }
+    values.push_back(value);
+  }
+  return values;
+}
+
+}  // namespace host

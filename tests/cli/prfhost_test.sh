@@ -1,31 +1,7 @@
 #!/usr/bin/env bash
 # prfhost end to end: the commands a user runs, their output, exit codes and the state they
 # leave. usage: prfhost_test.sh PATH_TO_PRFHOST
-set -uo pipefail
-prfhost=$1
-state=$(mktemp -d)
-trap 'rm -rf "$state"' EXIT
-passed=0
-failed=0
-
-check() {  # check NAME EXPECTED_EXIT COMMAND... ; the output lands in $out
-  local name=$1 expected=$2
-  shift 2
-  out=$("$@" 2>&1)
-  local code=$?
-  if [ "$code" -ne "$expected" ]; then
-    echo "FAIL: $name: exit $code, expected $expected"; echo "$out" | sed 's/^/    /'
-    failed=$((failed + 1)); return 1
-  fi
-  passed=$((passed + 1))
-}
-contains() {  # contains NAME TEXT: $out holds TEXT
-  if ! grep -qF -- "$2" <<<"$out"; then
-    echo "FAIL: $1: output lacks \"$2\""; echo "$out" | sed 's/^/    /'
-    failed=$((failed + 1)); return 1
-  fi
-  passed=$((passed + 1))
-}
+source "$(dirname "$0")/checks.sh" "$1"
 run() { "$prfhost" --state "$state" "$@"; }
 
 check "first run creates the machine" 0 run printers
@@ -71,5 +47,4 @@ done
 check "global help" 0 "$prfhost" --help
 contains "lists commands" "settings    show or change"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

@@ -2,31 +2,7 @@
 # prfhost install, uninstall and status end to end: the module registered with a printer's
 # driver through its own exports, and what status reports.
 # usage: registration_test.sh PATH_TO_PRFHOST
-set -uo pipefail
-prfhost=$1
-state=$(mktemp -d)
-trap 'rm -rf "$state"' EXIT
-passed=0
-failed=0
-
-check() {  # check NAME EXPECTED_EXIT COMMAND... ; the output lands in $out
-  local name=$1 expected=$2
-  shift 2
-  out=$("$@" 2>&1)
-  local code=$?
-  if [ "$code" -ne "$expected" ]; then
-    echo "FAIL: $name: exit $code, expected $expected"; echo "$out" | sed 's/^/    /'
-    failed=$((failed + 1)); return 1
-  fi
-  passed=$((passed + 1))
-}
-contains() {  # contains NAME TEXT: $out holds TEXT
-  if ! grep -qF -- "$2" <<<"$out"; then
-    echo "FAIL: $1: output lacks \"$2\""; echo "$out" | sed 's/^/    /'
-    failed=$((failed + 1)); return 1
-  fi
-  passed=$((passed + 1))
-}
+source "$(dirname "$0")/checks.sh" "$1"
 line() { grep -F -- "$1" <<<"$out" | sed 's/^[^:]*:[[:space:]]*//'; }
 run() { "$prfhost" --state "$state" "$@"; }
 mono=('--printer' '\\PRINTSRV\JZ Mono 2100')
@@ -80,5 +56,4 @@ contains "refusal explained" "refused the installation (result 1)"
 check "status after the refusal" 0 run status
 contains "nothing installed by a restricted user" "903 not registered"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

@@ -2,31 +2,7 @@
 # prfhost values end to end: a printer's stored profile list and one profile's stored values,
 # on both platforms. The stored profiles are written into the machine's registry file the way
 # the module stores them. usage: values_test.sh PATH_TO_PRFHOST
-set -uo pipefail
-prfhost=$1
-state=$(mktemp -d)
-trap 'rm -rf "$state"' EXIT
-passed=0
-failed=0
-
-check() {  # check NAME EXPECTED_EXIT COMMAND... ; the output lands in $out
-  local name=$1 expected=$2
-  shift 2
-  out=$("$@" 2>&1)
-  local code=$?
-  if [ "$code" -ne "$expected" ]; then
-    echo "FAIL: $name: exit $code, expected $expected"; echo "$out" | sed 's/^/    /'
-    failed=$((failed + 1)); return 1
-  fi
-  passed=$((passed + 1))
-}
-contains() {  # contains NAME TEXT: $out holds TEXT
-  if ! grep -qF -- "$2" <<<"$out"; then
-    echo "FAIL: $1: output lacks \"$2\""; echo "$out" | sed 's/^/    /'
-    failed=$((failed + 1)); return 1
-  fi
-  passed=$((passed + 1))
-}
+source "$(dirname "$0")/checks.sh" "$1"
 lacks() {  # lacks NAME TEXT: $out does not hold TEXT
   if grep -qF -- "$2" <<<"$out"; then
     echo "FAIL: $1: output holds \"$2\""; echo "$out" | sed 's/^/    /'
@@ -98,5 +74,4 @@ contains "none on the other printer" 'No profiles are stored for \\PRINTSRV\JZ M
 check "values --help" 0 run values --help
 contains "values usage" "usage: prfhost values [PROFILE]"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

@@ -112,8 +112,8 @@ class HostUIManager final : public UIManager {
     return buffer;
   }
 
-  // The host's resource module arrives with the user-interface resources.
-  HINSTANCE GetResourceInstance() override { return nullptr; }
+  // The session's resource module JZRES32.dll; null when it could not be loaded.
+  HINSTANCE GetResourceInstance() override { return session_.resourceInstance(); }
 
  private:
   PrinterSession &session_;

@@ -9,6 +9,7 @@
 
 #include "host/printer_model.h"
 #include "host/registration_store.h"
+#include "host/resource_module.h"
 #include "host/string_table.h"
 #include "host/win32_handles.h"
 #include "module/host_interfaces.h"
@@ -74,6 +75,8 @@ class PrinterSession {
   const RegistrationStore &registrations() const { return registrations_; }
   SessionEvents &events() { return events_; }
   BYTE *printerNameBuffer() { return printerNameBuffer_; }
+  // The host's resource module JZRES32.dll; null when it could not be loaded.
+  HINSTANCE resourceInstance() const { return resources_.instance(); }
 
  private:
   PrinterSession(std::u16string printerName, std::u16string registryName, PrinterHandle printer,
@@ -90,6 +93,7 @@ class PrinterSession {
   CControlSet *controlSet_ = nullptr;
   SessionEvents events_;
   BYTE printerNameBuffer_[260] = {};
+  ResourceModule resources_;
   std::unique_ptr<UIManager> uiManager_;
   std::unique_ptr<DriverContext> driverContext_;
   std::unique_ptr<UIClassHost> uiClassHost_;

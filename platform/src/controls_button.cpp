@@ -217,19 +217,8 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS:
       SetFocused(hwnd, false);
       return 0;
-    case WM_ENABLE:
-      InvalidateRect(hwnd, nullptr, TRUE);
-      return 0;
-    case WM_SETTEXT:
-      InvalidateRect(hwnd, nullptr, TRUE);
-      return DefWindowProcW(hwnd, msg, wParam, lParam);
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT:
-      Paint(hwnd);
-      return 0;
     default:
-      return DefWindowProcW(hwnd, msg, wParam, lParam);
+      return CommonControlMessage(hwnd, msg, wParam, lParam, Paint);
   }
 }
 

@@ -4,6 +4,25 @@
 
 namespace winplat::controls {
 
+LRESULT CommonControlMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                             void (*paint)(HWND)) {
+  switch (msg) {
+    case WM_ENABLE:
+      InvalidateRect(hwnd, nullptr, TRUE);
+      return 0;
+    case WM_SETTEXT:
+      InvalidateRect(hwnd, nullptr, TRUE);
+      return DefWindowProcW(hwnd, msg, wParam, lParam);
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT:
+      paint(hwnd);
+      return 0;
+    default:
+      return DefWindowProcW(hwnd, msg, wParam, lParam);
+  }
+}
+
 bool HandleFont(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT &result) {
   user::Window *window = user::Find(hwnd);
   if (msg == WM_SETFONT) {

@@ -41,6 +41,12 @@ class PaintScope {
   HGDIOBJ previousFont_ = nullptr;
 };
 
+// What every control does alike: it repaints when enabled or disabled and when its text
+// changes, paints itself with `paint` and leaves the rest to DefWindowProc. A control that
+// handles one of these messages itself does so before falling back here.
+LRESULT CommonControlMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                             void (*paint)(HWND));
+
 void FillColor(HDC dc, const RECT &rect, int color);
 // A raised (push button) or sunken (check box, edit) two-pixel edge inside rect.
 void DrawEdge3D(HDC dc, const RECT &rect, bool raised);

@@ -221,16 +221,8 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS:
       winplat::user::NotifyParent(hwnd, EN_KILLFOCUS);
       return 0;
-    case WM_ENABLE:
-      InvalidateRect(hwnd, nullptr, TRUE);
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT:
-      Paint(hwnd);
-      return 0;
     default:
-      return DefWindowProcW(hwnd, msg, wParam, lParam);
+      return CommonControlMessage(hwnd, msg, wParam, lParam, Paint);
   }
 }
 

@@ -41,19 +41,8 @@ LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_GETDLGCODE:
       return DLGC_STATIC;
-    case WM_SETTEXT:
-      InvalidateRect(hwnd, nullptr, TRUE);
-      return DefWindowProcW(hwnd, msg, wParam, lParam);
-    case WM_ENABLE:
-      InvalidateRect(hwnd, nullptr, TRUE);
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT:
-      Paint(hwnd);
-      return 0;
     default:
-      return DefWindowProcW(hwnd, msg, wParam, lParam);
+      return CommonControlMessage(hwnd, msg, wParam, lParam, Paint);
   }
 }
 

@@ -11,4 +11,5 @@
 #include "winplat/spooler.h"
 #include "winplat/gdi.h"
 #include "winplat/user.h"
+#include "winplat/lists.h"
 #include "winplat/resources.h"

@@ -58,6 +58,18 @@ PaintScope::~PaintScope() {
   EndPaint(hwnd_, &paint_);
 }
 
+int LineHeight(HWND hwnd) {
+  const HDC dc = GetDC(hwnd);
+  const HFONT font = user::Find(hwnd)->font;
+  const HGDIOBJ previous = SelectObject(
+      dc, font != nullptr ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, previous);
+  ReleaseDC(hwnd, dc);
+  return metrics.tmHeight;
+}
+
 void FillColor(HDC dc, const RECT &rect, int color) {
   FillRect(dc, &rect, GetSysColorBrush(color));
 }
@@ -93,6 +105,10 @@ void RegisterSystemClasses() {
         {u"Static", controls::StaticProc, 0},
         {u"Edit", controls::EditProc, 0},
         {u"#32770", DefDlgProcW, DLGWINDOWEXTRA},
+        {u"ListBox", controls::ListBoxProc, 0},
+        {u"ComboBox", controls::ComboBoxProc, 0},
+        {u"SysListView32", controls::listview::ListViewProc, 0},
+        {u"SysTreeView32", controls::treeview::TreeViewProc, 0},
     };
     for (const auto &entry : kClasses) {
       WindowClass windowClass;

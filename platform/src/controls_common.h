@@ -1,16 +1,25 @@
-// What the button, static and edit controls share: their registration, their per-window state,
+// What the controls share: their registration, their per-window state,
 // the font they draw with and a painting scope.
 #pragma once
 
 #include <memory>
 
 #include "user_window.h"
+#include "winplat/lists.h"
 
 namespace winplat::controls {
 
 LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ComboBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+namespace listview {
+LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+}
+namespace treeview {
+LRESULT CALLBACK TreeViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+}
 
 // The control's state, created on first use.
 template <typename State>
@@ -46,6 +55,9 @@ class PaintScope {
 // handles one of these messages itself does so before falling back here.
 LRESULT CommonControlMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                              void (*paint)(HWND));
+
+// The height of a line of text in the control's font (tmHeight).
+int LineHeight(HWND hwnd);
 
 void FillColor(HDC dc, const RECT &rect, int color);
 // A raised (push button) or sunken (check box, edit) two-pixel edge inside rect.

@@ -1,6 +1,7 @@
 // Creating dialogs from templates: dialog base units from the dialog font, the dialog window,
 // its controls, WM_SETFONT and WM_INITDIALOG; the Create/DialogBox entry points.
 #include <memory>
+#include <utility>
 
 #include "dialog_manager.h"
 #include "winplat/errors.h"
@@ -125,6 +126,16 @@ WORD IdOf(LPCWSTR name) {
   return IS_INTRESOURCE(name) ? LOWORD(name) : 0;
 }
 
+// Set by the A functions for the dialog they are about to create.
+thread_local bool creatingAnsiDialog = false;
+
+struct AnsiDialogScope {
+  AnsiDialogScope() { creatingAnsiDialog = true; }
+  ~AnsiDialogScope() { creatingAnsiDialog = false; }
+  AnsiDialogScope(const AnsiDialogScope &) = delete;
+  AnsiDialogScope &operator=(const AnsiDialogScope &) = delete;
+};
+
 // An ANSI template name as the wide name (or the same ordinal) for the W functions.
 struct WideName {
   explicit WideName(LPCSTR name)
@@ -144,6 +155,7 @@ HWND CreateFromTemplate(HINSTANCE instance, const DialogTemplate &dialogTemplate
                         DLGPROC proc, LPARAM param, bool modal) {
   auto state = std::make_shared<DialogState>();
   state->modal = modal;
+  state->ansi = std::exchange(creatingAnsiDialog, false);
   ApplyFont(*state, dialogTemplate);
   const HWND dialog = CreateDialogWindow(instance, dialogTemplate, owner, state);
   if (dialog == nullptr)
@@ -210,6 +222,7 @@ extern "C" HWND WINAPI CreateDialogParamA(HINSTANCE hInstance, LPCSTR lpTemplate
                                           HWND hWndParent, DLGPROC lpDialogFunc,
                                           LPARAM dwInitParam) {
   const WideName name(lpTemplateName);
+  const AnsiDialogScope ansi;
   return CreateDialogParamW(hInstance, name.pointer, hWndParent, lpDialogFunc, dwInitParam);
 }
 
@@ -246,5 +259,6 @@ extern "C" INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplate
                                           HWND hWndParent, DLGPROC lpDialogFunc,
                                           LPARAM dwInitParam) {
   const WideName name(lpTemplateName);
+  const AnsiDialogScope ansi;
   return DialogBoxParamW(hInstance, name.pointer, hWndParent, lpDialogFunc, dwInitParam);
 }

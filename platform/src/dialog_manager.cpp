@@ -1,6 +1,7 @@
 // The dialog class's window procedure (DefDlgProc), the keyboard interface of dialogs
 // (IsDialogMessage), EndDialog and dialog units.
 #include "dialog_manager.h"
+#include "winplat/lists.h"
 #include "winplat/errors.h"
 
 namespace {
@@ -191,6 +192,10 @@ extern "C" LRESULT WINAPI DefDlgProcW(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM
         return handled;
       return GetWindowLongPtrW(hDlg, DWLP_MSGRESULT);
     }
+  }
+  if (Msg == WM_NOTIFYFORMAT && lParam == NF_QUERY) {
+    const winplat::dialog::DialogState *state = winplat::dialog::StateOf(hDlg);
+    return state != nullptr && state->ansi ? NFR_ANSI : NFR_UNICODE;
   }
   return DefaultProcessing(hDlg, Msg, wParam, lParam);
 }

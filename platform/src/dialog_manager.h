@@ -19,6 +19,7 @@ struct DialogState {
   INT_PTR result = 0;
   HFONT font = nullptr;
   bool ownsFont = false;
+  bool ansi = false;  // created by an A function: its controls notify it with ANSI text
   ~DialogState();
 };
 

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "controls_listbox.h"
 #include "user_window.h"
 #include "winplat/errors.h"
 #include "winplat/text.h"
@@ -86,8 +87,12 @@ LRESULT AnsiToWide(Window &window, WNDPROC proc, UINT msg, WPARAM wParam, LPARAM
       return CopyText(AnsiTextOf(window, proc), wParam, reinterpret_cast<LPSTR>(lParam));
     case WM_GETTEXTLENGTH:
       return static_cast<LRESULT>(AnsiTextOf(window, proc).size());
-    default:
+    default: {
+      LRESULT result = 0;
+      if (winplat::controls::ListTextFromAnsi(window, msg, wParam, lParam, result))
+        return result;
       return proc(window.handle, msg, wParam, lParam);
+    }
   }
 }
 
@@ -227,6 +232,10 @@ extern "C" LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPA
       return winplat::user::EraseBackground(*window, reinterpret_cast<HDC>(wParam));
     case WM_PAINT:
       return winplat::user::ValidateByPainting(hWnd);
+    case WM_NOTIFYFORMAT:
+      if (lParam != NF_QUERY)
+        return 0;
+      return window->unicode ? NFR_UNICODE : NFR_ANSI;
     default:
       return 0;
   }

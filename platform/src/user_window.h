@@ -50,7 +50,8 @@ Window *Find(HWND hwnd);
 const WindowClass *FindClass(std::u16string_view name);
 const WindowClass *FindClassW(LPCWSTR nameOrAtom);
 bool ClassInUse(const WindowClass *windowClass);
-// Registers "Button", "Static", "Edit" and "#32770" once.
+// Registers "Button", "Static", "Edit", "#32770" (dialogs), "ListBox", "ComboBox",
+// "SysListView32" and "SysTreeView32" once.
 void RegisterSystemClasses();
 ATOM RegisterSystemClass(WindowClass windowClass);
 

@@ -196,7 +196,7 @@ TEST_F(UserWindows, ChildWithoutParentAndUnknownClassFail) {
   EXPECT_EQ(Make(u"X", WS_CHILD, nullptr), nullptr);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_TLW_WITH_WSCHILD));
   EXPECT_EQ(
-      CreateWindowExW(0, u"SysListView32", u"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
+      CreateWindowExW(0, u"NoSuchClass32", u"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
       nullptr);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CANNOT_FIND_WND_CLASS));
 }

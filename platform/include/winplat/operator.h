@@ -8,8 +8,10 @@
 #include <initializer_list>
 #include <iosfwd>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "winplat/types.h"
@@ -85,6 +87,65 @@ struct ModalEvent {
 const std::vector<ModalEvent> &ModalDialogLog();
 void ClearModalDialogLog();
 
+// The choosers of <commdlg.h> as the operator sees them.
+enum class Chooser { OpenFile, SaveFile, Color };
+
+struct FileFilter {
+  std::u16string description;
+  std::u16string pattern;  // "*.jzp", or several joined by ';'
+};
+
+// GetOpenFileName / GetSaveFileName.
+struct FileChooserCall {
+  HWND owner = nullptr;
+  bool save = false;
+  std::u16string title;
+  std::vector<FileFilter> filters;
+  DWORD filterIndex = 0;  // 1 for the first filter
+  std::u16string initialDirectory;
+  std::u16string fileName;  // what the name box shows at first
+  std::u16string defaultExtension;
+  DWORD flags = 0;  // the OFN_ flags
+};
+
+// The operator's answer: a path (as typed in the name box: full, or relative to the initial
+// directory) and, when not 0, the filter it chose; or a cancel.
+struct FileChoice {
+  bool chosen = false;
+  std::u16string path;
+  DWORD filterIndex = 0;
+};
+
+// ChooseColor: the colour shown first and the 16 custom colours.
+struct ColorChooserCall {
+  HWND owner = nullptr;
+  COLORREF initial = 0;
+  COLORREF custom[16] = {};
+  DWORD flags = 0;  // the CC_ flags
+};
+
+struct ColorChoice {
+  bool chosen = false;
+  COLORREF color = 0;
+  std::vector<std::pair<int, COLORREF>> customChanges;  // custom colour slot (0-15), new colour
+};
+
+// Every chooser event in order. A chooser is Shown, may have answers Refused (a file that must
+// exist and does not, an existing file the operator would not replace...), and ends Chosen,
+// Cancelled or Unanswered (no operator answer: treated as a cancel). `detail` tells the path or
+// the colour (as "#RRGGBB") of an answer.
+struct ChooserEvent {
+  enum class Kind { Shown, Refused, Chosen, Cancelled, Unanswered };
+  Kind kind = Kind::Shown;
+  Chooser chooser = Chooser::OpenFile;
+  std::u16string title;
+  std::u16string detail;
+};
+
+const std::vector<ChooserEvent> &ChooserLog();
+void ClearChooserLog();
+void LogChooserEvent(ChooserEvent event);
+
 class Operator {
  public:
   virtual ~Operator() = default;
@@ -93,6 +154,14 @@ class Operator {
   // Operates a modal dialog through PerformDialogStep; false when it does not answer it (the
   // dialog is then cancelled). The default answers none.
   virtual bool OperateDialog(const ModalDialogCall &) { return false; }
+  // Answers a file chooser; nullopt when it does not answer (the chooser is then cancelled).
+  // A chooser whose answer is refused asks again. The default answers none.
+  virtual std::optional<FileChoice> AnswerFileChooser(const FileChooserCall &) {
+    return std::nullopt;
+  }
+  virtual std::optional<ColorChoice> AnswerColorChooser(const ColorChooserCall &) {
+    return std::nullopt;
+  }
 };
 
 // Installs the operator (not owned; nullptr restores the default, a ScriptedOperator with nothing
@@ -120,19 +189,35 @@ class ScriptedOperator : public Operator {
   std::size_t PendingDialogs() const;
   bool OperateDialog(const ModalDialogCall &call) override;
 
+  // Answers for the choosers, each kind from its own queue in the order queued.
+  void QueueOpenFile(std::u16string path, DWORD filterIndex = 0);
+  void QueueSaveFile(std::u16string path, DWORD filterIndex = 0);
+  void QueueColor(COLORREF color, std::vector<std::pair<int, COLORREF>> customChanges = {});
+  void QueueCancel(Chooser chooser);
+  std::size_t PendingChoosers() const;
+  std::optional<FileChoice> AnswerFileChooser(const FileChooserCall &call) override;
+  std::optional<ColorChoice> AnswerColorChooser(const ColorChooserCall &call) override;
+
  private:
   std::deque<int> answers_;
   bool ranOut_ = false;
   std::map<WORD, std::deque<std::vector<DialogStep>>> dialogs_;
+  std::deque<FileChoice> openFiles_;
+  std::deque<FileChoice> saveFiles_;
+  std::deque<ColorChoice> colors_;
 };
 
 // Shows each box as text on `out` and reads the choice from `in`, one line per answer: a button's
 // mnemonic letter or its full name, any case. An empty line, or the end of the input, presses the
-// default button; anything else asks again. Modal dialogs are not shown: each is cancelled.
+// default button; anything else asks again. Modal dialogs are not shown: each is cancelled. A
+// file chooser asks for a path (an empty line cancels), the colour chooser for a colour as
+// RRGGBB in hexadecimal (an empty line cancels; the custom colours stay).
 class ConsoleOperator : public Operator {
  public:
   ConsoleOperator(std::istream &in, std::ostream &out) : in_(in), out_(out) {}
   int AnswerMessageBox(const MessageBoxCall &call) override;
+  std::optional<FileChoice> AnswerFileChooser(const FileChooserCall &call) override;
+  std::optional<ColorChoice> AnswerColorChooser(const ColorChooserCall &call) override;
 
  private:
   std::istream &in_;

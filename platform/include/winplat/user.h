@@ -389,6 +389,18 @@ typedef struct tagPAINTSTRUCT {
   BYTE rgbReserved[32];
 } PAINTSTRUCT, *PPAINTSTRUCT, *LPPAINTSTRUCT;
 
+// WM_HELP's lParam.
+#define HELPINFO_WINDOW 0x0001
+#define HELPINFO_MENUITEM 0x0002
+typedef struct tagHELPINFO {
+  UINT cbSize;
+  int iContextType;
+  int iCtrlId;
+  HANDLE hItemHandle;
+  DWORD_PTR dwContextId;
+  POINT MousePos;
+} HELPINFO, *LPHELPINFO;
+
 // System colours and metrics.
 #define COLOR_SCROLLBAR 0
 #define COLOR_BACKGROUND 1
@@ -469,7 +481,8 @@ extern "C" {
 #endif
 
 // Classes. Registering a name twice fails with ERROR_CLASS_ALREADY_EXISTS; the predefined
-// classes "Button", "Static", "Edit" and "#32770" (dialogs) always exist.
+// classes "Button", "Static", "Edit", "ListBox", "ComboBox", "#32770" (dialogs) and the common
+// controls "SysListView32" and "SysTreeView32" (<commctrl.h>) always exist.
 ATOM WINAPI RegisterClassA(const WNDCLASSA *lpWndClass);
 ATOM WINAPI RegisterClassW(const WNDCLASSW *lpWndClass);
 ATOM WINAPI RegisterClassExW(const WNDCLASSEXW *lpWndClass);

@@ -1,6 +1,7 @@
 # winplat_add_resources(target rc_file): compiles a .rc script with i686-w64-mingw32-windres to a
 # .res file and embeds it in the target's shared object, in the ELF section "winplat_rsrc" that
 # the platform's FindResource reads. File names in the script are relative to the script's folder.
+# A target may take several scripts: their .res files follow one another in the section.
 find_program(WINPLAT_WINDRES i686-w64-mingw32-windres REQUIRED)
 
 function(winplat_add_resources target rc_file)
@@ -10,13 +11,15 @@ function(winplat_add_resources target rc_file)
   set(out_dir "${CMAKE_CURRENT_BINARY_DIR}/${target}_resources")
   set(res_file "${out_dir}/${rc_name}.res")
   set(cpp_file "${out_dir}/${rc_name}_res.cpp")
-  # Every file the script names is a dependency, so editing a picture rebuilds the .res.
-  file(STRINGS "${rc_path}" rc_lines REGEX "\"[^\"]+\\.(bmp|ico|cur|bin)\"")
+  # Every file the script names is a dependency (pictures and included .rci fragments), so
+  # editing one rebuilds the .res.
+  file(STRINGS "${rc_path}" rc_lines REGEX "\"[^\"]+\\.(bmp|ico|cur|bin|rci)\"")
   set(rc_inputs "")
   foreach(line IN LISTS rc_lines)
     string(REGEX MATCH "\"([^\"]+)\"" _ "${line}")
     list(APPEND rc_inputs "${rc_dir}/${CMAKE_MATCH_1}")
   endforeach()
+  list(REMOVE_DUPLICATES rc_inputs)
   add_custom_command(
     OUTPUT "${res_file}"
     COMMAND ${CMAKE_COMMAND} -E make_directory "${out_dir}"

@@ -1,0 +1,339 @@
+// The summary of a profile: groups, basic settings, plug-in features and the print size. The
+// changes from the default settings are in summary_changes.cpp.
+#include "describe/profile_summary.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include "apply/plugin_walk.h"
+#include "describe/summary_builder.h"
+#include "describe/summary_sizes.h"
+
+namespace {
+
+enum : UINT {
+  IDS_PROFILE_GROUP = 1933,
+  IDS_BASIC_GROUP = 1942,
+  IDS_CHANGES_GROUP = 1943,
+  IDS_NO_CHANGES = 1944,
+  IDS_PAPER_SIZE = 111,
+  IDS_PRINT_QUALITY = 39,
+  IDS_CUSTOM_QUALITY = 34,
+  IDS_ON = 917,
+  IDS_OFF = 918,
+  IDS_UNKNOWN = 2124,
+};
+
+// A text field of a record: at most `size` bytes, ending at its first zero.
+std::string FieldText(const char *field, size_t size) {
+  const void *end = memchr(field, '\0', size);
+  return std::string(field, end != nullptr ? static_cast<const char *>(end) - field : size);
+}
+
+// The UTF-16 name of up to 32 characters at `offset` of a plug-in block, read only as far as
+// the block reaches.
+WideString BlockName(const PrivateDataBlockHeader *block, DWORD offset) {
+  WideString name;
+  const BYTE *bytes = reinterpret_cast<const BYTE *>(block);
+  for (DWORD at = offset; at + sizeof(WCHAR) <= block->dwSize && name.size() < 32;
+       at += sizeof(WCHAR)) {
+    WCHAR c;
+    memcpy(&c, bytes + at, sizeof c);
+    if (c == 0)
+      break;
+    name.push_back(c);
+  }
+  return name;
+}
+
+// A 32-bit word of a plug-in block; 0 when the block is too short to hold it.
+DWORD BlockWord(const PrivateDataBlockHeader *block, DWORD offset) {
+  DWORD value = 0;
+  if (block->dwSize >= offset + sizeof value)
+    memcpy(&value, reinterpret_cast<const BYTE *>(block) + offset, sizeof value);
+  return value;
+}
+
+}  // namespace
+
+bool SummarySettings::Locate() {
+  devMode = nullptr;
+  main = nullptr;
+  if (buffer.size() < sizeof(DEVMODEW))
+    return false;
+  const auto *candidate = reinterpret_cast<const DEVMODEW *>(buffer.data());
+  if (size_t{candidate->dmSize} + candidate->dmDriverExtra > buffer.size())
+    return false;
+  const PrivateDataBlockHeader *block = GetPlugInAddr(candidate, PRIVATE_DATA_ID_MAIN);
+  if (block == nullptr || block->dwSize < sizeof(pdMain))
+    return false;
+  devMode = candidate;
+  main = reinterpret_cast<const pdMain *>(block);
+  return true;
+}
+
+SummaryBuilder::SummaryBuilder(SummaryContext &page, SummaryRowStore &rows)
+    : m_Page(page),
+      m_Rows(rows),
+      m_pManager(page.GetUIManager()),
+      m_Labels(page.GetUIManager(), page.GetLanguage(), page.IsRightToLeft(), page.GetCodePage()),
+      m_nChanges(0),
+      m_bColor(true),
+      m_bOutBinUnmatched(false) {}
+
+bool SummaryBuilder::Build(const ProfileHeader &header) {
+  m_Rows.Reset();
+  ReadDefaults();
+  AddProfileGroup(header);
+  AddSummaryRow(m_Labels.Heading(IDS_BASIC_GROUP), "");
+  if (!ReadSettings(header))
+    return false;
+  AddBasicRows();
+  AddPlugInRows();
+  AddSummaryRow("", "");
+  AddSummaryRow(m_Labels.Heading(IDS_CHANGES_GROUP), "");
+  AddChangeRows();
+  if (m_nChanges == 0)
+    AddSummaryRow(m_Labels.Text(IDS_NO_CHANGES), "");
+  return true;
+}
+
+void SummaryBuilder::AddProfileGroup(const ProfileHeader &header) {
+  AddSummaryRow(m_Labels.Heading(IDS_PROFILE_GROUP), "");
+  AddSummaryRow(FieldText(header.strProfileInfo, sizeof header.strProfileInfo), "");
+  AddSummaryRow("", "");
+}
+
+void SummaryBuilder::ReadDefaults() {
+  m_Default.buffer = m_Page.ReadDefaultDevMode();
+  m_Default.Locate();
+}
+
+// The stored DEVMODE is restored onto the current printer in a buffer at least the size of the
+// current DEVMODE. Without default settings the profile is compared with itself.
+bool SummaryBuilder::ReadSettings(const ProfileHeader &header) {
+  m_Profile.buffer = m_Page.ReadProfileDevMode(header);
+  if (!m_Profile.Locate())
+    return false;
+  const DEVMODEW *current = m_Page.GetCurrentDevMode();
+  if (current != nullptr) {
+    const size_t currentSize = size_t{current->dmSize} + current->dmDriverExtra;
+    if (m_Profile.buffer.size() < currentSize)
+      m_Profile.buffer.resize(currentSize, 0);
+  }
+  m_Page.RestoreDevMode(reinterpret_cast<DEVMODEW *>(m_Profile.buffer.data()), header.nProfRegNum,
+                        false);
+  if (!m_Profile.Locate())
+    return false;
+  if (m_Default.main == nullptr) {
+    m_Default.buffer = m_Profile.buffer;
+    m_Default.Locate();
+  }
+  return true;
+}
+
+void SummaryBuilder::AddBasicRows() {
+  const pdMain &m = *m_Profile.main;
+  std::string paper = PaperName(m_Profile.devMode->dmPaperSize);
+  if (paper.empty())
+    paper = FieldText(m.szCustomName, sizeof m.szCustomName);
+  AddSummaryRow(m_Labels.Label(IDS_PAPER_SIZE, LabelStyle::N), paper);
+
+  const std::string quality = (m.dwQualityMode & 1) != 0
+                                  ? m_Labels.Text(IDS_CUSTOM_QUALITY)
+                                  : Format("%-i dpi", static_cast<int>(m.dwPrintQuaResolution));
+  AddSummaryRow(m_Labels.Label(IDS_PRINT_QUALITY, LabelStyle::L), quality);
+}
+
+// The blocks behind the main block, in their stored order, each adding at most one row.
+void SummaryBuilder::AddPlugInRows() {
+  const auto *main = reinterpret_cast<const PrivateDataBlockHeader *>(m_Profile.main);
+  for (const PrivateDataBlockHeader *block = NextPlugInBlock(m_Profile.devMode, main);
+       block != nullptr; block = NextPlugInBlock(m_Profile.devMode, block))
+    AddPlugInRow(block);
+}
+
+void SummaryBuilder::AddPlugInRow(const PrivateDataBlockHeader *block) {
+  switch (block->wBlockId) {
+    case PRIVATE_DATA_ID_PROLOGEPILOG:
+      if (BlockWord(block, 16) != 0)
+        AddSummaryRow(m_Labels.Label(8, LabelStyle::L), m_Labels.Text(IDS_ON));
+      break;
+    case PRIVATE_DATA_ID_WATERMARK:
+      if (BlockWord(block, 20) != 0)
+        AddSummaryRow(m_Labels.Label(IsJapanese() ? 1957 : 9, LabelStyle::L),
+                      m_Labels.ToAnsi(BlockName(block, 24)));
+      break;
+    case PRIVATE_DATA_ID_SECURITYWMARK:
+      if (BlockWord(block, 20) != 0)
+        AddSummaryRow(m_Labels.Label(IsJapanese() ? 1956 : 8000, LabelStyle::L),
+                      m_Labels.ToAnsi(BlockName(block, 24)));
+      break;
+    case PRIVATE_DATA_ID_POSTER: {
+      // A block too short for its layout word shows no poster.
+      constexpr DWORD POSTER_OFF = 0x00010001;
+      const DWORD layout = block->dwSize >= 32 ? BlockWord(block, 28) : POSTER_OFF;
+      if (layout != POSTER_OFF) {
+        const std::string label = m_Labels.Label(IsJapanese() ? 1958 : 12, LabelStyle::N);
+        AddSummaryRow(label, PosterValue(layout, label));
+      }
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+std::string SummaryBuilder::PosterValue(DWORD layout, const std::string &label) const {
+  int count = 0;
+  switch (layout) {
+    case 0x00020002:
+      count = 2;
+      break;
+    case 0x00030003:
+      count = 3;
+      break;
+    case 0x00040004:
+      count = 4;
+      break;
+    case 0x00050005:
+      count = 5;
+      break;
+    default:
+      return label;
+  }
+  return FormatPosterSize(count, count, PosterTileWidth(m_Page, count),
+                          PosterTileLength(m_Page, count), DisplayUnit());
+}
+
+// The print size: the output paper (a list entry or the custom output size) and its zoom
+// against the document paper.
+std::string SummaryBuilder::PrintSizeValue() const {
+  const pdMain &m = *m_Profile.main;
+  const int count = m_pManager->GetFeatureCount(FEATURE_PAPER_SIZE);
+  const PaperSizeEntry *document = nullptr;
+  for (int i = 0; i < count && i <= 0xFFFF && document == nullptr; ++i) {
+    const auto *entry = static_cast<const PaperSizeEntry *>(
+        m_pManager->GetFeatureItem(FEATURE_PAPER_SIZE, static_cast<WORD>(i)));
+    if (entry != nullptr && entry->wPaperCode == static_cast<WORD>(m_Profile.devMode->dmPaperSize))
+      document = entry;
+  }
+  const bool customOutput = m.wScaleSizeIdx >= count;
+  const auto *output = customOutput
+                           ? nullptr
+                           : static_cast<const PaperSizeEntry *>(
+                                 m_pManager->GetFeatureItem(FEATURE_PAPER_SIZE, m.wScaleSizeIdx));
+
+  double documentWidth = 1, documentLength = 1, outputWidth = 1, outputLength = 1;
+  std::string name;
+  if (document == nullptr || customOutput) {
+    documentWidth =
+        document ? document->wWidth : CustomSizeToTenthsMm(m.dwCustomWidth, m.dwCustomUnit);
+    documentLength =
+        document ? document->wLength : CustomSizeToTenthsMm(m.dwCustomLength, m.dwCustomUnit);
+    if (customOutput) {
+      outputWidth = CustomSizeToTenthsMm(m.dwOutputWidth, m.dwOutputUnit);
+      outputLength = CustomSizeToTenthsMm(m.dwOutputLength, m.dwOutputUnit);
+      name = FieldText(m.szOutputName, sizeof m.szOutputName);
+    } else if (output != nullptr) {
+      outputWidth = output->wWidth;
+      outputLength = output->wLength;
+      name = m_Labels.Text(output->wNameId);
+    }
+  } else {
+    const DEVMODEW *current = m_Page.GetCurrentDevMode();
+    const bool portrait = current == nullptr || current->dmOrientation == DMORIENT_PORTRAIT;
+    documentWidth = portrait ? document->wWidth : document->wLength;
+    documentLength = portrait ? document->wLength : document->wWidth;
+    if (output != nullptr) {
+      outputWidth = portrait ? output->wWidth : output->wLength;
+      outputLength = portrait ? output->wLength : output->wWidth;
+      name = m_Labels.Text(output->wNameId);
+    }
+  }
+  if (m_Labels.IsRightToLeft())
+    return name;
+  char zoom[32];
+  snprintf(zoom, sizeof zoom, " [%d%%]",
+           PrintSizeZoom(documentWidth, documentLength, outputWidth, outputLength));
+  return name + zoom;
+}
+
+// The name of the last paper-size entry with the paper code; empty when there is none.
+std::string SummaryBuilder::PaperName(short paperCode) const {
+  const int count = m_pManager->GetFeatureCount(FEATURE_PAPER_SIZE);
+  const PaperSizeEntry *found = nullptr;
+  for (int i = 0; i < count && i <= 0xFFFF; ++i) {
+    const auto *entry = static_cast<const PaperSizeEntry *>(
+        m_pManager->GetFeatureItem(FEATURE_PAPER_SIZE, static_cast<WORD>(i)));
+    if (entry != nullptr && entry->wPaperCode == static_cast<WORD>(paperCode))
+      found = entry;
+  }
+  return found != nullptr ? m_Labels.Text(found->wNameId) : std::string();
+}
+
+const FeatureEntry *SummaryBuilder::FindFeature(int list, DWORD code) const {
+  const int count = m_pManager->GetFeatureCount(list);
+  for (int i = 0; i < count && i <= 0xFFFF; ++i) {
+    const auto *entry =
+        static_cast<const FeatureEntry *>(m_pManager->GetFeatureItem(list, static_cast<WORD>(i)));
+    if (entry != nullptr && entry->wCode == code)
+      return entry;
+  }
+  return nullptr;
+}
+
+std::string SummaryBuilder::FeatureName(const FeatureEntry *entry) const {
+  return m_Labels.Text(entry != nullptr ? UINT{entry->wNameId} : UINT{IDS_UNKNOWN});
+}
+
+std::string SummaryBuilder::OnOff(bool on) const {
+  return m_Labels.Text(on ? IDS_ON : IDS_OFF);
+}
+
+std::string SummaryBuilder::Format(const char *format, int value) const {
+  char text[32];
+  snprintf(text, sizeof text, format, value);
+  return text;
+}
+
+WORD SummaryBuilder::DisplayUnit() const {
+  const ModelInfoRecord *model = m_Page.GetModelInfo();
+  return model != nullptr ? model->wUnit : 0;
+}
+
+bool SummaryBuilder::IsColorModel() const {
+  const auto *entry = static_cast<const ModelEntry *>(m_pManager->GetFeatureItem(FEATURE_MODEL, 0));
+  return entry != nullptr && (entry->dwCapabilities & 1) != 0;
+}
+
+// Both texts lose their mnemonic; a right-to-left page shows the value first.
+bool SummaryBuilder::AddSummaryRow(const std::string &label, const std::string &value) {
+  std::string first = m_Labels.IsRightToLeft() ? value : label;
+  std::string second = m_Labels.IsRightToLeft() ? label : value;
+  m_Labels.StripMnemonic(first.data());
+  m_Labels.StripMnemonic(second.data());
+  return m_Rows.Add(first.c_str(), second.c_str(), m_Labels.GetCodePage()) != nullptr;
+}
+
+void SummaryBuilder::AddChange(const std::string &label, const std::string &value) {
+  ++m_nChanges;
+  AddSummaryRow(label, value);
+}
+
+void SummaryBuilder::AddChange(UINT labelId, LabelStyle style, const std::string &value) {
+  AddChange(m_Labels.Label(labelId, style), value);
+}
+
+void SummaryBuilder::AddOnOffChange(UINT labelId, LabelStyle style, bool on) {
+  AddChange(labelId, style, OnOff(on));
+}
+
+bool BuildProfileSummary(SummaryContext &page, const ProfileHeader &header, SummaryRowStore &rows) {
+  if (page.GetUIManager() == nullptr) {
+    rows.Reset();
+    return false;
+  }
+  SummaryBuilder builder(page, rows);
+  return builder.Build(header);
+}

@@ -13,6 +13,9 @@
 
 #include "apply/private_data.h"
 #include "module/host_interfaces.h"
+#include "profilefile/jzp_file_handle.h"
+#include "profilefile/jzp_format.h"
+#include "profilefile/jzp_reader.h"
 #include "store/profile_header.h"
 #include "store/win_handles.h"
 
@@ -98,6 +101,43 @@ class VTPROFJZP {
   // Deletes every value the profile's index names, then the index.
   void RemoveProfileRegValue(LPCSTR profileName, int regNum);
 
+  // Profile files (one open at a time). The name is converted to the platform's form. Modes:
+  // JZP_MODE_READ; JZP_MODE_WRITE appends to an existing file, keeping its header; with
+  // JZP_MODE_REPLACE an existing file is deleted first. A new file gets a fresh header.
+  bool OpenJzpFile(LPCSTR fileName, DWORD mode);
+  bool OpenJzpFile(LPCWSTR fileName, DWORD mode);
+  // In a write mode the header, with its count, is written at offset 0 first.
+  void CloseJzpFile();
+  bool IsJzpFileOpen() const { return m_hJzpFile.IsOpen(); }
+  const JzpHead &GetJzpHead() const { return m_JzpHead; }
+
+  // Appends the profile's entry and sections: 0 when done or when the profile is unknown; -1
+  // when nothing can be written (no default DEVMODE to compare with, no file open to write).
+  int SaveProfileToJZP(LPCSTR profileName);
+  // Sections 1 and 2 of the entry being written, their sizes stored in the entry.
+  void SaveProfileDevmodeToJzp(const BYTE *devMode, DWORD size);
+  // The section encoders against the held default DEVMODE: the bytes the section needs; with
+  // a null buffer they only count.
+  DWORD ConvertDevModeToItems(const BYTE *devMode, DWORD size, BYTE *out, DWORD outSize) const;
+  DWORD ConvertDevModeToBuffers(const BYTE *devMode, DWORD size, BYTE *out, DWORD outSize) const;
+  // SaveProfileToJZP for each name of the list, in order; nothing with a null list. Returns 0.
+  int ExportProfilesToJZP(const char (*names)[32], DWORD count);
+
+  // Reading a file opened with JZP_MODE_READ. The number of profiles whose entries and
+  // sections lie inside the file (a damaged file lists those before the damage; a negative
+  // count lists none); -1 without an open file, 0 on a wrong magic. Copies up to `capacity`
+  // names (32-byte slots) and descriptions (512-byte slots) into the arrays that are given.
+  int GetProfileDataFromJZP(char (*names)[32], char (*descriptions)[512], DWORD capacity);
+  // The first entry whose name equals `profileName` without regard to case.
+  bool FindProfileEntry(LPCSTR profileName, JzpProfileEntry *entry);
+  // Reads Sections 1 and 2 of that entry; false when a buffer is smaller than its section.
+  bool ReadProfileSections(LPCSTR profileName, BYTE *section1, DWORD section1Size, BYTE *section2,
+                           DWORD section2Size);
+  // Leaves the file at the first byte of section k (0 to 3) of that entry.
+  bool SeekProfileSection(LPCSTR profileName, int section);
+  // Reads at the current position; the bytes read.
+  DWORD ReadProfileData(BYTE *buffer, DWORD size);
+
   bool IsAnsiPlatform() const { return m_bAnsi != 0; }
   bool IsClientMode() const { return m_bClient != 0; }
   bool IsNetworkPort() const { return m_dwNetworkPort != 0; }
@@ -139,6 +179,18 @@ class VTPROFJZP {
   std::vector<BYTE> ReadIndex(int regNum);
   int ResolveRegNum(LPCSTR profileName, int regNum);
 
+  // Profile files.
+  HANDLE OpenFileForName(LPCSTR ansiName, LPCWSTR wideName, DWORD access, DWORD share,
+                         DWORD disposition);
+  bool DeleteFileForName(LPCSTR ansiName, LPCWSTR wideName);
+  bool OpenJzpFileNamed(LPCSTR ansiName, LPCWSTR wideName, DWORD mode);
+  void FillNewJzpHead();
+  DWORD WriteJzp(const void *data, DWORD size);
+  DWORD WriteRegItem(LPCSTR valueName, DWORD type, const BYTE *data, DWORD size);
+  DWORD SaveProfileValuesToJzp(LPCSTR profileName);
+  DWORD SaveSetupValueToJzp(LPCSTR profileName);
+  bool FindJzpEntry(LPCSTR profileName, JzpEntryInfo *info);
+
   HWND m_hOwner;
   DWORD m_dwOsVersionCode;
   DWORD m_dwLanguageCode;
@@ -158,4 +210,9 @@ class VTPROFJZP {
   std::vector<ProfileHeader> m_Headers;
   bool m_bHeadersCached;
   CControlSet *m_pControlSet;
+  JzpFileHandle m_hJzpFile;
+  JzpHead m_JzpHead{};
+  DWORD m_dwJzpMode = 0;
+  JzpProfileEntry m_JzpEntry{};
+  DWORD m_dwProfileOffset = 0;
 };

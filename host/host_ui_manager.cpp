@@ -92,7 +92,7 @@ class HostUIManager final : public UIManager {
   ModelCapabilitiesRecord *GetModelCapabilities() override {
     return &session_.model().capabilities;
   }
-  WORD GetLanguage() override { return LanguageId(session_.options().language); }
+  WORD GetLanguage() override { return session_.languageId(); }
 
   // Copies the string, cut to the buffer; a missing string loads as empty text.
   int LoadResString(UINT id, LPWSTR buffer, int cchBuffer, DWORD, DWORD, DWORD) override {

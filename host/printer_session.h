@@ -50,6 +50,14 @@ class PrinterSession {
   bool isClientSide() const;
   const SessionOptions &options() const { return options_; }
   const StringTable &strings() const { return StringTable::ForLanguage(options_.language); }
+  // The language code GetLanguage reports: the UI language's own, or one set for this session
+  // (a Japanese code also takes the Japanese strings).
+  WORD languageId() const { return languageId_ != 0 ? languageId_ : LanguageId(options_.language); }
+  void SetLanguageId(WORD id) {
+    languageId_ = id;
+    if ((id & 0xFF) == (LanguageId(UiLanguage::Japanese) & 0xFF))
+      options_.language = UiLanguage::Japanese;
+  }
 
   PrinterModel &model() { return model_; }
   const PrinterModel &model() const { return model_; }
@@ -88,6 +96,7 @@ class PrinterSession {
   bool canChangeSettings_;
   PrinterModel model_;
   SessionOptions options_;
+  WORD languageId_ = 0;
   RegistrationStore registrations_;
   std::vector<BYTE> devMode_;
   CControlSet *controlSet_ = nullptr;

@@ -7,7 +7,7 @@
 #include "module/module_state.h"
 #include "page/profile_page.h"
 
-int RunProfilePage(HWND /*parent*/, CControlSet *owner) {
+int RunProfilePage(HWND parent, CControlSet *owner) {
   std::unique_ptr<ProfilePage> page(new (std::nothrow) ProfilePage());
   if (page == nullptr)
     return 0;
@@ -17,7 +17,13 @@ int RunProfilePage(HWND /*parent*/, CControlSet *owner) {
   SetCurrentPage(page.get());
   page->ReadPlatform();
   page->SetResourceInstance(owner->GetUIManager()->GetResourceInstance());
-  // The page is prepared; running it modally under `parent` needs the page's dialog window,
-  // which the page does not create yet. The page is released here as after the dialog.
+  const int templateId = page->ChooseTemplate();
+  // The dialog's result is not the caller's business: RunProfile always reports 0.
+  if (page->IsAnsiPlatform())
+    DialogBoxParamA(page->GetResourceInstance(), MAKEINTRESOURCEA(templateId), parent,
+                    ProfilePage::DialogProc, 0);
+  else
+    DialogBoxParamW(page->GetResourceInstance(), MAKEINTRESOURCEW(templateId), parent,
+                    ProfilePage::DialogProc, 0);
   return 0;
 }

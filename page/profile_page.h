@@ -1,16 +1,23 @@
 // The object behind the "Profile" property page: what the host asks of a page (title, dialog
-// ID, sizes, host values), its owner, and the host objects it caches from the owner's
-// UIManager. The page asks its owner for the UIManager whenever it needs it, so a new manager
-// handed to slot 22 needs nothing more.
+// ID, sizes, icon, host values), its owner, the host objects it caches from the owner's
+// UIManager, its window, its language and the keyboard shortcuts it registers while active.
+// The page asks its owner for the UIManager whenever it needs it, so a new manager handed to
+// slot 22 needs nothing more.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
+
 #include "module/host_interfaces.h"
 #include "module/host_records.h"
 #include "page/api_control_set_profil.h"
+#include "store/page_context.h"
 
-class ProfilePage : public ApiControlSetProfil {
+class ProfileList;
+struct ProfileListLook;
+
+class ProfilePage : public ApiControlSetProfil, public ProfilePageContext {
  public:
   ProfilePage();
   ~ProfilePage() override;  // 0
@@ -46,10 +53,16 @@ class ProfilePage : public ApiControlSetProfil {
   int Unnamed27(DWORD, DWORD, DWORD) override { return -1; }            // 27
   int Unnamed28(DWORD, DWORD, DWORD) override { return -1; }            // 28
   bool Unnamed29() override { return true; }                            // 29
+  // False when a buffer is missing; else the host string (260 characters) in `wide` and,
+  // converted with the page's code page, in `text`.
+  virtual bool LoadPageString(UINT stringId, LPWSTR wide, LPSTR text);  // 30
 
-  // The instance that holds the page's dialog templates, icon and bitmaps.
+  // The instance the page was given for its dialog templates, icon and bitmaps.
   HINSTANCE GetResourceInstance() const { return m_hInstance; }
   void SetResourceInstance(HINSTANCE instance) { m_hInstance = instance; }
+  // Where the page loads its templates, icon and bitmaps from: the host's resource module,
+  // which holds them, or the instance the page was given when the host has none.
+  HINSTANCE PageResources() const;
 
   // Caches the current DEVMODE, the driver settings record, the model record and the printer
   // handle from the owner's UIManager; false when there is no manager or one of them is
@@ -58,11 +71,66 @@ class ProfilePage : public ApiControlSetProfil {
   // Takes the platform from the owner's DriverContext; platform 3 puts the page in ANSI mode.
   void ReadPlatform();
 
+  // The page's language from the host and the model record; the template for it; the code page
+  // and reading order it implies. Also reads the platform.
+  int ChooseTemplate();
+
+  // Text conversions with the page's code page, at most 16384 characters, always terminated.
+  LPWSTR ToWide(LPWSTR wide, LPCSTR text) const;
+  LPSTR ToText(LPSTR text, LPCWSTR wide) const;
+
+  // 1 when the process's program is Explorer, 2 when it is Excel, 0 otherwise.
+  static int GetHostProcessKind();
+  static bool IsWindowsNT4();
+
+  HWND GetPageWindow() const { return m_hWnd; }
+  WORD GetLanguage() const { return m_wLanguage; }
+  UINT GetCodePage() const { return m_uCodePage; }
+  bool IsRightToLeft() const { return m_bRightToLeft; }
+
+  // ProfilePageContext.
+  bool IsAnsiPlatform() const override { return m_bAnsi; }
+  LPCSTR GetPrinterNameA() const override { return m_tszPrinterName; }
+  LPCWSTR GetPrinterNameW() const override { return m_wszPrinterName; }
+  HANDLE GetPrinterHandle() const override { return m_hPrinter; }
+  CControlSet *GetControlSet() const override { return m_pOwner; }
+  ProfileList *GetProfileList() const override { return m_pProfileList.get(); }
+  bool IsClientMode() const override { return m_bClient; }
+  const DEVMODEW *GetCurrentDevMode() const override { return m_pDevMode; }
+
+  // The dialog procedure of the page window, modeless or modal, A or W.
+  static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
  private:
+  struct MessageRoute {
+    UINT message;
+    INT_PTR (ProfilePage::*handler)(WPARAM wParam, LPARAM lParam);
+  };
+  static const MessageRoute kMessageRoutes[];
+
+  UIManager *Manager() const;
+  // The three records the page needs to work, the capabilities record and the printer name;
+  // false when one of the three is missing.
+  bool CacheHostRecords();
+  void ReadPrinterName();
+  void MoveRenamedPrinterFiles();
+  void WritePrinterName();
+  ProfileListLook ListLook() const;
+
+  INT_PTR OnMeasureItem(WPARAM wParam, LPARAM lParam);
+  INT_PTR OnDrawItem(WPARAM wParam, LPARAM lParam);
+  INT_PTR OnPaint(WPARAM wParam, LPARAM lParam);
+  INT_PTR OnHelp(WPARAM wParam, LPARAM lParam);
+  INT_PTR OnContextMenu(WPARAM wParam, LPARAM lParam);
+  INT_PTR OnHotKey(WPARAM wParam, LPARAM lParam);
+  INT_PTR OnDestroy(WPARAM wParam, LPARAM lParam);
+
   CControlSet *m_pOwner;
+  HWND m_hWnd;
   DEVMODEW *m_pDevMode;
   BYTE *m_pDriverSettings;
   ModelInfoRecord *m_pModelInfo;
+  ModelCapabilitiesRecord *m_pModelCaps;
   HANDLE m_hPrinter;
   HINSTANCE m_hInstance;
   DWORD m_adwHostValues8[2];
@@ -70,7 +138,17 @@ class ProfilePage : public ApiControlSetProfil {
   BYTE m_bHostByte;
   int m_nDialogId;
   SIZE m_DesignSize;
+  SIZE m_WindowSize;
+  WORD m_wLanguage;
   UINT m_uCodePage;
+  bool m_bRightToLeft;
   bool m_bAnsi;
   int m_nPlatform;
+  std::unique_ptr<ProfileList> m_pProfileList;
+  HICON m_hIcon;
+  bool m_bNoRights;
+  bool m_bClient;
+  bool m_bHotkeysRegistered;
+  char m_tszPrinterName[MAX_PATH];
+  WCHAR m_wszPrinterName[MAX_PATH];
 };

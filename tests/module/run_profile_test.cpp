@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "module/control_set_profil.h"
+#include "module/host_records.h"
 #include "module/fake_ui_manager.h"
 #include "module/module_state.h"
 #include "module/run_profile.h"
@@ -16,7 +17,8 @@ namespace {
 TEST(RunProfileTest, ThePageIsPreparedOnlyWithAllFourHostThings) {
   DEVMODEW devMode{};
   BYTE driverSettings[16] = {};
-  ModelInfoRecord *modelInfo = reinterpret_cast<ModelInfoRecord *>(driverSettings);
+  ModelInfoRecord model{};
+  ModelInfoRecord *modelInfo = &model;
   const std::vector<std::string> asked = {"GetCurrentDevMode", "GetDriverSettings", "GetModelInfo",
                                           "GetPrinterHandle"};
   struct Case {
@@ -40,8 +42,10 @@ TEST(RunProfileTest, ThePageIsPreparedOnlyWithAllFourHostThings) {
     EXPECT_EQ(RunProfilePage(nullptr, &owner), 0) << missing;
 
     std::vector<std::string> expected = asked;
-    if (c.runs)
+    if (c.runs) {
       expected.push_back("GetResourceInstance");
+      expected.push_back("GetModelInfo");  // the template follows the model's language
+    }
     EXPECT_EQ(manager.calls, expected) << missing;
     EXPECT_EQ(GetCurrentPage(), nullptr) << "a released page stays the current page";
   }

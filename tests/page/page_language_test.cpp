@@ -1,0 +1,241 @@
+// The page's language rules: template, code page and reading order per language, the model's
+// language override, the list font, and the dialog base's code page and font choice.
+#include <gtest/gtest.h>
+
+#include <winplat/config.h>
+
+#include <string>
+
+#include "page/base_dlg.h"
+#include "page/page_hotkeys.h"
+#include "page/page_language.h"
+#include "page/page_test_support.h"
+
+namespace prfmod::testing {
+namespace {
+
+class PageLanguageTest : public ::testing::Test {
+ protected:
+  void SetUp() override { winplat::SetWindowsVersion(winplat::WindowsVersion::WinXP); }
+  void TearDown() override {
+    winplat::SetWindowsVersion(winplat::WindowsVersion::WinXP);
+    winplat::SetAnsiCodePage(1252);
+  }
+};
+
+TEST_F(PageLanguageTest, EachLanguageHasItsTemplateCodePageAndReadingOrder) {
+  struct Case {
+    WORD language;
+    int templateId;
+    UINT codePage;
+    bool rightToLeft;
+  } cases[] = {
+      {0x0401, 106, 1256, true},   {0x0429, 106, 1256, true},   {0x040D, 106, 1255, true},
+      {0x0402, 4287, 1251, false}, {0x0419, 4287, 1251, false}, {0x0405, 4287, 1250, false},
+      {0x040E, 4287, 1250, false}, {0x0415, 4287, 1250, false}, {0x0418, 4287, 1250, false},
+      {0x0408, 4287, 1253, false}, {0x0411, 502, 932, false},   {0x0412, 503, 949, false},
+      {0x041E, 4287, 874, false},  {0x041F, 4287, 1254, false}, {0x0427, 4287, 1257, false},
+      {0x04C0, 504, 936, false},   {0x04C1, 505, 950, false},   {0x0409, 4287, 1252, false},
+      {0x0407, 4287, 1252, false}, {0x0C0A, 4287, 1252, false},
+  };
+  for (const Case &c : cases) {
+    PageFixture fixture;
+    fixture.manager.language = c.language;
+    EXPECT_EQ(fixture.page.ChooseTemplate(), c.templateId) << std::hex << c.language;
+    EXPECT_EQ(fixture.page.GetCodePage(), c.codePage) << std::hex << c.language;
+    EXPECT_EQ(fixture.page.IsRightToLeft(), c.rightToLeft) << std::hex << c.language;
+  }
+}
+
+TEST_F(PageLanguageTest, AnsiPlatformAndWindowsNt4UseTheOlderTemplate) {
+  struct Case {
+    winplat::WindowsVersion version;
+    int platform;
+    int templateId;
+  } cases[] = {
+      {winplat::WindowsVersion::Win98, HOST_PLATFORM_ANSI, 507},
+      {winplat::WindowsVersion::NT4, HOST_PLATFORM_NT4, 507},
+      {winplat::WindowsVersion::Win2000, HOST_PLATFORM_NT5, 4287},
+      {winplat::WindowsVersion::WinXP, HOST_PLATFORM_NT5, 4287},
+  };
+  for (const Case &c : cases) {
+    winplat::SetWindowsVersion(c.version);
+    PageFixture fixture;
+    fixture.context.platform = c.platform;
+    EXPECT_EQ(fixture.page.ChooseTemplate(), c.templateId) << c.platform;
+    EXPECT_EQ(fixture.page.IsAnsiPlatform(), c.platform == HOST_PLATFORM_ANSI);
+    // Languages with a template of their own keep it on every platform.
+    fixture.manager.language = 0x0411;
+    EXPECT_EQ(fixture.page.ChooseTemplate(), 502);
+  }
+}
+
+TEST_F(PageLanguageTest, ModelOverrideIsTakenExceptByEastAsianAndHebrewInterfaces) {
+  struct Case {
+    WORD hostLanguage;
+    WORD expected;
+    BYTE overrideByteAfter;
+  } cases[] = {
+      {0x0409, 0x0407, 1}, {0x040C, 0x0407, 1}, {0x0411, 0x0411, 0}, {0x0412, 0x0412, 0},
+      {0x04C0, 0x04C0, 0}, {0x04C1, 0x04C1, 0}, {0x040D, 0x040D, 0},
+  };
+  for (const Case &c : cases) {
+    PageFixture fixture;
+    fixture.manager.language = c.hostLanguage;
+    fixture.manager.model.bLanguageOverride = 1;
+    fixture.manager.model.wOverrideLanguage = 0x0407;
+    fixture.page.ChooseTemplate();
+    EXPECT_EQ(fixture.page.GetLanguage(), c.expected) << std::hex << c.hostLanguage;
+    EXPECT_EQ(fixture.manager.model.bLanguageOverride, c.overrideByteAfter);
+  }
+  // English with a German override: German hotkey letters, the common template and code page.
+  PageFixture fixture;
+  fixture.manager.model.bLanguageOverride = 1;
+  fixture.manager.model.wOverrideLanguage = 0x0407;
+  EXPECT_EQ(fixture.page.ChooseTemplate(), 4287);
+  EXPECT_EQ(fixture.page.GetCodePage(), 1252u);
+  EXPECT_EQ(PageHotkeyTable(LanguageByte(fixture.page.GetLanguage()))[0].virtualKey, UINT('H'));
+}
+
+TEST_F(PageLanguageTest, ListFontFollowsTheLanguage) {
+  struct Case {
+    WORD language;
+    WORD pointSize;
+    BYTE charSet;
+    const char *face;
+  } cases[] = {
+      {0x0409, 8, 1, "Microsoft Sans Serif"},
+      {0x0401, 9, 178, "Microsoft Sans Serif"},
+      {0x0429, 9, 178, "Microsoft Sans Serif"},
+      {0x0408, 9, 161, "Microsoft Sans Serif"},
+      {0x040D, 9, 177, "Microsoft Sans Serif"},
+      {0x0411, 9, 128, "Ms UI Gothic"},
+      {0x0412, 9, 129, "Gulim"},
+      {0x0419, 8, 204, "Microsoft Sans Serif"},
+      {0x041E, 9, 222, "Microsoft Sans Serif"},
+      {0x04C0, 9, 134, "Simsun"},
+      {0x04C1, 9, 136, "PMingliu"},
+  };
+  for (const Case &c : cases) {
+    PageFontDescription font;
+    DescribePageFont(c.language, false, &font);
+    EXPECT_EQ(font.wPointSize, c.pointSize) << std::hex << c.language;
+    EXPECT_EQ(font.bCharSet, c.charSet) << std::hex << c.language;
+    EXPECT_STREQ(font.szFaceName, c.face) << std::hex << c.language;
+  }
+  PageFontDescription font;
+  DescribePageFont(0x0409, true, &font);
+  EXPECT_STREQ(font.szFaceName, "Sans Serif");
+  EXPECT_EQ(std::u16string(font.wszFaceName), u"Microsoft Sans Serif");
+}
+
+class TestDlg : public BaseDlg {
+ public:
+  ~TestDlg() override = default;
+};
+
+TEST_F(PageLanguageTest, DialogCodePageIsTheSystemsOnlyForSomeCodePages) {
+  struct Case {
+    UINT system;
+    UINT dialog;
+  } cases[] = {{1252, 0},  {1251, 1251}, {932, 932},   {936, 936}, {949, 949},
+               {950, 950}, {1250, 1250}, {1256, 1256}, {1253, 0},  {874, 0}};
+  for (const Case &c : cases) {
+    winplat::SetAnsiCodePage(c.system);
+    TestDlg dialog;
+    EXPECT_EQ(dialog.CodePage(), c.dialog) << c.system;
+  }
+}
+
+TEST_F(PageLanguageTest, DialogFontByLanguagePlatformAndOverride) {
+  struct Case {
+    WORD language;
+    int platform;
+    bool overrideSet;
+    WORD pointSize;
+    BYTE charSet;
+    std::u16string wideFace;
+    const char *ansiFace;
+    WORD languageUsed;
+  } cases[] = {
+      {0x0411, HOST_PLATFORM_NT5, false, 9, 128, u"Ms UI Gothic", "Ms UI Gothic", 0x0411},
+      {0x0409, HOST_PLATFORM_NT4, false, 8, 1, u"MS Sans Serif", "MS Sans Serif", 0x0409},
+      {0x0409, HOST_PLATFORM_NT5, false, 8, 1, u"Microsoft Sans Serif", "Microsoft Sans Serif",
+       0x0409},
+      {0x0409, HOST_PLATFORM_ANSI, false, 8, 1, u"Microsoft Sans Serif", "Sans Serif", 0x0409},
+      {0x0412, HOST_PLATFORM_NT5, true, 9, 129, u"Gulim", "Gulim", 0x0412},
+      {0x0407, HOST_PLATFORM_NT5, true, 9, 136, u"PMingliu", "PMingliu", 0x04C1},
+      {0x04C0, HOST_PLATFORM_NT5, false, 9, 134, u"Simsun", "Simsun", 0x04C0},
+  };
+  for (const Case &c : cases) {
+    PageFixture fixture;
+    fixture.manager.language = c.language;
+    fixture.context.platform = c.platform;
+    fixture.manager.model.bLanguageOverride = c.overrideSet ? 1 : 0;
+    fixture.manager.model.wOverrideLanguage = 0x04C1;
+    TestDlg dialog;
+    dialog.Attach(108, nullptr, &fixture.owner);
+    dialog.SelectFont();
+    EXPECT_EQ(dialog.Language(), c.languageUsed) << std::hex << c.language;
+    EXPECT_EQ(dialog.PointSize(), c.pointSize) << std::hex << c.language;
+    EXPECT_EQ(dialog.CharSet(), c.charSet) << std::hex << c.language;
+    EXPECT_EQ(std::u16string(dialog.FaceNameW()), c.wideFace) << std::hex << c.language;
+    EXPECT_STREQ(dialog.FaceNameA(), c.ansiFace) << std::hex << c.language;
+    EXPECT_EQ(dialog.IsAnsi(), c.platform == HOST_PLATFORM_ANSI);
+  }
+}
+
+TEST_F(PageLanguageTest, LocalizeSetsTextsAndFontAndGrowsControlsAtNinePoints) {
+  for (WORD language : {WORD(0x0411), WORD(0x0409)}) {
+    PageFixture fixture;
+    fixture.manager.language = language;
+    fixture.manager.strings = {{1922, u"Add..."}, {11, u"Profiles"}};
+    HWND window = CreateTestPageWindow(&fixture.page);
+    ASSERT_NE(window, nullptr);
+    TestDlg dialog;
+    dialog.Attach(108, window, &fixture.owner);
+    RECT before = dialog.ControlRect(window, IDC_PROFILE_ADD);
+    const DlgControlText controls[] = {{IDC_PROFILE_ADD, 1922}};
+    WCHAR title[DLG_STRING_CHARS];
+    const DlgTitleText titles[] = {{11, title}};
+    dialog.Localize(window, controls, 1, titles, 1);
+
+    RECT after = dialog.ControlRect(window, IDC_PROFILE_ADD);
+    const int grown = language == 0x0411 ? 2 : 0;
+    EXPECT_EQ(after.top, before.top);
+    EXPECT_EQ(after.bottom - before.bottom, grown) << std::hex << language;
+    EXPECT_EQ(after.right, before.right);
+    WCHAR text[64];
+    GetDlgItemTextW(window, IDC_PROFILE_ADD, text, 64);
+    EXPECT_EQ(std::u16string(text), u"Add...");
+    GetWindowTextW(window, text, 64);
+    EXPECT_EQ(std::u16string(text), u"Profiles");
+    EXPECT_EQ(std::u16string(title), u"Profiles");
+    HFONT font =
+        reinterpret_cast<HFONT>(SendDlgItemMessageW(window, IDC_PROFILE_ADD, WM_GETFONT, 0, 0));
+    ASSERT_EQ(font, dialog.Font());
+    LOGFONTW described{};
+    GetObjectW(font, sizeof described, &described);
+    EXPECT_EQ(described.lfCharSet, language == 0x0411 ? 128 : 1);
+    EXPECT_EQ(described.lfHeight, language == 0x0411 ? -12 : -11);
+  }
+}
+
+TEST_F(PageLanguageTest, PageStringsAndTextConvertWithThePageCodePage) {
+  PageFixture fixture;
+  fixture.manager.language = 0x0411;
+  fixture.manager.strings = {{1940, u"\u30D7\u30ED\u30D5\u30A1\u30A4\u30EB"}};
+  fixture.page.ChooseTemplate();
+  WCHAR wide[MAX_PATH];
+  char text[MAX_PATH];
+  EXPECT_FALSE(fixture.page.LoadPageString(1940, nullptr, text));
+  EXPECT_FALSE(fixture.page.LoadPageString(1940, wide, nullptr));
+  ASSERT_TRUE(fixture.page.LoadPageString(1940, wide, text));
+  EXPECT_EQ(std::u16string(wide), u"\u30D7\u30ED\u30D5\u30A1\u30A4\u30EB");
+  EXPECT_STREQ(text, "\x83\x76\x83\x8D\x83\x74\x83\x40\x83\x43\x83\x8B");
+  WCHAR back[MAX_PATH];
+  EXPECT_EQ(std::u16string(fixture.page.ToWide(back, text)), std::u16string(wide));
+}
+
+}  // namespace
+}  // namespace prfmod::testing

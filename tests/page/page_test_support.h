@@ -1,0 +1,157 @@
+// What the page tests share: a UIManager and DriverContext whose answers a test sets, an owner
+// that hands them out, and a page window built from an in-memory template with the page's
+// buttons and lists.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "module/control_set_profil.h"
+#include "module/fake_ui_manager.h"
+#include "module/module_state.h"
+#include "page/page_controls.h"
+#include "page/profile_page.h"
+
+namespace prfmod::testing {
+
+class PageUIManager : public FakeUIManager {
+ public:
+  PageUIManager() {
+    std::memset(&model, 0, sizeof model);
+    std::memset(&caps, 0, sizeof caps);
+    devMode = &devModeRecord;
+    driverSettings = settingsRecord;
+    modelInfo = &model;
+    printer = reinterpret_cast<HANDLE>(0x10);
+  }
+
+  WORD language = 0x0409;
+  ModelInfoRecord model;
+  ModelCapabilitiesRecord caps;
+  std::map<UINT, std::u16string> strings;
+  std::u16string printerName = u"JZ Color 5300";
+  BYTE printerNameBuffer[260] = {};
+
+  WORD GetLanguage() override { return language; }
+  ModelCapabilitiesRecord *GetModelCapabilities() override { return &caps; }
+  LPCWSTR GetPrinterNameW() override { return printerName.c_str(); }
+  int LoadResString(UINT id, LPWSTR buffer, int cchBuffer, DWORD, DWORD, DWORD) override {
+    auto found = strings.find(id);
+    std::u16string text = found != strings.end() ? found->second : u"";
+    text = text.substr(0, static_cast<size_t>(cchBuffer - 1));
+    std::copy(text.begin(), text.end(), buffer);
+    buffer[text.size()] = 0;
+    return static_cast<int>(text.size());
+  }
+  BYTE *GetPrinterNameBuffer(LPCSTR text) override {
+    std::memset(printerNameBuffer, 0, sizeof printerNameBuffer);
+    std::strncpy(reinterpret_cast<char *>(printerNameBuffer), text, 259);
+    return printerNameBuffer;
+  }
+
+ private:
+  DEVMODEW devModeRecord{};
+  BYTE settingsRecord[16] = {};
+};
+
+class PageDriverContext : public DriverContext {
+ public:
+  int platform = HOST_PLATFORM_NT5;
+  void RefreshSettings() override {}
+  HWND GetNotifyWindow() override { return nullptr; }
+  int GetPlatform() override { return platform; }
+  bool IsAdministrator() override { return true; }
+  int QueryDriver(int, void *, int) override { return 0; }
+};
+
+// An owner with a manager and a driver context, and a page of its own.
+struct PageFixture {
+  PageFixture() : owner(nullptr) {
+    owner.SetDriverContext(&context);
+    owner.SetUIManager(&manager);
+    page.SetOwner(&owner);
+  }
+  PageUIManager manager;
+  PageDriverContext context;
+  CControlSetProfil owner;
+  ProfilePage page;
+};
+
+// A page window like the page's templates: the six command buttons, the settings-information
+// button, the profile list and the decoration's frame, run by the page's dialog procedure.
+inline HWND CreateTestPageWindow(ProfilePage *page) {
+  std::vector<BYTE> bytes;
+  auto word = [&bytes](WORD value) {
+    bytes.push_back(static_cast<BYTE>(value & 0xFF));
+    bytes.push_back(static_cast<BYTE>(value >> 8));
+  };
+  auto dword = [&word](DWORD value) {
+    word(static_cast<WORD>(value & 0xFFFF));
+    word(static_cast<WORD>(value >> 16));
+  };
+  struct Item {
+    WORD id;
+    WORD classOrdinal;
+    short x, y, cx, cy;
+  };
+  const Item items[] = {
+      {IDC_PROFILE_ADD, 0x0080, 170, 10, 60, 14},    {IDC_PROFILE_EDIT, 0x0080, 170, 28, 60, 14},
+      {IDC_PROFILE_DELETE, 0x0080, 170, 46, 60, 14}, {IDC_PROFILE_APPLY, 0x0080, 170, 64, 60, 14},
+      {IDC_PROFILE_IMPORT, 0x0080, 170, 82, 60, 14}, {IDC_PROFILE_EXPORT, 0x0080, 170, 100, 60, 14},
+      {IDC_SETTINGS_INFO, 0x0080, 170, 118, 60, 14}, {IDC_DECORATION, 0x0082, 10, 140, 60, 40},
+  };
+  dword(WS_POPUP | WS_VISIBLE | DS_SETFONT);
+  dword(0);
+  word(static_cast<WORD>(std::size(items)));
+  word(0);
+  word(0);
+  word(240);
+  word(190);
+  word(0);  // menu
+  word(0);  // class
+  word(0);  // title
+  word(8);
+  for (char16_t c : std::u16string(u"MS Shell Dlg"))
+    word(c);
+  word(0);
+  for (const Item &item : items) {
+    while (bytes.size() % 4 != 0)
+      bytes.push_back(0);
+    dword(WS_CHILD | WS_VISIBLE | WS_TABSTOP);
+    dword(0);
+    word(static_cast<WORD>(item.x));
+    word(static_cast<WORD>(item.y));
+    word(static_cast<WORD>(item.cx));
+    word(static_cast<WORD>(item.cy));
+    word(item.id);
+    word(0xFFFF);
+    word(item.classOrdinal);
+    word(0);  // title
+    word(0);  // creation data
+  }
+  SetCurrentPage(page);
+  return CreateDialogIndirectParamW(nullptr, reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()),
+                                    nullptr, ProfilePage::DialogProc, 0);
+}
+
+// Takes every message of `window` from the queue, dispatching it; returns the WM_COMMAND IDs
+// among them.
+inline std::vector<int> PumpCommands(HWND window) {
+  std::vector<int> commands;
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.hwnd == window && message.message == WM_COMMAND)
+      commands.push_back(LOWORD(message.wParam));
+    else
+      DispatchMessageW(&message);
+  }
+  return commands;
+}
+
+}  // namespace prfmod::testing

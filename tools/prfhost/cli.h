@@ -51,5 +51,6 @@ int RunInstall(Context &context, const std::vector<std::string> &args);
 int RunUninstall(Context &context, const std::vector<std::string> &args);
 int RunStatus(Context &context, const std::vector<std::string> &args);
 int RunValues(Context &context, const std::vector<std::string> &args);
+int RunPage(Context &context, const std::vector<std::string> &args);
 
 }  // namespace prfhost

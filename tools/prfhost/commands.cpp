@@ -62,6 +62,14 @@ const std::vector<Command> &Commands() {
        "data \"JZP_<number>_<name>\" or, for user profiles on Windows 95, 98 and Me, as a side\n"
        "file in the driver directory. A profile that is not stored is an error.\n",
        RunValues},
+      {"page", "picture the profile page",
+       "usage: prfhost page --png FILE [--lang CODE]\n"
+       "\n"
+       "Shows the profile page stand-alone through the module's RunProfile, as the driver's\n"
+       "user interface does, and writes its picture to FILE (PNG). CODE is the user-interface\n"
+       "language the host reports: en, ja, or a language code such as 0x0401 (Arabic, right to\n"
+       "left) or 0x0407 (German); it chooses the page's template, fonts and reading order.\n",
+       RunPage},
   };
   return commands;
 }

@@ -16,9 +16,6 @@
 namespace host::testing {
 namespace {
 
-// Extended styles of right-to-left layouts, with the SDK's values.
-constexpr DWORD kExRight = 0x00001000, kExRtlReading = 0x00002000, kExLayoutRtl = 0x00400000;
-
 struct Control {
   int id;
   const char16_t *windowClass;
@@ -197,7 +194,7 @@ TEST_F(RightToLeftTemplates, ReflectTheirLeftToRightPartners) {
   for (const auto &pair : pairs) {
     const Dialog rtl(module_->instance(), pair.rtl), ltr(module_->instance(), pair.ltr);
     ASSERT_TRUE(rtl.hwnd() && ltr.hwnd());
-    EXPECT_NE(GetWindowLongPtrW(rtl.hwnd(), GWL_EXSTYLE) & kExRtlReading, 0);
+    EXPECT_NE(GetWindowLongPtrW(rtl.hwnd(), GWL_EXSTYLE) & WS_EX_RTLREADING, 0);
     RECT client{};
     GetClientRect(rtl.hwnd(), &client);
     for (const Control &control : pair.controls) {
@@ -208,9 +205,9 @@ TEST_F(RightToLeftTemplates, ReflectTheirLeftToRightPartners) {
       EXPECT_EQ(mirrored.top, original.top);
       EXPECT_EQ(mirrored.bottom, original.bottom);
       const DWORD exStyle = rtl.Style(control.id, GWL_EXSTYLE);
-      EXPECT_NE(exStyle & kExRtlReading, 0u);
-      EXPECT_EQ((exStyle & kExRight) != 0, control.aligned);
-      EXPECT_EQ((exStyle & kExLayoutRtl) != 0, control.id == 1894);
+      EXPECT_NE(exStyle & WS_EX_RTLREADING, 0u);
+      EXPECT_EQ((exStyle & WS_EX_RIGHT) != 0, control.aligned);
+      EXPECT_EQ((exStyle & WS_EX_LAYOUTRTL) != 0, control.id == 1894);
     }
   }
 }

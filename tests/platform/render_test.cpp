@@ -104,6 +104,23 @@ TEST_F(Render, DialogShowsFrameCaptionButtonsTextAndEdit) {
   DeleteObject(bitmap);
 }
 
+TEST_F(Render, EtchedStaticsDrawShadowAndHighlightLines) {
+  HWND line = Child(u"Static", u"", SS_ETCHEDHORZ, 13, 10, 90, 100, 2);
+  HWND bar = Child(u"Static", u"", SS_ETCHEDVERT, 14, 200, 10, 2, 60);
+  HBITMAP bitmap = winplat::RenderWindow(dialog_);
+  ASSERT_NE(bitmap, nullptr);
+  {
+    const Pixels pixels(bitmap);
+    const RECT horizontal = InBitmap(line);
+    EXPECT_EQ(pixels.At(horizontal.left + 50, horizontal.top), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(pixels.At(horizontal.left + 50, horizontal.top + 1), GetSysColor(COLOR_BTNHIGHLIGHT));
+    const RECT vertical = InBitmap(bar);
+    EXPECT_EQ(pixels.At(vertical.left, vertical.top + 30), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(pixels.At(vertical.left + 1, vertical.top + 30), GetSysColor(COLOR_BTNHIGHLIGHT));
+  }
+  DeleteObject(bitmap);
+}
+
 TEST_F(Render, HiddenChildrenAreNotPainted) {
   ShowWindow(label_, SW_HIDE);
   HBITMAP bitmap = winplat::RenderWindow(dialog_);

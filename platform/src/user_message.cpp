@@ -197,14 +197,28 @@ extern "C" LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARA
   return window != nullptr ? winplat::user::Deliver(*window, Msg, wParam, lParam, false) : 0;
 }
 
+// A subclassing procedure hands its messages on to the class's procedure; when that one takes
+// the other kind of text, the texts are translated as a sent message's would be.
 extern "C" LRESULT WINAPI CallWindowProcW(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam,
                                           LPARAM lParam) {
-  return lpPrevWndFunc != nullptr ? lpPrevWndFunc(hWnd, Msg, wParam, lParam) : 0;
+  if (lpPrevWndFunc == nullptr)
+    return 0;
+  Window *window = Find(hWnd);
+  if (window != nullptr && window->windowClass != nullptr &&
+      window->windowClass->proc == lpPrevWndFunc && !window->windowClass->unicode)
+    return WideToAnsi(*window, lpPrevWndFunc, Msg, wParam, lParam);
+  return lpPrevWndFunc(hWnd, Msg, wParam, lParam);
 }
 
 extern "C" LRESULT WINAPI CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam,
                                           LPARAM lParam) {
-  return lpPrevWndFunc != nullptr ? lpPrevWndFunc(hWnd, Msg, wParam, lParam) : 0;
+  if (lpPrevWndFunc == nullptr)
+    return 0;
+  Window *window = Find(hWnd);
+  if (window != nullptr && window->windowClass != nullptr &&
+      window->windowClass->proc == lpPrevWndFunc && window->windowClass->unicode)
+    return AnsiToWide(*window, lpPrevWndFunc, Msg, wParam, lParam);
+  return lpPrevWndFunc(hWnd, Msg, wParam, lParam);
 }
 
 extern "C" LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {

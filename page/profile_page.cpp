@@ -3,6 +3,7 @@
 
 #include <string.h>
 
+#include "describe/summary_rows.h"
 #include "module/module_state.h"
 #include "module/wide.h"
 #include "page/page_controls.h"
@@ -42,8 +43,16 @@ ProfilePage::ProfilePage()
       m_bNoRights(false),
       m_bClient(false),
       m_bHotkeysRegistered(false),
+      m_bNetworkPort(false),
+      m_bAdministrator(false),
+      m_bInitialized(false),
+      m_nProfileCount(0),
+      m_hProfileList(nullptr),
+      m_hListFont(nullptr),
       m_tszPrinterName{},
-      m_wszPrinterName{} {}
+      m_wszPrinterName{},
+      m_tszRegistryName{},
+      m_wszRegistryName{} {}
 
 ProfilePage::~ProfilePage() {
   m_pProfileList.reset();
@@ -51,6 +60,8 @@ ProfilePage::~ProfilePage() {
     DestroyWindow(m_hWnd);
   if (m_hIcon != nullptr)
     DestroyIcon(m_hIcon);
+  if (m_hListFont != nullptr)
+    DeleteObject(m_hListFont);
   ForgetCurrentPage(this);
 }
 
@@ -142,6 +153,17 @@ bool ProfilePage::LoadPageString(UINT stringId, LPWSTR wide, LPSTR text) {
     manager->LoadResString(stringId, wide, MAX_PATH, 0, 0, 0);
   ToText(text, wide);
   return true;
+}
+
+void ProfilePage::LoadPageText(UINT stringId, LPWSTR wide, LPSTR text, int size) const {
+  wide[0] = 0;
+  if (UIManager *manager = Manager())
+    manager->LoadResString(stringId, wide, MAX_PATH, 0, 0, 0);
+  char converted[MAX_PATH * 4];
+  if (WideCharToMultiByte(m_uCodePage, 0, wide, -1, converted, sizeof converted, nullptr,
+                          nullptr) == 0)
+    converted[0] = 0;
+  lstrcpynA(text, converted, size);
 }
 
 LPWSTR ProfilePage::ToWide(LPWSTR wide, LPCSTR text) const {

@@ -7,17 +7,27 @@
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
 
+#include "apply/settings_context.h"
+#include "describe/summary_context.h"
 #include "module/host_interfaces.h"
 #include "module/host_records.h"
 #include "page/api_control_set_profil.h"
+#include "page/button_rules.h"
 #include "store/page_context.h"
+#include "store/profile_header.h"
 
 class ProfileList;
+class SummaryRowStore;
 struct ProfileListLook;
 
-class ProfilePage : public ApiControlSetProfil, public ProfilePageContext {
+// CPage comes first among the bases: the host reaches slots 0 to 30 through it.
+class ProfilePage : public ApiControlSetProfil,
+                    public ProfilePageContext,
+                    public SettingsContext,
+                    public SummaryContext {
  public:
   ProfilePage();
   ~ProfilePage() override;  // 0
@@ -84,9 +94,9 @@ class ProfilePage : public ApiControlSetProfil, public ProfilePageContext {
   static bool IsWindowsNT4();
 
   HWND GetPageWindow() const { return m_hWnd; }
-  WORD GetLanguage() const { return m_wLanguage; }
-  UINT GetCodePage() const { return m_uCodePage; }
-  bool IsRightToLeft() const { return m_bRightToLeft; }
+  WORD GetLanguage() const override { return m_wLanguage; }
+  UINT GetCodePage() const override { return m_uCodePage; }
+  bool IsRightToLeft() const override { return m_bRightToLeft; }
 
   // ProfilePageContext.
   bool IsAnsiPlatform() const override { return m_bAnsi; }
@@ -98,6 +108,40 @@ class ProfilePage : public ApiControlSetProfil, public ProfilePageContext {
   bool IsClientMode() const override { return m_bClient; }
   const DEVMODEW *GetCurrentDevMode() const override { return m_pDevMode; }
 
+  // SettingsContext and SummaryContext.
+  UIManager *GetUIManager() const override { return Manager(); }
+  DriverContext *GetDriverContext() const override;
+  const ModelInfoRecord *GetModelInfo() const override { return m_pModelInfo; }
+  const pdMain *GetDriverSettings() const override {
+    return reinterpret_cast<const pdMain *>(m_pDriverSettings);
+  }
+  const ModelCapabilitiesRecord *GetModelCapabilities() const override { return m_pModelCaps; }
+  const ProfilePageContext &GetPageContext() const override { return *this; }
+  const ProfilePageContext &GetStorePage() const override { return *this; }
+
+  // Settings conversion for storage, restoration onto the current printer (the buffer holds at
+  // least the current DEVMODE's size) and applying a stored profile.
+  bool ConvertDevMode(BYTE *devMode, size_t size);
+  void RestoreDevMode(DEVMODEW *devMode, int regNum, bool restoreMedia) override;
+  bool ApplyProfileDevMode(LPCSTR profileName);
+
+  // The profile list view 1149: a row for a stored profile (the default profile, registry
+  // number 0, under its localized name at row 0); the index of the new row, -1 when refused.
+  int InsertListItem(LPCSTR profileName, int image);
+  // Every profile of the ProfileList again, in its order; row 0 selected when none was.
+  void RefreshList();
+  // Enables the page's buttons by the rights, the mode, the rows and the selection.
+  void UpdateButtons();
+  // Rebuilds the summary list 1074 for the selected profile.
+  void ShowProfileSummary();
+  int GetProfileCount() const { return m_nProfileCount; }
+  bool HasNoRights() const { return m_bNoRights; }
+  bool IsNetworkPort() const { return m_bNetworkPort; }
+  bool IsAdministrator() const { return m_bAdministrator; }
+  bool IsInitialized() const { return m_bInitialized; }
+  LPCSTR GetRegistryNameA() const { return m_tszRegistryName; }
+  LPCWSTR GetRegistryNameW() const { return m_wszRegistryName; }
+
   // The dialog procedure of the page window, modeless or modal, A or W.
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -107,16 +151,55 @@ class ProfilePage : public ApiControlSetProfil, public ProfilePageContext {
     INT_PTR (ProfilePage::*handler)(WPARAM wParam, LPARAM lParam);
   };
   static const MessageRoute kMessageRoutes[];
+  // The page's commands by button.
+  struct CommandRoute {
+    int controlId;
+    void (ProfilePage::*handler)();
+  };
+  static const std::array<CommandRoute, 0> kCommandRoutes;
 
   UIManager *Manager() const;
   // The three records the page needs to work, the capabilities record and the printer name;
   // false when one of the three is missing.
   bool CacheHostRecords();
   void ReadPrinterName();
+  // The printer handle the store operations use: the host's in Explorer, otherwise none, so
+  // that each store opens the printer itself.
+  void CachePrinterHandle();
   void MoveRenamedPrinterFiles();
+  // A host string converted with the page's code page into `size` bytes of `text`.
+  void LoadPageText(UINT stringId, LPWSTR wide, LPSTR text, int size) const;
   void WritePrinterName();
   ProfileListLook ListLook() const;
 
+  // Steps of WM_INITDIALOG.
+  void InitCaptions();
+  void InitProfileListView();
+  void ReadRights();
+  void ReadRegistryName();
+  void CheckStoredPrinterName();
+  void RemoveStaleDefault();
+  void CreateDefaultProfile();
+  void InitPageState();
+  void WidenButtonsForLanguage();
+  void InitSummaryList();
+
+  // The state the enable rules read from the dialog and the page.
+  ButtonRuleInput ReadButtonRuleInput() const;
+  int InsertRow(int row, LPCSTR text, int image) const;
+  void RowText(int row, char *text, int size) const;
+  void SelectRow(int row) const;
+  int FocusedSelectedRow() const;
+  ProfileNode *NodeOfRow(int row) const;
+  void PostCommand(int controlId) const;
+  bool SetText(int controlId, LPCSTR text, LPCWSTR wide) const;
+  bool AnswerSummaryText(NMHDR *header) const;
+  INT_PTR OnProfileListNotify(NMHDR *header);
+
+  INT_PTR OnInitDialog(WPARAM wParam, LPARAM lParam);
+  INT_PTR OnCommand(WPARAM wParam, LPARAM lParam);
+  INT_PTR OnNotify(WPARAM wParam, LPARAM lParam);
+  INT_PTR OnRefreshMessage(WPARAM wParam, LPARAM lParam);
   INT_PTR OnMeasureItem(WPARAM wParam, LPARAM lParam);
   INT_PTR OnDrawItem(WPARAM wParam, LPARAM lParam);
   INT_PTR OnPaint(WPARAM wParam, LPARAM lParam);
@@ -149,6 +232,17 @@ class ProfilePage : public ApiControlSetProfil, public ProfilePageContext {
   bool m_bNoRights;
   bool m_bClient;
   bool m_bHotkeysRegistered;
+  bool m_bNetworkPort;
+  bool m_bAdministrator;
+  bool m_bInitialized;
+  int m_nProfileCount;
+  HWND m_hProfileList;
+  HFONT m_hListFont;
+  std::unique_ptr<SummaryRowStore> m_pSummaryRows;
   char m_tszPrinterName[MAX_PATH];
   WCHAR m_wszPrinterName[MAX_PATH];
+  // The printer name as a registry key may hold it: a network printer's backslashes become
+  // commas.
+  char m_tszRegistryName[MAX_PATH];
+  WCHAR m_wszRegistryName[MAX_PATH];
 };

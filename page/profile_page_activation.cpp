@@ -57,15 +57,19 @@ void ProfilePage::Activate() {
   ReadPlatform();
   if (!CacheHostRecords())
     return;
-  m_hPrinter = Manager()->GetPrinterHandle();
-  if (GetHostProcessKind() != kExplorerProcess)
-    m_hPrinter = INVALID_HANDLE_VALUE;
+  CachePrinterHandle();
   if (m_hWnd != nullptr && !m_bHotkeysRegistered) {
     RegisterPageHotkeys(m_hWnd, LanguageByte(m_wLanguage));
     m_bHotkeysRegistered = true;
   }
   if (m_bAnsi)
     MoveRenamedPrinterFiles();
+}
+
+void ProfilePage::CachePrinterHandle() {
+  m_hPrinter = Manager()->GetPrinterHandle();
+  if (GetHostProcessKind() != kExplorerProcess)
+    m_hPrinter = INVALID_HANDLE_VALUE;
 }
 
 bool ProfilePage::Deactivate() {

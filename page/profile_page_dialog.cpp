@@ -11,10 +11,16 @@
 namespace {
 
 constexpr DWORD kSettingsInfoAvailable = 1u << 7;
+// The host's refresh request: message 256 (wParam 7 asks to refresh the profiles).
+constexpr UINT kRefreshMessage = 256;
 
 }  // namespace
 
 const ProfilePage::MessageRoute ProfilePage::kMessageRoutes[] = {
+    {WM_INITDIALOG, &ProfilePage::OnInitDialog},
+    {WM_COMMAND, &ProfilePage::OnCommand},
+    {WM_NOTIFY, &ProfilePage::OnNotify},
+    {kRefreshMessage, &ProfilePage::OnRefreshMessage},
     {WM_MEASUREITEM, &ProfilePage::OnMeasureItem},
     {WM_DRAWITEM, &ProfilePage::OnDrawItem},
     {WM_PAINT, &ProfilePage::OnPaint},
@@ -103,12 +109,34 @@ INT_PTR ProfilePage::OnHotKey(WPARAM wParam, LPARAM) {
   return 0;
 }
 
-// The window is going: the page forgets it and its hotkeys with it.
+// The commands of the buttons, the list's keys and the hotkeys. Every command but apply leaves
+// the buttons as the rules say for the list it leaves behind.
+const std::array<ProfilePage::CommandRoute, 0> ProfilePage::kCommandRoutes = {};
+
+INT_PTR ProfilePage::OnCommand(WPARAM wParam, LPARAM) {
+  const int controlId = LOWORD(wParam);
+  for (const CommandRoute &route : kCommandRoutes) {
+    if (route.controlId != controlId)
+      continue;
+    (this->*route.handler)();
+    if (controlId != IDC_PROFILE_APPLY)
+      UpdateButtons();
+    break;
+  }
+  return 0;
+}
+
+// The window is going: the page forgets it, its rows and its hotkeys, and records the printer's
+// name for the next time.
 INT_PTR ProfilePage::OnDestroy(WPARAM, LPARAM) {
   if (m_bHotkeysRegistered) {
     UnregisterPageHotkeys(m_hWnd, LanguageByte(m_wLanguage));
     m_bHotkeysRegistered = false;
   }
+  if (m_hProfileList != nullptr)
+    SendMessageW(m_hProfileList, LVM_DELETEALLITEMS, 0, 0);
+  WritePrinterName();
+  m_hProfileList = nullptr;
   m_hWnd = nullptr;
   return 0;
 }

@@ -12,6 +12,9 @@
 #include <string>
 #include <vector>
 
+#include <commctrl.h>
+#include <winplat/config.h>
+
 #include "module/control_set_profil.h"
 #include "module/fake_ui_manager.h"
 #include "module/module_state.h"
@@ -32,11 +35,16 @@ class PageUIManager : public FakeUIManager {
   }
 
   WORD language = 0x0409;
+  bool canChange = true;
+  bool clientMode = false;
+  int reloads = 0;
+  std::map<std::string, std::vector<BYTE>> printerValues;
   ModelInfoRecord model;
   ModelCapabilitiesRecord caps;
   std::map<UINT, std::u16string> strings;
   std::u16string printerName = u"JZ Color 5300";
   BYTE printerNameBuffer[260] = {};
+  DEVMODEW devModeRecord{};
 
   WORD GetLanguage() override { return language; }
   ModelCapabilitiesRecord *GetModelCapabilities() override { return &caps; }
@@ -49,6 +57,26 @@ class PageUIManager : public FakeUIManager {
     buffer[text.size()] = 0;
     return static_cast<int>(text.size());
   }
+  bool CanChangeSettings() override { return canChange; }
+  bool IsClientMode() override { return clientMode; }
+  void ReloadDevMode(int) override { ++reloads; }
+  bool ReadPrinterValue(LPCSTR name, void *buffer, DWORD *size) override {
+    auto found = printerValues.find(name);
+    if (found == printerValues.end() || size == nullptr)
+      return false;
+    if (buffer != nullptr) {
+      if (*size < found->second.size())
+        return false;
+      std::memcpy(buffer, found->second.data(), found->second.size());
+    }
+    *size = static_cast<DWORD>(found->second.size());
+    return true;
+  }
+  bool WritePrinterValue(LPCSTR name, DWORD, const void *data, DWORD size) override {
+    const BYTE *bytes = static_cast<const BYTE *>(data);
+    printerValues[name].assign(bytes, bytes + size);
+    return true;
+  }
   BYTE *GetPrinterNameBuffer(LPCSTR text) override {
     std::memset(printerNameBuffer, 0, sizeof printerNameBuffer);
     std::strncpy(reinterpret_cast<char *>(printerNameBuffer), text, 259);
@@ -56,8 +84,7 @@ class PageUIManager : public FakeUIManager {
   }
 
  private:
-  DEVMODEW devModeRecord{};
-  BYTE settingsRecord[16] = {};
+  BYTE settingsRecord[2048] = {};
 };
 
 class PageDriverContext : public DriverContext {
@@ -73,6 +100,7 @@ class PageDriverContext : public DriverContext {
 // An owner with a manager and a driver context, and a page of its own.
 struct PageFixture {
   PageFixture() : owner(nullptr) {
+    winplat::SetInstantSleep(true);
     owner.SetDriverContext(&context);
     owner.SetUIManager(&manager);
     page.SetOwner(&owner);
@@ -84,7 +112,8 @@ struct PageFixture {
 };
 
 // A page window like the page's templates: the six command buttons, the settings-information
-// button, the profile list and the decoration's frame, run by the page's dialog procedure.
+// button, the profile list, the summary list, the description and the other named controls,
+// run by the page's dialog procedure.
 inline HWND CreateTestPageWindow(ProfilePage *page) {
   std::vector<BYTE> bytes;
   auto word = [&bytes](WORD value) {
@@ -95,16 +124,33 @@ inline HWND CreateTestPageWindow(ProfilePage *page) {
     word(static_cast<WORD>(value & 0xFFFF));
     word(static_cast<WORD>(value >> 16));
   };
+  auto text = [&word](const std::u16string &value) {
+    for (char16_t c : value)
+      word(c);
+    word(0);
+  };
   struct Item {
     WORD id;
-    WORD classOrdinal;
+    WORD classOrdinal;  // 0: the list view class
+    DWORD style;
     short x, y, cx, cy;
   };
+  constexpr DWORD kList = LVS_REPORT | LVS_SHOWSELALWAYS | WS_BORDER;
   const Item items[] = {
-      {IDC_PROFILE_ADD, 0x0080, 170, 10, 60, 14},    {IDC_PROFILE_EDIT, 0x0080, 170, 28, 60, 14},
-      {IDC_PROFILE_DELETE, 0x0080, 170, 46, 60, 14}, {IDC_PROFILE_APPLY, 0x0080, 170, 64, 60, 14},
-      {IDC_PROFILE_IMPORT, 0x0080, 170, 82, 60, 14}, {IDC_PROFILE_EXPORT, 0x0080, 170, 100, 60, 14},
-      {IDC_SETTINGS_INFO, 0x0080, 170, 118, 60, 14}, {IDC_DECORATION, 0x0082, 10, 140, 60, 40},
+      {IDC_PROFILE_ADD, 0x0080, 0, 170, 10, 60, 14},
+      {IDC_PROFILE_EDIT, 0x0080, 0, 170, 28, 60, 14},
+      {IDC_PROFILE_DELETE, 0x0080, 0, 170, 46, 60, 14},
+      {IDC_PROFILE_APPLY, 0x0080, 0, 170, 64, 60, 14},
+      {IDC_PROFILE_IMPORT, 0x0080, 0, 170, 82, 60, 14},
+      {IDC_PROFILE_EXPORT, 0x0080, 0, 170, 100, 60, 14},
+      {IDC_SETTINGS_INFO, 0x0080, 0, 170, 118, 60, 14},
+      {IDC_DECORATION, 0x0082, 0, 10, 140, 60, 40},
+      {IDC_PROFILE_LIST_TITLE, 0x0082, 0, 10, 2, 150, 8},
+      {IDC_PROFILE_LIST, 0, kList, 10, 10, 150, 60},
+      {IDC_PROFILE_DESCRIPTION, 0x0082, 0, 10, 72, 150, 16},
+      {IDC_SETTINGS_SUMMARY, 0, kList, 10, 90, 150, 48},
+      {IDC_PAGE_CONTROL_1022, 0x0082, 0, 80, 140, 40, 8},
+      {IDC_PAGE_CONTROL_1057, 0x0082, 0, 80, 150, 40, 8},
   };
   dword(WS_POPUP | WS_VISIBLE | DS_SETFONT);
   dword(0);
@@ -117,21 +163,23 @@ inline HWND CreateTestPageWindow(ProfilePage *page) {
   word(0);  // class
   word(0);  // title
   word(8);
-  for (char16_t c : std::u16string(u"MS Shell Dlg"))
-    word(c);
-  word(0);
+  text(u"MS Shell Dlg");
   for (const Item &item : items) {
     while (bytes.size() % 4 != 0)
       bytes.push_back(0);
-    dword(WS_CHILD | WS_VISIBLE | WS_TABSTOP);
+    dword(WS_CHILD | WS_VISIBLE | WS_TABSTOP | item.style);
     dword(0);
     word(static_cast<WORD>(item.x));
     word(static_cast<WORD>(item.y));
     word(static_cast<WORD>(item.cx));
     word(static_cast<WORD>(item.cy));
     word(item.id);
-    word(0xFFFF);
-    word(item.classOrdinal);
+    if (item.classOrdinal != 0) {
+      word(0xFFFF);
+      word(item.classOrdinal);
+    } else {
+      text(u"SysListView32");
+    }
     word(0);  // title
     word(0);  // creation data
   }

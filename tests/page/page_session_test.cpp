@@ -1,0 +1,160 @@
+// The page dialog over a printer session of the demo machine: the registry-key form of a
+// network printer's name, the removal of a stale stored default, and the settings summary as
+// the selection changes.
+#include <gtest/gtest.h>
+
+#include "page/page_test_support.h"
+#include "store/store_test_support.h"
+
+namespace prfmod::testing {
+namespace {
+
+class PageSessionTest : public host::testing::DemoMachineTest {
+ protected:
+  void SetUp() override {
+    DemoMachineTest::SetUp();
+    winplat::SetInstantSleep(true);
+  }
+
+  void OpenSession(const std::u16string &printer) {
+    std::string error;
+    session_ = host::PrinterSession::Open(printer, {}, &error);
+    ASSERT_TRUE(session_) << error;
+    manager_ = std::make_unique<store_testing::OverridingUIManager>(session_->uiManager());
+  }
+
+  void OpenPage() {
+    owner_.SetDriverContext(session_->driverContext());
+    owner_.SetUIManager(manager_.get());
+    page_.SetOwner(&owner_);
+    page_.ChooseTemplate();
+    window_ = CreateTestPageWindow(&page_);
+    ASSERT_NE(window_, nullptr);
+  }
+
+  VTPROFJZP Store() {
+    return VTPROFJZP(nullptr, session_->printerName().c_str(), nullptr, nullptr);
+  }
+
+  std::u16string HostString(UINT id) {
+    WCHAR text[260] = {};
+    session_->uiManager()->LoadResString(id, text, 260, 0, 0, 0);
+    return text;
+  }
+
+  std::u16string Description() {
+    WCHAR text[260] = {};
+    GetDlgItemTextW(window_, IDC_PROFILE_DESCRIPTION, text, 260);
+    return text;
+  }
+
+  std::vector<std::pair<std::u16string, std::u16string>> SummaryRows() {
+    HWND summary = GetDlgItem(window_, IDC_SETTINGS_SUMMARY);
+    std::vector<std::pair<std::u16string, std::u16string>> rows;
+    const int count = static_cast<int>(SendMessageW(summary, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+      std::u16string texts[2];
+      for (int column = 0; column < 2; ++column) {
+        WCHAR text[260] = {};
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = text;
+        item.cchTextMax = 260;
+        SendMessageW(summary, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(&item));
+        texts[column] = text;
+      }
+      rows.emplace_back(texts[0], texts[1]);
+    }
+    return rows;
+  }
+
+  std::unique_ptr<host::PrinterSession> session_;
+  std::unique_ptr<store_testing::OverridingUIManager> manager_;
+  CControlSetProfil owner_{nullptr};
+  ProfilePage page_;
+  HWND window_ = nullptr;
+};
+
+TEST_F(PageSessionTest, NetworkPrinterTakesItsRegistryKeyFormAndLeavesClientMode) {
+  struct Case {
+    std::u16string printer;
+    bool network;
+    std::u16string registryName;
+  } cases[] = {
+      {host::kMonoPrinterName, true, u",,PRINTSRV,JZ Mono 2100"},
+      {host::kColorPrinterName, false, host::kColorPrinterName},
+  };
+  for (const Case &c : cases) {
+    OpenSession(c.printer);
+    manager_->clientMode = true;
+    OpenPage();
+    EXPECT_EQ(page_.IsNetworkPort(), c.network);
+    EXPECT_EQ(page_.IsClientMode(), !c.network) << "a shared printer is used as a local one";
+    EXPECT_EQ(std::u16string(page_.GetRegistryNameW()), c.registryName);
+    EXPECT_EQ(std::u16string(page_.GetPrinterNameW()), c.printer);
+    DestroyWindow(window_);
+  }
+}
+
+TEST_F(PageSessionTest, StoredDefaultOfAnotherSizeIsRemovedAndTheHostReloads) {
+  OpenSession(host::kColorPrinterName);
+  const std::vector<BYTE> current = session_->devModeBytes();
+  struct Case {
+    size_t size;
+    bool kept;
+  } cases[] = {{current.size(), true}, {current.size() - 8, false}};
+  for (const Case &c : cases) {
+    Store().SaveProfileRegValue(FACTORY_DEFAULT_PROFILE, 0, PROFILE_DEVMODE_VALUE, current.data(),
+                                static_cast<DWORD>(c.size), REG_BINARY);
+    const int reloads = session_->events().reloadDevMode;
+    OpenPage();
+    EXPECT_EQ(Store().GetRegValueSize(PRINTER_DATA_KEY, "JZP_0000_Default DevMode"),
+              c.kept ? c.size : 0)
+        << c.size;
+    EXPECT_EQ(session_->events().reloadDevMode - reloads, c.kept ? 0 : 1) << c.size;
+    DestroyWindow(window_);
+  }
+}
+
+TEST_F(PageSessionTest, SummaryFollowsTheSelection) {
+  OpenSession(host::kColorPrinterName);
+  std::vector<BYTE> settings = session_->devModeBytes();
+  VTPROFJZP store = Store();
+  store.SaveProfileRegValue(FACTORY_DEFAULT_PROFILE, 0, PROFILE_DEVMODE_VALUE, settings.data(),
+                            static_cast<DWORD>(settings.size()), REG_BINARY);
+  ProfileList list(nullptr, CP_ACP, session_->uiManager(), nullptr, nullptr);
+  ProfileHeader builtIn = store_testing::Header("Factory Default", 0);
+  ProfileHeader copies = store_testing::Header("Three copies", 1, "Three of everything");
+  list.Insert(&builtIn);
+  list.Insert(&copies);
+  ASSERT_TRUE(list.Save());
+  reinterpret_cast<DEVMODEW *>(settings.data())->dmCopies = 3;
+  store.SaveProfileRegValue("Three copies", 1, PROFILE_DEVMODE_VALUE, settings.data(),
+                            static_cast<DWORD>(settings.size()), REG_BINARY);
+  OpenPage();
+  HWND profiles = GetDlgItem(window_, IDC_PROFILE_LIST);
+  ASSERT_EQ(SendMessageW(profiles, LVM_GETITEMCOUNT, 0, 0), 2);
+
+  LVITEMW item{};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(profiles, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+               reinterpret_cast<LPARAM>(&item));
+  EXPECT_TRUE(SummaryRows().empty());
+  EXPECT_EQ(Description(), HostString(2123));
+
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(profiles, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&item));
+  const auto rows = SummaryRows();
+  ASSERT_GT(rows.size(), 4u);
+  EXPECT_EQ(rows[1].first, u"Three of everything");
+  EXPECT_EQ(Description(), u"") << "a finished summary clears the description";
+  bool copiesRow = false;
+  for (const auto &[label, value] : rows)
+    copiesRow = copiesRow || (label.starts_with(HostString(451)) && value == u"3");
+  EXPECT_TRUE(copiesRow) << "the copies differ from the driver's defaults";
+  DestroyWindow(window_);
+}
+
+}  // namespace
+}  // namespace prfmod::testing

@@ -52,5 +52,7 @@ int RunUninstall(Context &context, const std::vector<std::string> &args);
 int RunStatus(Context &context, const std::vector<std::string> &args);
 int RunValues(Context &context, const std::vector<std::string> &args);
 int RunPage(Context &context, const std::vector<std::string> &args);
+int RunList(Context &context, const std::vector<std::string> &args);
+int RunShow(Context &context, const std::vector<std::string> &args);
 
 }  // namespace prfhost

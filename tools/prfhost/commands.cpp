@@ -63,13 +63,28 @@ const std::vector<Command> &Commands() {
        "file in the driver directory. A profile that is not stored is an error.\n",
        RunValues},
       {"page", "picture the profile page",
-       "usage: prfhost page --png FILE [--lang CODE]\n"
+       "usage: prfhost page --png FILE [--lang CODE] [--select PROFILE]\n"
        "\n"
        "Shows the profile page stand-alone through the module's RunProfile, as the driver's\n"
        "user interface does, and writes its picture to FILE (PNG). CODE is the user-interface\n"
        "language the host reports: en, ja, or a language code such as 0x0401 (Arabic, right to\n"
-       "left) or 0x0407 (German); it chooses the page's template, fonts and reading order.\n",
+       "left) or 0x0407 (German); it chooses the page's template, fonts and reading order.\n"
+       "With --select, the row of PROFILE (its name as the page lists it) is selected first,\n"
+       "so that the picture shows its settings summary.\n",
        RunPage},
+      {"list", "list the profiles as the profile page shows them",
+       "usage: prfhost list [--lang CODE]\n"
+       "\n"
+       "Opens the profile page and prints the rows of its profile list: row 0 is the built-in\n"
+       "profile under its localized name, the stored profiles follow in the page's order.\n",
+       RunList},
+      {"show", "show a profile's settings summary as the profile page builds it",
+       "usage: prfhost show PROFILE [--lang CODE]\n"
+       "\n"
+       "Opens the profile page, selects the row of PROFILE (its name as \"prfhost list\" prints\n"
+       "it) and prints the page's settings summary for it: label and value per row, in the\n"
+       "page's language. A profile the page does not list is an error.\n",
+       RunShow},
   };
   return commands;
 }

@@ -1,0 +1,35 @@
+// prfhost list: the printer's profiles as the profile page lists them, read back from the
+// page's list after the page has opened.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli.h"
+#include "page_host.h"
+
+namespace prfhost {
+
+int RunList(Context &context, const std::vector<std::string> &args) {
+  WORD language = 0;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] != "--lang" || i + 1 >= args.size())
+      return Fail("usage: prfhost list [--lang CODE]", kExitUsage);
+    if (!ParseLanguage(args[++i], &language))
+      return Fail("unknown language code \"" + args[i] + "\"", kExitUsage);
+  }
+  std::vector<std::string> rows;
+  auto read = [&rows](HWND dialog, std::string *) {
+    rows = ProfileRows(dialog);
+    return true;
+  };
+  PageRun run;
+  std::string error;
+  if (!RunProfilePageWith(context, language, read, &run, &error))
+    return Fail(error);
+  std::cout << "Profiles of " << run.printer << " (language " << Hex(run.language) << "):\n";
+  for (size_t row = 0; row < rows.size(); ++row)
+    std::cout << "  " << row << "  " << rows[row] << "\n";
+  return 0;
+}
+
+}  // namespace prfhost

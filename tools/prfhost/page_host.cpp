@@ -1,0 +1,181 @@
+// The profile page hosted stand-alone for prfhost's page commands.
+#include "page_host.h"
+
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <sstream>
+
+#include <winplat/operator.h>
+
+#include "host/module_library.h"
+#include "host/owner_window.h"
+#include "host/property_sheet.h"
+#include "host/text_convert.h"
+
+namespace prfhost {
+namespace {
+
+constexpr int kProfileList = 1149;
+constexpr int kSettingsSummary = 1074;
+constexpr int kTextChars = 260;
+
+// Runs the step on the first dialog it is shown and closes it with OK; message boxes go to the
+// operator that was there before.
+class StepOperator : public winplat::Operator {
+ public:
+  StepOperator(winplat::Operator &previous, const std::function<bool(HWND, std::string *)> &step)
+      : previous_(previous), step_(step) {}
+
+  int AnswerMessageBox(const winplat::MessageBoxCall &call) override {
+    return previous_.AnswerMessageBox(call);
+  }
+  bool OperateDialog(const winplat::ModalDialogCall &call) override {
+    if (shown_)
+      return false;
+    shown_ = true;
+    templateId_ = call.templateId;
+    done_ = step_(call.dialog, &error_);
+    winplat::PerformDialogStep(call, winplat::DialogStep::End(IDOK));
+    return true;
+  }
+
+  bool shown() const { return shown_; }
+  bool done() const { return done_; }
+  const std::string &error() const { return error_; }
+  WORD templateId() const { return templateId_; }
+
+ private:
+  winplat::Operator &previous_;
+  const std::function<bool(HWND, std::string *)> &step_;
+  bool shown_ = false;
+  bool done_ = false;
+  std::string error_;
+  WORD templateId_ = 0;
+};
+
+std::string ItemText(HWND list, int row, int column) {
+  char16_t text[kTextChars] = {};
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = text;
+  item.cchTextMax = kTextChars;
+  SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  return host::Utf8FromUtf16(text);
+}
+
+int ItemCount(HWND list) {
+  return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+}
+
+}  // namespace
+
+bool RunProfilePageWith(Context &context, WORD language,
+                        const std::function<bool(HWND dialog, std::string *error)> &step,
+                        PageRun *run, std::string *error) {
+  host::PrinterSession *session = context.Session(error);
+  if (!session)
+    return false;
+  if (language != 0)
+    session->SetLanguageId(language);
+  std::unique_ptr<host::ModuleLibrary> library =
+      host::ModuleLibrary::Load(host::kModuleFileName, error);
+  if (!library)
+    return false;
+  if (!library->getClass || !library->runProfile) {
+    *error = "the module does not export GetClass and RunProfile";
+    return false;
+  }
+  CControlSet *controlSet = host::CreateControlSet(library->getClass, "CControlSetProfil");
+  if (!controlSet) {
+    *error = "the module offers no control set";
+    return false;
+  }
+  host::PropertySheet sheet(*session, controlSet);
+  host::OwnerWindow owner;
+
+  winplat::Operator &previous = winplat::CurrentOperator();
+  StepOperator operate(previous, step);
+  winplat::SetOperator(&operate);
+  library->runProfile(owner.handle(), controlSet, 0);
+  winplat::SetOperator(&previous);
+
+  if (!operate.shown()) {
+    *error = "the module showed no profile page";
+    return false;
+  }
+  if (!operate.done()) {
+    *error = operate.error();
+    return false;
+  }
+  run->printer = host::Utf8FromUtf16(session->printerName());
+  run->language = session->uiManager()->GetLanguage();
+  run->templateId = operate.templateId();
+  return true;
+}
+
+bool ParseLanguage(const std::string &text, WORD *code) {
+  if (text == "en") {
+    *code = 0x0409;
+    return true;
+  }
+  if (text == "ja") {
+    *code = 0x0411;
+    return true;
+  }
+  char *end = nullptr;
+  unsigned long value = std::strtoul(text.c_str(), &end, 0);
+  if (text.empty() || *end != '\0' || value == 0 || value > 0xFFFF)
+    return false;
+  *code = static_cast<WORD>(value);
+  return true;
+}
+
+std::string Hex(WORD value) {
+  std::ostringstream out;
+  out << "0x" << std::hex << std::uppercase;
+  out.width(4);
+  out.fill('0');
+  out << value;
+  return out.str();
+}
+
+std::vector<std::string> ProfileRows(HWND dialog) {
+  HWND list = GetDlgItem(dialog, kProfileList);
+  std::vector<std::string> rows;
+  for (int row = 0; row < ItemCount(list); ++row)
+    rows.push_back(ItemText(list, row, 0));
+  return rows;
+}
+
+bool SelectProfileRow(HWND dialog, const std::string &name) {
+  HWND list = GetDlgItem(dialog, kProfileList);
+  const std::vector<std::string> rows = ProfileRows(dialog);
+  for (size_t row = 0; row < rows.size(); ++row) {
+    if (rows[row] != name)
+      continue;
+    // The row is selected before the others are let go, so the page never sees an empty
+    // selection on the way.
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+    item.stateMask = LVIS_SELECTED;
+    item.state = 0;
+    for (size_t other = 0; other < rows.size(); ++other)
+      if (other != row)
+        SendMessageW(list, LVM_SETITEMSTATE, other, reinterpret_cast<LPARAM>(&item));
+    return true;
+  }
+  return false;
+}
+
+std::vector<std::pair<std::string, std::string>> SummaryRows(HWND dialog) {
+  HWND list = GetDlgItem(dialog, kSettingsSummary);
+  std::vector<std::pair<std::string, std::string>> rows;
+  for (int row = 0; row < ItemCount(list); ++row)
+    rows.emplace_back(ItemText(list, row, 0), ItemText(list, row, 1));
+  return rows;
+}
+
+}  // namespace prfhost

@@ -1,0 +1,40 @@
+// Runs the module's profile page stand-alone, as the driver's user interface does, and lets a
+// command act on the open dialog (read its controls, select a row, take its picture) before
+// the page is closed with OK. The page is reached only through the module's exports and the
+// dialog's controls.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "cli.h"
+
+namespace prfhost {
+
+struct PageRun {
+  std::string printer;  // UTF-8
+  WORD language = 0;
+  WORD templateId = 0;
+};
+
+// False with a message when the page cannot be shown; `step` runs on the open dialog and its
+// false result is reported as the command's failure through `error`.
+bool RunProfilePageWith(Context &context, WORD language,
+                        const std::function<bool(HWND dialog, std::string *error)> &step,
+                        PageRun *run, std::string *error);
+
+// "en", "ja" or a language code in decimal or 0x hex.
+bool ParseLanguage(const std::string &text, WORD *code);
+std::string Hex(WORD value);
+
+// The rows of the profile list (1149) in UTF-8.
+std::vector<std::string> ProfileRows(HWND dialog);
+// Selects and focuses the row whose text is `name` and nothing else; false when no row has it.
+bool SelectProfileRow(HWND dialog, const std::string &name);
+// The two texts of each row of the settings summary (1074) in UTF-8.
+std::vector<std::pair<std::string, std::string>> SummaryRows(HWND dialog);
+
+}  // namespace prfhost

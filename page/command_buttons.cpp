@@ -1,13 +1,12 @@
 // The command buttons' procedure.
 #include "page/command_buttons.h"
 
+#include "page/button_subclass.h"
 #include "page/page_controls.h"
 
 namespace {
 
 bool g_bFocusArrived = true;
-
-constexpr BYTE kTabScanCode = 0x45;
 
 struct KeyButton {
   WPARAM key;
@@ -19,11 +18,8 @@ const KeyButton kKeyButtons[] = {
     {'I', IDC_PROFILE_IMPORT}, {'U', IDC_PROFILE_APPLY},  {'X', IDC_PROFILE_EXPORT},
 };
 
-typedef LRESULT(WINAPI *CallPrevious)(WNDPROC, HWND, UINT, WPARAM, LPARAM);
-typedef BOOL(WINAPI *PostProc)(HWND, UINT, WPARAM, LPARAM);
-
 // Apply and delete change the list under the focus: the page takes it before they run.
-void Click(HWND button, PostProc post) {
+void Click(HWND button, PostMessageProc post) {
   HWND page = GetParent(button);
   const int id = GetDlgCtrlID(button);
   if (id == IDC_PROFILE_APPLY || id == IDC_PROFILE_DELETE)
@@ -31,10 +27,9 @@ void Click(HWND button, PostProc post) {
   post(page, WM_COMMAND, static_cast<WPARAM>(id), 0);
 }
 
-void OnKeyDown(HWND button, WPARAM key, PostProc post) {
+void OnKeyDown(HWND button, WPARAM key, PostMessageProc post) {
   if (key == VK_TAB) {
-    keybd_event(VK_TAB, kTabScanCode, KEYEVENTF_EXTENDEDKEY, 0);
-    keybd_event(VK_TAB, kTabScanCode, KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP, 0);
+    SynthesizeTab();
     g_bFocusArrived = false;
     return;
   }
@@ -52,7 +47,7 @@ void OnKeyDown(HWND button, WPARAM key, PostProc post) {
 }
 
 LRESULT HandleButtonMessage(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
-                            WNDPROC previous, CallPrevious call, PostProc post) {
+                            WNDPROC previous, CallPreviousProc call, PostMessageProc post) {
   switch (message) {
     case WM_GETDLGCODE:
       return g_bFocusArrived ? DLGC_WANTALLKEYS : DLGC_UNDEFPUSHBUTTON;
@@ -69,13 +64,13 @@ LRESULT HandleButtonMessage(HWND button, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 LRESULT CALLBACK CommandButtonProcA(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
-  WNDPROC previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(button, GWLP_USERDATA));
+  WNDPROC previous = PreviousButtonProc(button, true);
   return HandleButtonMessage(button, message, wParam, lParam, previous, CallWindowProcA,
                              PostMessageA);
 }
 
 LRESULT CALLBACK CommandButtonProcW(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
-  WNDPROC previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(button, GWLP_USERDATA));
+  WNDPROC previous = PreviousButtonProc(button, false);
   return HandleButtonMessage(button, message, wParam, lParam, previous, CallWindowProcW,
                              PostMessageW);
 }
@@ -83,17 +78,7 @@ LRESULT CALLBACK CommandButtonProcW(HWND button, UINT message, WPARAM wParam, LP
 }  // namespace
 
 void SubclassCommandButton(HWND button, bool ansi) {
-  if (button == nullptr)
-    return;
-  if (ansi) {
-    LONG_PTR previous =
-        SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CommandButtonProcA));
-    SetWindowLongPtrA(button, GWLP_USERDATA, previous);
-  } else {
-    LONG_PTR previous =
-        SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CommandButtonProcW));
-    SetWindowLongPtrW(button, GWLP_USERDATA, previous);
-  }
+  SubclassButton(button, ansi, CommandButtonProcA, CommandButtonProcW);
 }
 
 int CommandButtonForKey(WPARAM key) {

@@ -1,5 +1,9 @@
 // Helpers shared by the controls, and the registration of the predefined window classes.
 #include "controls_common.h"
+
+#include <algorithm>
+
+#include "winplat/text.h"
 #include "dialog_manager.h"
 
 namespace winplat::controls {
@@ -88,6 +92,25 @@ void DrawEdge3D(HDC dc, const RECT &rect, bool raised) {
   FillColor(dc, RECT{r - 2, t + 1, r - 1, b - 1}, innerDark);
   FillColor(dc, RECT{l + 1, t + 1, r - 2, t + 2}, innerLight);
   FillColor(dc, RECT{l + 1, t + 1, l + 2, b - 2}, innerLight);
+}
+
+size_t CopyOut(const std::u16string &text, LPWSTR buffer, int capacity) {
+  if (buffer == nullptr || capacity <= 0)
+    return 0;
+  const size_t count = std::min(text.size(), static_cast<size_t>(capacity) - 1);
+  std::copy_n(text.data(), count, buffer);
+  buffer[count] = u'\0';
+  return count;
+}
+
+size_t CopyOut(const std::u16string &text, LPSTR buffer, int capacity) {
+  if (buffer == nullptr || capacity <= 0)
+    return 0;
+  const std::string ansi = MultiByteFromWide(CP_ACP, text);
+  const size_t count = std::min(ansi.size(), static_cast<size_t>(capacity) - 1);
+  std::copy_n(ansi.data(), count, buffer);
+  buffer[count] = '\0';
+  return count;
 }
 
 }  // namespace winplat::controls

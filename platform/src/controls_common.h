@@ -63,4 +63,9 @@ void FillColor(HDC dc, const RECT &rect, int color);
 // A raised (push button) or sunken (check box, edit) two-pixel edge inside rect.
 void DrawEdge3D(HDC dc, const RECT &rect, bool raised);
 
+// An item's text into a caller's buffer of `capacity` characters, cut to fit and terminated (in
+// the ANSI code page for the A form); the characters copied, 0 without a buffer.
+size_t CopyOut(const std::u16string &text, LPWSTR buffer, int capacity);
+size_t CopyOut(const std::u16string &text, LPSTR buffer, int capacity);
+
 }  // namespace winplat::controls

@@ -93,25 +93,6 @@ std::optional<std::u16string> TextArgument(LPCSTR text) {
   return WideFromMultiByte(CP_ACP, text != nullptr ? text : "");
 }
 
-size_t CopyOut(const std::u16string &text, LPWSTR buffer, int capacity) {
-  if (buffer == nullptr || capacity <= 0)
-    return 0;
-  const size_t count = std::min(text.size(), static_cast<size_t>(capacity) - 1);
-  std::copy_n(text.data(), count, buffer);
-  buffer[count] = u'\0';
-  return count;
-}
-
-size_t CopyOut(const std::u16string &text, LPSTR buffer, int capacity) {
-  if (buffer == nullptr || capacity <= 0)
-    return 0;
-  const std::string ansi = MultiByteFromWide(CP_ACP, text);
-  const size_t count = std::min(ansi.size(), static_cast<size_t>(capacity) - 1);
-  std::copy_n(ansi.data(), count, buffer);
-  buffer[count] = '\0';
-  return count;
-}
-
 void SetText(Item &item, int subItem, std::optional<std::u16string> text) {
   const size_t column = static_cast<size_t>(subItem);
   if (item.texts.size() <= column)

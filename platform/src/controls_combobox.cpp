@@ -96,6 +96,16 @@ LRESULT SetItemHeight(HWND combo, WPARAM which, LPARAM height) {
   return 0;
 }
 
+using Query = lists::Items::Query;
+const lists::QueryMessage kItemQueries[] = {
+    {CB_GETCOUNT, Query::Count},
+    {CB_GETLBTEXT, Query::Text},
+    {CB_GETLBTEXTLEN, Query::TextLength},
+    {CB_FINDSTRING, Query::Find},
+    {CB_FINDSTRINGEXACT, Query::FindExact},
+    {CB_GETITEMDATA, Query::GetData},
+};
+
 LRESULT ItemMessage(HWND combo, UINT msg, WPARAM wParam, LPARAM lParam, bool &handled) {
   ComboBoxState &state = ComboOf(combo);
   handled = true;
@@ -115,25 +125,13 @@ LRESULT ItemMessage(HWND combo, UINT msg, WPARAM wParam, LPARAM lParam, bool &ha
         DeleteAt(combo, state.items.entries.size() - 1);
       InvalidateRect(combo, nullptr, TRUE);
       return CB_OKAY;
-    case CB_GETCOUNT:
-      return static_cast<LRESULT>(state.items.entries.size());
-    case CB_GETLBTEXT:
-      return state.items.CopyText(wParam, lParam);
-    case CB_GETLBTEXTLEN:
-      return state.items.TextLength(wParam);
-    case CB_FINDSTRING:
-    case CB_FINDSTRINGEXACT:
-      return state.items.Find(static_cast<int>(wParam), lParam, msg == CB_FINDSTRINGEXACT);
-    case CB_GETITEMDATA:
-      return state.items.Valid(wParam) ? static_cast<LRESULT>(state.items.entries[wParam].data)
-                                       : CB_ERR;
     case CB_SETITEMDATA:
-      if (!state.items.Valid(wParam))
-        return CB_ERR;
-      state.items.entries[wParam].data = static_cast<ULONG_PTR>(lParam);
+      // The field may show the item: it is drawn again.
       InvalidateRect(combo, nullptr, TRUE);
-      return TRUE;
+      return state.items.Answer(lists::Items::Query::SetData, wParam, lParam);
     default:
+      if (const lists::Items::Query *query = lists::QueryOf(kItemQueries, msg))
+        return state.items.Answer(*query, wParam, lParam);
       handled = false;
       return 0;
   }

@@ -159,6 +159,17 @@ LRESULT GetItemRect(HWND list, WPARAM index, LPARAM lParam) {
   return LB_OKAY;
 }
 
+using Query = lists::Items::Query;
+const lists::QueryMessage kItemQueries[] = {
+    {LB_GETCOUNT, Query::Count},
+    {LB_GETTEXT, Query::Text},
+    {LB_GETTEXTLEN, Query::TextLength},
+    {LB_FINDSTRING, Query::Find},
+    {LB_FINDSTRINGEXACT, Query::FindExact},
+    {LB_GETITEMDATA, Query::GetData},
+    {LB_SETITEMDATA, Query::SetData},
+};
+
 LRESULT ItemMessage(HWND list, UINT msg, WPARAM wParam, LPARAM lParam, bool &handled) {
   ListBoxState &state = ListOf(list);
   handled = true;
@@ -177,24 +188,9 @@ LRESULT ItemMessage(HWND list, UINT msg, WPARAM wParam, LPARAM lParam, bool &han
       ResetContent(list);
       InvalidateRect(list, nullptr, TRUE);
       return 0;
-    case LB_GETCOUNT:
-      return static_cast<LRESULT>(state.items.entries.size());
-    case LB_GETTEXT:
-      return state.items.CopyText(wParam, lParam);
-    case LB_GETTEXTLEN:
-      return state.items.TextLength(wParam);
-    case LB_FINDSTRING:
-    case LB_FINDSTRINGEXACT:
-      return state.items.Find(static_cast<int>(wParam), lParam, msg == LB_FINDSTRINGEXACT);
-    case LB_GETITEMDATA:
-      return state.items.Valid(wParam) ? static_cast<LRESULT>(state.items.entries[wParam].data)
-                                       : LB_ERR;
-    case LB_SETITEMDATA:
-      if (!state.items.Valid(wParam))
-        return LB_ERR;
-      state.items.entries[wParam].data = static_cast<ULONG_PTR>(lParam);
-      return TRUE;
     default:
+      if (const lists::Items::Query *query = lists::QueryOf(kItemQueries, msg))
+        return state.items.Answer(*query, wParam, lParam);
       handled = false;
       return 0;
   }

@@ -33,7 +33,29 @@ struct Items {
   // LB_GETTEXT: the text (or, without strings, the item data's bytes); the length or -1.
   LRESULT CopyText(WPARAM index, LPARAM buffer) const;
   LRESULT TextLength(WPARAM index) const;
+
+  // The item messages answered from the items alone, which the list box and the combo box share
+  // under their own numbers (LB_GETCOUNT, CB_GETCOUNT...).
+  enum class Query { Count, Text, TextLength, Find, FindExact, GetData, SetData };
+  // The answer; -1 (LB_ERR, CB_ERR) for an index out of range.
+  LRESULT Answer(Query query, WPARAM wParam, LPARAM lParam);
 };
+
+// A control's message number for each query.
+struct QueryMessage {
+  UINT message;
+  Items::Query query;
+};
+
+// The query a message asks, if it is one of the table's.
+template <size_t N>
+const Items::Query *QueryOf(const QueryMessage (&table)[N], UINT message) {
+  for (const QueryMessage &entry : table) {
+    if (entry.message == message)
+      return &entry.query;
+  }
+  return nullptr;
+}
 
 // Whether a control of this style keeps strings.
 bool HasStrings(DWORD style, DWORD ownerDrawStyles, DWORD hasStringsStyle);

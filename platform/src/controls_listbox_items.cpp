@@ -82,6 +82,28 @@ LRESULT Items::CopyText(WPARAM index, LPARAM buffer) const {
   return static_cast<LRESULT>(entry.text.size());
 }
 
+LRESULT Items::Answer(Query query, WPARAM wParam, LPARAM lParam) {
+  switch (query) {
+    case Query::Count:
+      return static_cast<LRESULT>(entries.size());
+    case Query::Text:
+      return CopyText(wParam, lParam);
+    case Query::TextLength:
+      return TextLength(wParam);
+    case Query::Find:
+    case Query::FindExact:
+      return Find(static_cast<int>(wParam), lParam, query == Query::FindExact);
+    case Query::GetData:
+      return Valid(wParam) ? static_cast<LRESULT>(entries[wParam].data) : -1;
+    case Query::SetData:
+      if (!Valid(wParam))
+        return -1;
+      entries[wParam].data = static_cast<ULONG_PTR>(lParam);
+      return TRUE;
+  }
+  return -1;
+}
+
 LRESULT Items::TextLength(WPARAM index) const {
   if (!Valid(index))
     return -1;

@@ -12,6 +12,7 @@ namespace {
 class HostDriverContext final : public DriverContext {
  public:
   explicit HostDriverContext(PrinterSession &session) : session_(session) {}
+  void *DeletingDestructor(UINT flags) override { return DestroyBoundaryObject(this, flags); }
 
   void RefreshSettings() override { ++session_.events().refreshSettings; }
 
@@ -51,6 +52,7 @@ class HostDriverContext final : public DriverContext {
 class HostUIClassHost final : public UIClassHost {
  public:
   explicit HostUIClassHost(UIManager *manager) : manager_(manager) {}
+  void *DeletingDestructor(UINT flags) override { return DestroyBoundaryObject(this, flags); }
   UIManager *GetUIManager() override { return manager_; }
 
  private:
@@ -59,12 +61,12 @@ class HostUIClassHost final : public UIClassHost {
 
 }  // namespace
 
-std::unique_ptr<DriverContext> MakeDriverContext(PrinterSession &session) {
-  return std::make_unique<HostDriverContext>(session);
+BoundaryPtr<DriverContext> MakeDriverContext(PrinterSession &session) {
+  return BoundaryPtr<DriverContext>(new HostDriverContext(session));
 }
 
-std::unique_ptr<UIClassHost> MakeUIClassHost(UIManager *manager) {
-  return std::make_unique<HostUIClassHost>(manager);
+BoundaryPtr<UIClassHost> MakeUIClassHost(UIManager *manager) {
+  return BoundaryPtr<UIClassHost>(new HostUIClassHost(manager));
 }
 
 }  // namespace host

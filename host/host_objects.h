@@ -9,8 +9,8 @@ namespace host {
 
 class PrinterSession;
 
-std::unique_ptr<UIManager> MakeUIManager(PrinterSession &session);
-std::unique_ptr<DriverContext> MakeDriverContext(PrinterSession &session);
-std::unique_ptr<UIClassHost> MakeUIClassHost(UIManager *manager);
+BoundaryPtr<UIManager> MakeUIManager(PrinterSession &session);
+BoundaryPtr<DriverContext> MakeDriverContext(PrinterSession &session);
+BoundaryPtr<UIClassHost> MakeUIClassHost(UIManager *manager);
 
 }  // namespace host

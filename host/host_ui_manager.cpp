@@ -18,6 +18,7 @@ constexpr char kHelpDirectory[] = "C:\\WINDOWS\\system32\\spool\\DRIVERS\\W32X86
 class HostUIManager final : public UIManager {
  public:
   explicit HostUIManager(PrinterSession &session) : session_(session) {}
+  void *DeletingDestructor(UINT flags) override { return DestroyBoundaryObject(this, flags); }
 
   bool CanChangeSettings() override { return session_.canChangeSettings(); }
 
@@ -121,8 +122,8 @@ class HostUIManager final : public UIManager {
 
 }  // namespace
 
-std::unique_ptr<UIManager> MakeUIManager(PrinterSession &session) {
-  return std::make_unique<HostUIManager>(session);
+BoundaryPtr<UIManager> MakeUIManager(PrinterSession &session) {
+  return BoundaryPtr<UIManager>(new HostUIManager(session));
 }
 
 }  // namespace host

@@ -14,6 +14,7 @@ class HostModuleRegistry final : public ModuleRegistry {
  public:
   HostModuleRegistry(const RegistrationStore &store, bool canInstall)
       : store_(store), canInstall_(canInstall) {}
+  void *DeletingDestructor(UINT flags) override { return DestroyBoundaryObject(this, flags); }
 
   ULONGLONG GetModuleFileVersion(LPCWSTR path) override { return ReadFileVersion(path); }
   bool IsAnsiPlatform() override { return winplat::IsAnsiPlatform(); }
@@ -51,8 +52,8 @@ class HostModuleRegistry final : public ModuleRegistry {
 
 }  // namespace
 
-std::unique_ptr<ModuleRegistry> MakeModuleRegistry(const RegistrationStore &store, bool canInstall) {
-  return std::make_unique<HostModuleRegistry>(store, canInstall);
+BoundaryPtr<ModuleRegistry> MakeModuleRegistry(const RegistrationStore &store, bool canInstall) {
+  return BoundaryPtr<ModuleRegistry>(new HostModuleRegistry(store, canInstall));
 }
 
 ULONGLONG ReadFileVersion(LPCWSTR path) {

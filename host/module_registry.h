@@ -9,7 +9,7 @@
 namespace host {
 
 // `canInstall` is what CanInstallModule answers (false: the user may not change the driver).
-std::unique_ptr<ModuleRegistry> MakeModuleRegistry(const RegistrationStore &store, bool canInstall);
+BoundaryPtr<ModuleRegistry> MakeModuleRegistry(const RegistrationStore &store, bool canInstall);
 
 // The file version of a module as the version resource gives it: the most significant double
 // word in the high half. 0 when the file has none.

@@ -103,9 +103,9 @@ class PrinterSession {
   SessionEvents events_;
   BYTE printerNameBuffer_[260] = {};
   ResourceModule resources_;
-  std::unique_ptr<UIManager> uiManager_;
-  std::unique_ptr<DriverContext> driverContext_;
-  std::unique_ptr<UIClassHost> uiClassHost_;
+  BoundaryPtr<UIManager> uiManager_;
+  BoundaryPtr<DriverContext> driverContext_;
+  BoundaryPtr<UIClassHost> uiClassHost_;
 };
 
 // The key of a printer under HKLM\SYSTEM\CurrentControlSet\Control\Print\Printers.

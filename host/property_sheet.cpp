@@ -17,7 +17,7 @@ PropertySheet::PropertySheet(PrinterSession &session, CControlSet *controlSet)
 
 PropertySheet::~PropertySheet() {
   session_.AttachControlSet(nullptr);
-  delete controlSet_;
+  controlSet_->DeletingDestructor(BOUNDARY_DELETE_MEMORY);
 }
 
 CControlSet *CreateControlSet(GetClassProc getClass, LPCSTR className) {

@@ -40,7 +40,7 @@ CControlSetProfil::CControlSetProfil(HINSTANCE hSetModule)
 }
 
 CControlSetProfil::~CControlSetProfil() {
-  delete m_pPage;
+  m_pPage->DeletingDestructor(BOUNDARY_DELETE_MEMORY);
 }
 
 int CControlSetProfil::GetPageCount(DWORD mask) {

@@ -34,14 +34,15 @@ static_assert(offsetof(ProfilePrivateData, dwSize) == 12);
 
 constexpr WORD PROFILE_PRIVATE_DATA_VERSION = 256;
 
-class CControlSetProfil : public CControlSet {
+class CControlSetProfil final : public CControlSet {
  public:
   // `hSetModule` is the instance that holds the page's dialog templates.
   explicit CControlSetProfil(HINSTANCE hSetModule);
-  ~CControlSetProfil() override;  // 0
+  ~CControlSetProfil();
   CControlSetProfil(const CControlSetProfil &) = delete;
   CControlSetProfil &operator=(const CControlSetProfil &) = delete;
 
+  void *DeletingDestructor(UINT flags) override { return DestroyBoundaryObject(this, flags); }  // 0
   void SetHostValue(DWORD value) override { m_dwHostValue = value; }                      // 1
   DWORD GetHostValue() override { return m_dwHostValue; }                                 // 2
   int GetPageCount(DWORD mask) override;                                                  // 3

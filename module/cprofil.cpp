@@ -35,6 +35,10 @@ void CProfil::SetHost(UIClassHost *host) {
                   manager != nullptr ? manager->GetCurrentDevMode() : nullptr);
 }
 
+void *CProfil::DeletingDestructor(UINT flags) {
+  return DestroyBoundaryObject(this, flags);
+}
+
 void CProfil::Unnamed2() {}
 
 void CProfil::SetHostValue(DWORD value) {

@@ -13,15 +13,19 @@ class ProfileList;
 class CUIModuleImpl : public CUIModule {
  public:
   bool SupportsType(DWORD kind) override;  // 6
+
+ protected:
+  ~CUIModuleImpl() = default;
 };
 
-class CProfil : public CUIModuleImpl {
+class CProfil final : public CUIModuleImpl {
  public:
   CProfil();
-  ~CProfil() override;  // 0
+  ~CProfil();
   CProfil(const CProfil &) = delete;
   CProfil &operator=(const CProfil &) = delete;
 
+  void *DeletingDestructor(UINT flags) override;  // 0
   void SetHost(UIClassHost *host) override;  // 1
   void Unnamed2() override;                  // 2
   void SetHostValue(DWORD value) override;   // 3

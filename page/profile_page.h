@@ -24,16 +24,17 @@ class SummaryRowStore;
 struct ProfileListLook;
 
 // CPage comes first among the bases: the host reaches slots 0 to 30 through it.
-class ProfilePage : public ApiControlSetProfil,
+class ProfilePage final : public ApiControlSetProfil,
                     public ProfilePageContext,
                     public SettingsContext,
                     public SummaryContext {
  public:
   ProfilePage();
-  ~ProfilePage() override;  // 0
+  ~ProfilePage();
   ProfilePage(const ProfilePage &) = delete;
   ProfilePage &operator=(const ProfilePage &) = delete;
 
+  void *DeletingDestructor(UINT flags) override { return DestroyBoundaryObject(this, flags); }  // 0
   int Unnamed1() override { return 2; }                                 // 1
   int GetDialogId() override { return m_nDialogId; }                    // 2
   int Unnamed3() override { return 11; }                                // 3
@@ -63,9 +64,7 @@ class ProfilePage : public ApiControlSetProfil,
   int Unnamed27(DWORD, DWORD, DWORD) override { return -1; }            // 27
   int Unnamed28(DWORD, DWORD, DWORD) override { return -1; }            // 28
   bool Unnamed29() override { return true; }                            // 29
-  // False when a buffer is missing; else the host string (260 characters) in `wide` and,
-  // converted with the page's code page, in `text`.
-  virtual bool LoadPageString(UINT stringId, LPWSTR wide, LPSTR text);  // 30
+  bool LoadPageString(UINT stringId, LPWSTR wide, LPSTR text) override;  // 30
 
   // The instance the page was given for its dialog templates, icon and bitmaps.
   HINSTANCE GetResourceInstance() const { return m_hInstance; }

@@ -1,7 +1,10 @@
 // How the host reaches the module: loading it, its registration store and page hosting.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "support/demo_machine.h"
@@ -11,6 +14,7 @@
 #include "host/printer_model.h"
 #include "host/property_sheet.h"
 #include "host/text_convert.h"
+#include "support/boundary_slots.h"
 
 namespace host::testing {
 namespace {
@@ -55,53 +59,80 @@ TEST_F(ModuleHostTest, ModuleLoadsBesideTheHostWithItsVersion) {
   EXPECT_NE(error.find("NOSUCH32.dll"), std::string::npos);
 }
 
-// A control set that records what the host asks of it.
-class RecordingControlSet : public CControlSet {
- public:
+// A control set made by hand: a vtable of the contract's 19 slots, each entry recording the
+// call, so that the host is seen calling by slot number and not through the interface header.
+struct RawControlSet {
+  void **vtable;
   std::vector<std::string> *calls;
   CPage *page;
-  explicit RecordingControlSet(std::vector<std::string> *log, CPage *offered) : calls(log), page(offered) {}
-  ~RecordingControlSet() override { calls->push_back("delete"); }
-  void SetHostValue(DWORD) override {}
-  DWORD GetHostValue() override { return 0; }
-  int GetPageCount(DWORD mask) override {
-    calls->push_back("GetPageCount " + std::to_string(mask));
-    return 2;
-  }
-  void SetDriverContext(DriverContext *) override { calls->push_back("SetDriverContext"); }
-  CPage *GetPage(int index, DWORD) override {
-    calls->push_back("GetPage " + std::to_string(index));
-    return index == 0 ? page : nullptr;
-  }
-  DriverContext *GetDriverContext() override { return nullptr; }
-  void SetUIManager(UIManager *) override { calls->push_back("SetUIManager"); }
-  UIManager *GetUIManager() override { return nullptr; }
-  void CheckPrivateData(UIManager *) override { calls->push_back("CheckPrivateData"); }
-  void VerifyPrivateData(DWORD) override {}
-  void Unnamed11(DWORD) override {}
-  void DevModeChanged(UIManager *) override {}
-  void PrivateDataChanged(DWORD) override {}
-  void InvalidateDevMode() override { calls->push_back("InvalidateDevMode"); }
-  void Unnamed15() override {}
-  void Unnamed16(DWORD) override {}
-  void Unnamed17(DWORD, DWORD, DWORD) override {}
-  void Unnamed18() override {}
 };
 
-TEST_F(ModuleHostTest, PropertySheetHandsTheControlSetItsHostObjectsThenCollectsPages) {
+RawControlSet *Self(void *object) {
+  return static_cast<RawControlSet *>(object);
+}
+
+template <int Slot>
+void BOUNDARY_SLOT_CALL UnexpectedSlot(void *object) {
+  Self(object)->calls->push_back("slot " + std::to_string(Slot));
+}
+
+template <std::size_t... Slots>
+std::array<void *, sizeof...(Slots)> UnexpectedSlots(std::index_sequence<Slots...>) {
+  return {reinterpret_cast<void *>(&UnexpectedSlot<static_cast<int>(Slots)>)...};
+}
+
+void *BOUNDARY_SLOT_CALL DestroySlot(void *object, UINT flags) {
+  Self(object)->calls->push_back("deleting destructor " + std::to_string(flags));
+  return object;
+}
+void BOUNDARY_SLOT_CALL SetDriverContextSlot(void *object, DriverContext *) {
+  Self(object)->calls->push_back("SetDriverContext");
+}
+void BOUNDARY_SLOT_CALL SetUIManagerSlot(void *object, UIManager *) {
+  Self(object)->calls->push_back("SetUIManager");
+}
+void BOUNDARY_SLOT_CALL CheckPrivateDataSlot(void *object, UIManager *) {
+  Self(object)->calls->push_back("CheckPrivateData");
+}
+int BOUNDARY_SLOT_CALL GetPageCountSlot(void *object, DWORD mask) {
+  Self(object)->calls->push_back("GetPageCount " + std::to_string(mask));
+  return 2;
+}
+CPage *BOUNDARY_SLOT_CALL GetPageSlot(void *object, int index, DWORD) {
+  Self(object)->calls->push_back("GetPage " + std::to_string(index));
+  return index == 0 ? Self(object)->page : nullptr;
+}
+void BOUNDARY_SLOT_CALL InvalidateDevModeSlot(void *object) {
+  Self(object)->calls->push_back("InvalidateDevMode");
+}
+
+TEST_F(ModuleHostTest, PropertySheetCallsTheControlSetByItsSlotNumbers) {
+  using prfmod::testing::SlotOf;
   std::string error;
   auto session = PrinterSession::Open(kColorPrinterName, {}, &error);
   ASSERT_TRUE(session) << error;
+  std::array<void *, 19> vtable = UnexpectedSlots(std::make_index_sequence<19>());
+  vtable[SlotOf("CControlSet", "deleting destructor")] = reinterpret_cast<void *>(&DestroySlot);
+  vtable[SlotOf("CControlSet", "SetDriverContext")] =
+      reinterpret_cast<void *>(&SetDriverContextSlot);
+  vtable[SlotOf("CControlSet", "SetUIManager")] = reinterpret_cast<void *>(&SetUIManagerSlot);
+  vtable[SlotOf("CControlSet", "CheckPrivateData")] =
+      reinterpret_cast<void *>(&CheckPrivateDataSlot);
+  vtable[SlotOf("CControlSet", "GetPageCount")] = reinterpret_cast<void *>(&GetPageCountSlot);
+  vtable[SlotOf("CControlSet", "GetPage")] = reinterpret_cast<void *>(&GetPageSlot);
+  vtable[SlotOf("CControlSet", "InvalidateDevMode")] =
+      reinterpret_cast<void *>(&InvalidateDevModeSlot);
   std::vector<std::string> calls;
   CPage *fakePage = reinterpret_cast<CPage *>(&calls);  // only compared, never called
+  RawControlSet controlSet{vtable.data(), &calls, fakePage};
   {
-    PropertySheet sheet(*session, new RecordingControlSet(&calls, fakePage));
+    PropertySheet sheet(*session, reinterpret_cast<CControlSet *>(&controlSet));
     EXPECT_EQ(sheet.pages(), std::vector<CPage *>{fakePage});
     session->uiManager()->RemovePrivateData(PRIVATE_DATA_ID_PROFIL, 0);
   }
   EXPECT_EQ(calls, (std::vector<std::string>{"SetDriverContext", "SetUIManager", "CheckPrivateData",
                                              "GetPageCount 3", "GetPage 0", "GetPage 1",
-                                             "InvalidateDevMode", "delete"}));
+                                             "InvalidateDevMode", "deleting destructor 1"}));
   EXPECT_EQ(session->controlSet(), nullptr);
 }
 

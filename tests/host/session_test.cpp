@@ -55,8 +55,9 @@ TEST_F(SessionTest, CurrentSettingsCarryEachModelsBlockChain) {
   EXPECT_EQ(mono->devMode()->dmPaperSize, DMPAPER_A4);
 }
 
-class CountingControlSet : public CControlSet {
+class CountingControlSet final : public CControlSet {
  public:
+  void *DeletingDestructor(UINT flags) override { return DestroyBoundaryObject(this, flags); }
   int invalidations = 0;
   void SetHostValue(DWORD) override {}
   DWORD GetHostValue() override { return 0; }

@@ -10,8 +10,9 @@
 
 namespace {
 
-class HostWithoutManager : public UIClassHost {
+class HostWithoutManager final : public UIClassHost {
  public:
+  void *DeletingDestructor(UINT flags) override { return DestroyBoundaryObject(this, flags); }
   UIManager *GetUIManager() override { return nullptr; }
 };
 
@@ -65,7 +66,7 @@ TEST_F(CProfilSessionTest, ListIsBoundToTheHostsManagerButNotLoaded) {
 
   module->SetHost(session->uiClassHost());  // a new host gets a new, unloaded list
   EXPECT_EQ(static_cast<CProfil *>(module)->GetProfileList()->Count(), 0);
-  delete module;  // through the interface, as the host does
+  module->DeletingDestructor(BOUNDARY_DELETE_MEMORY);  // through slot 0, as the host does
 }
 
 }  // namespace

@@ -54,11 +54,11 @@ TEST_F(ExportsTest, GetClassKnowsBothClassesInAnyCaseAndNothingElse) {
     if (c.kind == kUiModule) {
       auto *module = static_cast<CUIModule *>(object);
       EXPECT_TRUE(module->SupportsType(4)) << name;
-      delete module;
+      module->DeletingDestructor(BOUNDARY_DELETE_MEMORY);
     } else if (c.kind == kControlSet) {
       auto *controlSet = static_cast<CControlSet *>(object);
       EXPECT_EQ(controlSet->GetPageCount(PAGE_KIND_PRINTER), 1) << name;
-      delete controlSet;
+      controlSet->DeletingDestructor(BOUNDARY_DELETE_MEMORY);
     }
   }
   EXPECT_TRUE(winplat::MessageBoxLog().empty());

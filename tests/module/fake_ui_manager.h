@@ -12,6 +12,8 @@ namespace prfmod::testing {
 
 class FakeUIManager : public UIManager {
  public:
+  virtual ~FakeUIManager() = default;
+  void *DeletingDestructor(UINT flags) override { return DestroyBoundaryObject(this, flags); }
   void *privateData = nullptr;
   DEVMODEW *devMode = nullptr;
   BYTE *driverSettings = nullptr;

@@ -65,7 +65,7 @@ class RegistrationTest : public host::testing::DemoMachineTest {
 
   host::RegistrationStore store_{host::ColorLaserModel().driverName};
   std::unique_ptr<host::ModuleLibrary> library_;
-  std::unique_ptr<ModuleRegistry> registry_;
+  BoundaryPtr<ModuleRegistry> registry_;
 };
 
 TEST_F(RegistrationTest, InstallationTakesTheFirstFreeNumberFromTwoAndKeepsIt) {
@@ -141,7 +141,7 @@ TEST_F(RegistrationTest, StatusRecordReportsTheFileAndTheRegistration) {
 }
 
 TEST_F(RegistrationTest, RefusalsAndUnknownCommandsChangeNothing) {
-  const std::unique_ptr<ModuleRegistry> refusing = host::MakeModuleRegistry(store_, false);
+  const BoundaryPtr<ModuleRegistry> refusing = host::MakeModuleRegistry(store_, false);
   EXPECT_EQ(Run(MODULE_CMD_INSTALL, nullptr, refusing.get()), MODULE_RESULT_REFUSED);
   EXPECT_EQ(library_->installModule(nullptr, 0), MODULE_RESULT_REFUSED);
   for (int command : {603, 0, 600, 605, -1})
@@ -151,8 +151,9 @@ TEST_F(RegistrationTest, RefusalsAndUnknownCommandsChangeNothing) {
 }
 
 // A registry the test controls: entries in memory, answers chosen per test, calls recorded.
-class ScriptedRegistry : public ModuleRegistry {
+class ScriptedRegistry final : public ModuleRegistry {
  public:
+  void *DeletingDestructor(UINT flags) override { return DestroyBoundaryObject(this, flags); }
   std::map<std::string, ModuleRegistryEntry> entries;
   bool ansi = false;
   bool storeFails = false;

@@ -87,8 +87,9 @@ class PageUIManager : public FakeUIManager {
   BYTE settingsRecord[2048] = {};
 };
 
-class PageDriverContext : public DriverContext {
+class PageDriverContext final : public DriverContext {
  public:
+  void *DeletingDestructor(UINT flags) override { return DestroyBoundaryObject(this, flags); }
   int platform = HOST_PLATFORM_NT5;
   void RefreshSettings() override {}
   HWND GetNotifyWindow() override { return nullptr; }

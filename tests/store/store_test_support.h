@@ -25,8 +25,9 @@
 namespace store_testing {
 
 // A control set that only hands out the host objects.
-class FakeControlSet : public CControlSet {
+class FakeControlSet final : public CControlSet {
  public:
+  void *DeletingDestructor(UINT flags) override { return DestroyBoundaryObject(this, flags); }
   explicit FakeControlSet(UIManager *manager) : manager_(manager) {}
   void SetHostValue(DWORD) override {}
   DWORD GetHostValue() override { return 0; }
@@ -53,8 +54,9 @@ class FakeControlSet : public CControlSet {
 
 // The session's UIManager with another text for one string and a client-mode answer of the
 // test's choosing; everything else is the session's.
-class OverridingUIManager : public UIManager {
+class OverridingUIManager final : public UIManager {
  public:
+  void *DeletingDestructor(UINT flags) override { return DestroyBoundaryObject(this, flags); }
   explicit OverridingUIManager(UIManager *inner) : inner_(inner) {}
   UINT stringId = 0;
   std::u16string text;

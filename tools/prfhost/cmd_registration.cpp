@@ -18,7 +18,7 @@ namespace {
 struct Registration {
   host::PrinterSession *session = nullptr;
   std::unique_ptr<host::ModuleLibrary> library;
-  std::unique_ptr<ModuleRegistry> registry;
+  BoundaryPtr<ModuleRegistry> registry;
 
   std::string driver() const { return host::Utf8FromUtf16(session->model().driverName); }
   int Run(int command, ModuleStatusRecord *record = nullptr) {

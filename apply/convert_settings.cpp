@@ -7,7 +7,7 @@
 
 void ConvertPrintSize(UIManager *manager, pdMain *main) {
   const WORD position = main->wScaleSizeIdx;
-  if (position > kConvertedBase)
+  if (IsStoredIndex(position))
     return;
   const int count = manager->GetFeatureCount(FEATURE_PAPER_SIZE);
   WORD id;
@@ -19,7 +19,7 @@ void ConvertPrintSize(UIManager *manager, pdMain *main) {
 
 void ConvertOutputBin(UIManager *manager, pdMain *main) {
   const WORD position = main->wOutBinIdx;
-  if (position > kConvertedBase)
+  if (IsStoredIndex(position))
     return;
   const int count = manager->GetFeatureCount(FEATURE_OUTPUT_BIN);
   WORD id;

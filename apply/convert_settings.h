@@ -1,8 +1,9 @@
 // Converting settings before they are stored as a profile: the print-size and output-bin
 // indices of the main block are positions in host lists that may change before the profile is
 // applied again, so positions become stable identifiers (identifier + 1000). A print size at or
-// beyond the end of its list is kept as its distance from the end + 2000. Values above 1000 are
-// converted already and are left alone, so converting twice equals converting once.
+// beyond the end of its list is kept as its distance from the end + 2000. Values from 1000 up
+// are converted already and are left alone (stored_index.h), so converting twice equals
+// converting once, also for an entry whose identifier is 0.
 #pragma once
 
 #include <windows.h>

@@ -31,7 +31,7 @@ void SetLitePrint(pdMain *main, BYTE level) {
 void RestorePrintSize(UIManager *manager, const SettingsView &settings) {
   pdMain *main = settings.main;
   WORD stored = main->wScaleSizeIdx;
-  if (stored < kConvertedBase)
+  if (!IsStoredIndex(stored))
     return;
   stored -= kConvertedBase;
   const int count = manager->GetFeatureCount(FEATURE_PAPER_SIZE);
@@ -81,7 +81,7 @@ void RestoreMediaSource(const SettingsContext &page, const SettingsView &setting
 
 void RestoreOutputBin(UIManager *manager, DriverContext *driver, const SettingsView &settings) {
   pdMain *main = settings.main;
-  if (main->wOutBinIdx < kConvertedBase)
+  if (!IsStoredIndex(main->wOutBinIdx))
     return;
   const WORD id = static_cast<WORD>(main->wOutBinIdx - kConvertedBase);
   const int position = FindFeatureItem(manager, FEATURE_OUTPUT_BIN, id);

@@ -32,7 +32,7 @@ TEST_P(ConvertRestoreTest, PositionsBecomeStoredFormsOnlyOnce) {
   struct Case {
     WORD printSize, outputBin, storedSize, storedBin;
   } cases[] = {{3, 4, 1260, 1021},     {9, 5, 1020, 5},       {10, 9, 2000, 9},
-               {12, 1000, 2002, 1000}, {1000, 0, 2990, 1001}, {2002, 1260, 2002, 1260}};
+               {12, 1000, 2002, 1000}, {1000, 0, 1000, 1001}, {2002, 1260, 2002, 1260}};
   for (const Case &c : cases) {
     std::vector<BYTE> expected = Current();
     MainOf(expected).wScaleSizeIdx = c.storedSize;
@@ -56,6 +56,44 @@ TEST_P(ConvertRestoreTest, RoundTripFollowsIdentifiersIntoChangedLists) {
   EXPECT_EQ(MainOf(atPosition3).dwScaleFlags & PDMAIN_SIZE_NOT_FOUND, 0u);
   EXPECT_EQ(MainOf(atPosition12).wScaleSizeIdx, 13);
   EXPECT_EQ(MainOf(atPosition12).wOutBinIdx, 1);
+}
+
+// An entry whose identifier is 0 is stored as 1000, which a second conversion must take for a
+// stored form like any other; restoring finds each identifier in lists that changed meanwhile.
+TEST_P(ConvertRestoreTest, ConvertingTwiceEqualsConvertingOnceForEveryIdentifier) {
+  model().paperSizes = Entries<PaperSizeEntry>({1, 9, 0, 260, 11, 12, 13, 70, 8, 20});
+  model().outputBins = Entries<FeatureEntry>({1, 0, 3, 260, 21});
+  struct Case {
+    const char *what;
+    WORD printSize, outputBin;       // positions in the lists above
+    WORD storedSize, storedBin;      // after converting once
+    WORD restoredSize, restoredBin;  // positions in the lists below
+  } cases[] = {{"identifier 1", 0, 0, 1001, 1001, 2, 2},
+               {"identifier 0", 2, 1, 1000, 1000, 1, 3},
+               {"identifier 260", 3, 3, 1260, 1260, 0, 1},
+               {"at the end of the lists", 10, 5, 2000, 5, 11, 5},
+               {"beyond the end of the lists", 12, 7, 2002, 7, 13, 7}};
+  std::vector<std::vector<BYTE>> stored;
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<BYTE> devMode = Converted(c.printSize, c.outputBin);
+    EXPECT_EQ(MainOf(devMode).wScaleSizeIdx, c.storedSize);
+    EXPECT_EQ(MainOf(devMode).wOutBinIdx, c.storedBin);
+    const std::vector<BYTE> once = devMode;
+    ASSERT_TRUE(ConvertDevMode(*settings_, devMode.data(), devMode.size()));
+    EXPECT_EQ(devMode, once);
+    stored.push_back(devMode);
+  }
+
+  model().paperSizes = Entries<PaperSizeEntry>({260, 0, 1, 9, 11, 12, 13, 70, 8, 20, 21});
+  model().outputBins = Entries<FeatureEntry>({3, 260, 1, 0});
+  for (size_t i = 0; i < stored.size(); ++i) {
+    SCOPED_TRACE(cases[i].what);
+    ASSERT_TRUE(RestoreDevMode(*settings_, stored[i], 1, true));
+    EXPECT_EQ(MainOf(stored[i]).wScaleSizeIdx, cases[i].restoredSize);
+    EXPECT_EQ(MainOf(stored[i]).wOutBinIdx, cases[i].restoredBin);
+    EXPECT_EQ(MainOf(stored[i]).dwScaleFlags & PDMAIN_SIZE_NOT_FOUND, 0u);
+  }
 }
 
 // Entries that are gone fall back; a model that fixes the cover mode takes the printer's, and a

@@ -120,6 +120,99 @@ TEST_P(SummaryChangesTest, EachDifferenceAddsItsRowWithTheProfilesValue) {
   }
 }
 
+// The changes group in its order: a profile that changes settings of every part of the table
+// lists exactly these rows, one after the other as the table has them.
+TEST_P(SummaryChangesTest, ChangedSettingsAreListedInTheTablesOrder) {
+  Open();
+  std::vector<BYTE> devMode = Settings();
+  DEVMODEW &d = PublicOf(devMode);
+  pdMain &m = MainOf(devMode);
+  d.dmDefaultSource = DMBIN_MANUAL;
+  d.dmMediaType = DMMEDIA_GLOSSY;
+  d.dmOrientation = DMORIENT_LANDSCAPE;
+  d.dmTTOption = 257;
+  d.dmCopies = 12;
+  m.dwOptions |= PDMAIN_OPT_MIRROR | PDMAIN_OPT_NO_IMAGE_SHIFT_EDGE | 2u << 20 |
+                 PDMAIN_OPT_TONER_SAVE | PDMAIN_OPT_SPOOL_RAW | PDMAIN_OPT_SKIP_BLANK |
+                 PDMAIN_OPT_OUTBIN_OFFSET | PDMAIN_OPT_OUTBIN_SORT;
+  m.wFitToPage = 4;
+  m.wScalePercent = 85;
+  m.wDuplexOptions = 2;
+  m.dImageShiftX = 0.3;
+  m.dImageShiftY = -0.2;
+  m.wColorReproduction = 11;
+  m.wColorMode = 2;  // grayscale: image adjustment shown, colour matching not
+  m.sBrightness = -10;
+  m.sContrast = 15;
+  m.wFontOptions = 1 << 6 | 1 << 0 | 1 << 10 | 1 << 2 | 1 << 3 | 1 << 1 | 2 << 11;
+  m.wOutBinIdx = 1002;
+  m.dwFrontCover |= 1;
+  m.dwBackCover |= 1;
+  m.dwInsertSheet |= 1;
+  m.wFinishing |= 1 << 9;
+  m.wFinishing2 |= 1 << 15;
+  m.dwHolePunch = 1u << 20 | 2;
+  EXPECT_EQ(Changes(Summarize(devMode)), (Rows{{"Print Size", "Letter [100%]"},
+                                               {"Paper Source", "Multipurpose Tray"},
+                                               {"Media Type", "Glossy Paper"},
+                                               {"Orientation", "Landscape"},
+                                               {"Rotate 180 Degrees:", "On"},
+                                               {"Pages per Sheet", "4"},
+                                               {"Scaling", "85%"},
+                                               {"2-Sided Printing", "Off"},
+                                               {"Manual 2-Sided Printing", "On"},
+                                               {"Print Position Shift X:", "0.50 in"},
+                                               {"Print Position Shift Y:", "0.00 in"},
+                                               {"Clip to Printable Area:", "Off"},
+                                               {"Toner Save:", "75%"},
+                                               {"Smoothing:", "On"},
+                                               {"Color Reproduction:", "Natural"},
+                                               {"Image Adjustment:", ""},
+                                               {"  Brightness:", "-10"},
+                                               {"  Contrast:", "15"},
+                                               {"TrueType Fonts", "Download as Outline Fonts"},
+                                               {"Graphics Mode:", "Raster"},
+                                               {"Thin Line Enhancement:", "On"},
+                                               {"Print All Text in Black:", "On"},
+                                               {"Print White Text:", "On"},
+                                               {"Negative Image", "On"},
+                                               {"Mirror Image:", "On"},
+                                               {"Color Mode", "Grayscale"},
+                                               {"Copies", "12"},
+                                               {"Output Bin", "Rear Tray (Face Up)"},
+                                               {"Front Cover:", "On"},
+                                               {"Back Cover:", "On"},
+                                               {"Separator Pages:", "On"},
+                                               {"Print Job Log:", "On"},
+                                               {"Banner Page:", "On"},
+                                               {"Offset Stacking:", "On"},
+                                               {"Reverse Output Order:", "On"},
+                                               {"Fold:", "On"},
+                                               {"Saddle Stitch:", "On"},
+                                               {"Quick Copy:", "On"},
+                                               {"Gloss", "Medium"}}));
+
+  // Custom colour without grey-scale black: colour matching and adjustment follow the colour
+  // mode, image adjustment is hidden, and an unmatched bin hides the bin's options.
+  devMode = Settings();
+  PublicOf(devMode).dmTTOption = 1;
+  PublicOf(devMode).dmCopies = 3;
+  pdMain &custom = MainOf(devMode);
+  custom.dwScaleFlags |= PDMAIN_SIZE_NOT_FOUND;
+  custom.wColorMode = 3;
+  custom.sBrightness = 20;
+  custom.dwColorFlags = 1 << 3 | 1 << 2;
+  custom.dwColoAdjCustomID = 2;
+  custom.wOutBinIdx = 1007;
+  custom.dwOptions |= PDMAIN_OPT_OUTBIN_OFFSET;
+  EXPECT_EQ(Changes(Summarize(devMode)), (Rows{{"TrueType Fonts", "Print as Graphics"},
+                                               {"Color Mode", "Custom"},
+                                               {"Color Matching", "Color Profile"},
+                                               {"Color Adjustment", "Vivid"},
+                                               {"Copies", "3"},
+                                               {"Output Bin", "Unknown"}}));
+}
+
 // Values outside their tables: a colour reproduction still counts as a change (no 1944 row),
 // a hole punch mode without a string neither shows nor counts.
 TEST_P(SummaryChangesTest, ValuesOutsideTheirTablesShowNoRow) {

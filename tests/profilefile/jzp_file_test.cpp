@@ -5,6 +5,10 @@
 #include <array>
 #include <cstring>
 #include <filesystem>
+#include <ostream>
+#include <string>
+
+#include <winplat/config.h>
 
 #include "host/text_convert.h"
 #include "profilefile/jzp_test_support.h"
@@ -137,21 +141,57 @@ TEST_P(JzpFileTest, ExportedProfilesReadBackWithTheirSectionsAndSettings) {
   reader.CloseProfile();
 }
 
+// The header's driver version, language and model as the file holds them (offsets 8, 10, 16).
+struct HeadFields {
+  WORD driverVersion, language;
+  std::string model;
+  bool operator==(const HeadFields &) const = default;
+  friend void PrintTo(const HeadFields &head, std::ostream *out) {
+    *out << std::hex << "version 0x" << head.driverVersion << ", language 0x" << head.language
+         << ", model \"" << head.model << '"';
+  }
+};
+
+HeadFields HeadBytes(const std::vector<BYTE> &file) {
+  EXPECT_GE(file.size(), 144u);
+  if (file.size() < 144)
+    return {};
+  const char *model = reinterpret_cast<const char *>(file.data() + 16);
+  return {static_cast<WORD>(file[8] | file[9] << 8), static_cast<WORD>(file[10] | file[11] << 8),
+          std::string(model, strnlen(model, 128))};
+}
+
+// The user's language as the stores read it when they are built; English again afterwards.
+class UserLanguage {
+ public:
+  explicit UserLanguage(LANGID language) {
+    winplat::SetUserDefaultLocale(MAKELCID(language, SORT_DEFAULT));
+  }
+  ~UserLanguage() {
+    winplat::SetUserDefaultLocale(
+        MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT));
+  }
+};
+
+// Appending keeps the header the file was written with, even from a printer of another model
+// and a user of another language; replacing writes the new writer's header.
 TEST_P(JzpFileTest, AppendKeepsTheHeaderAndReplaceStartsAfresh) {
   Export({"Office"});
+  EXPECT_EQ(HeadBytes(ReadBytes(path_)), (HeadFields{0x0340, 0x09, "JZ Color 5300 PS"}));
+  const UserLanguage japanese(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
   const DevModeBytes mono{host::MonoLaserModel().DefaultDevMode()};
   StoreHeaders(host::kMonoPrinterName, {Header("Factory Default", 0), Header("Mono", 1)}, 2);
   auto monoStore = Store(host::kMonoPrinterName);
+  ASSERT_EQ(monoStore->GetLanguageCode(), 0x11u);
   monoStore->SaveProfileRegValue("Mono", 1, "Default DevMode", mono.bytes.data(), mono.size(),
                                  REG_BINARY);
   ASSERT_TRUE(Open(*monoStore, JZP_MODE_WRITE));
   EXPECT_EQ(monoStore->SaveProfileToJZP("Mono"), 0);
   monoStore->CloseJzpFile();
 
-  JzpHead head = Head();
-  EXPECT_EQ(head.nProfCount, 2);
-  EXPECT_EQ(head.wDriverVersion, 0x0340);
-  EXPECT_STREQ(head.szModel, "JZ Color 5300 PS");
+  std::vector<BYTE> file = ReadBytes(path_);
+  EXPECT_EQ(HeadBytes(file), (HeadFields{0x0340, 0x09, "JZ Color 5300 PS"}));
+  EXPECT_EQ(file[12] | file[13] << 8, 2);
   auto reader = Store(host::kColorPrinterName);
   ASSERT_TRUE(Open(*reader, JZP_MODE_READ));
   char names[2][32];
@@ -159,14 +199,13 @@ TEST_P(JzpFileTest, AppendKeepsTheHeaderAndReplaceStartsAfresh) {
   EXPECT_STREQ(names[1], "Mono");
   reader->CloseJzpFile();
 
-  // Replacing writes a header of the mono printer and nothing else.
+  // Replacing writes a header of the mono printer and its user, and nothing else.
   ASSERT_TRUE(Open(*monoStore, JZP_MODE_EXPORT));
   monoStore->CloseJzpFile();
-  EXPECT_EQ(ReadBytes(path_).size(), sizeof(JzpHead));
-  head = Head();
-  EXPECT_EQ(head.nProfCount, 0);
-  EXPECT_EQ(head.wDriverVersion, 0x0210);
-  EXPECT_STREQ(head.szModel, "JZ Mono 2100");
+  file = ReadBytes(path_);
+  EXPECT_EQ(file.size(), sizeof(JzpHead));
+  EXPECT_EQ(HeadBytes(file), (HeadFields{0x0210, 0x11, "JZ Mono 2100"}));
+  EXPECT_EQ(file[12] | file[13] << 8, 0);
   ASSERT_TRUE(Open(*reader, JZP_MODE_READ));
   EXPECT_EQ(reader->GetProfileDataFromJZP(nullptr, nullptr, 0), 0);
 }

@@ -30,21 +30,7 @@ class PageDialogTest : public ::testing::Test {
 
   PageUIManager &manager() { return fixture_.manager; }
 
-  // The built-in profile and `users` user profiles stored as the printer's profile list.
-  void StoreProfiles(int users) {
-    ProfileList list(nullptr, CP_ACP, &manager(), nullptr, nullptr);
-    ProfileHeader header{};
-    std::strcpy(header.strProfileName, "Standard");
-    list.Insert(&header);
-    for (int i = 1; i <= users; ++i) {
-      header = ProfileHeader{};
-      std::snprintf(header.strProfileName, sizeof header.strProfileName, "Profile %02d", i);
-      header.nProfRegNum = i;
-      header.nProfileIcon = static_cast<DWORD>(i % 45);
-      list.Insert(&header);
-    }
-    ASSERT_TRUE(list.Save());
-  }
+  void StoreProfiles(int users) { StoreUserProfiles(manager(), users); }
 
   void Open() {
     fixture_.page.ChooseTemplate();

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "page/base_dlg.h"
-#include "page/page_hotkeys.h"
 #include "page/page_language.h"
 #include "page/page_test_support.h"
 
@@ -88,13 +87,12 @@ TEST_F(PageLanguageTest, ModelOverrideIsTakenExceptByEastAsianAndHebrewInterface
     EXPECT_EQ(fixture.page.GetLanguage(), c.expected) << std::hex << c.hostLanguage;
     EXPECT_EQ(fixture.manager.model.bLanguageOverride, c.overrideByteAfter);
   }
-  // English with a German override: German hotkey letters, the common template and code page.
+  // English with a German override: the common template and code page.
   PageFixture fixture;
   fixture.manager.model.bLanguageOverride = 1;
   fixture.manager.model.wOverrideLanguage = 0x0407;
   EXPECT_EQ(fixture.page.ChooseTemplate(), 4287);
   EXPECT_EQ(fixture.page.GetCodePage(), 1252u);
-  EXPECT_EQ(PageHotkeyTable(LanguageByte(fixture.page.GetLanguage()))[0].virtualKey, UINT('H'));
 }
 
 TEST_F(PageLanguageTest, ListFontFollowsTheLanguage) {

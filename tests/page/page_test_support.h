@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <string>
@@ -20,6 +21,7 @@
 #include "module/module_state.h"
 #include "page/page_controls.h"
 #include "page/profile_page.h"
+#include "store/profile_list.h"
 
 namespace prfmod::testing {
 
@@ -96,6 +98,23 @@ class PageDriverContext : public DriverContext {
   bool IsAdministrator() override { return true; }
   int QueryDriver(int, void *, int) override { return 0; }
 };
+
+// The built-in profile ("Standard") and `users` user profiles ("Profile 01"...) stored as the
+// printer's profile list.
+inline void StoreUserProfiles(PageUIManager &manager, int users) {
+  ProfileList list(nullptr, CP_ACP, &manager, nullptr, nullptr);
+  ProfileHeader header{};
+  std::strcpy(header.strProfileName, "Standard");
+  list.Insert(&header);
+  for (int i = 1; i <= users; ++i) {
+    header = ProfileHeader{};
+    std::snprintf(header.strProfileName, sizeof header.strProfileName, "Profile %02d", i);
+    header.nProfRegNum = i;
+    header.nProfileIcon = static_cast<DWORD>(i % 45);
+    list.Insert(&header);
+  }
+  ASSERT_TRUE(list.Save());
+}
 
 // An owner with a manager and a driver context, and a page of its own.
 struct PageFixture {

@@ -127,6 +127,40 @@ TEST_F(PageLanguageTest, ListFontFollowsTheLanguage) {
   EXPECT_EQ(std::u16string(font.wszFaceName), u"Microsoft Sans Serif");
 }
 
+TEST_F(PageLanguageTest, ProfileListFontHasTheCharacterHeightOfItsPointSize) {
+  HDC screen = GetDC(nullptr);
+  ASSERT_EQ(GetDeviceCaps(screen, LOGPIXELSY), 96);
+  ReleaseDC(nullptr, screen);
+  // At 96 pixels per inch: 8 points are 8 * 96 / 72 = 10.67, rounded 11 pixels; 9 points are 12.
+  // A negative height asks for the character height, without the internal leading.
+  struct Case {
+    WORD language;
+    LONG height;
+    BYTE charSet;
+    const char *face;
+  } cases[] = {
+      {0x0409, -11, 1, "Microsoft Sans Serif"},
+      {0x0411, -12, 128, "Ms UI Gothic"},
+  };
+  for (const Case &c : cases) {
+    PageFixture fixture;
+    fixture.manager.language = c.language;
+    fixture.page.ChooseTemplate();
+    HWND window = CreateTestPageWindow(&fixture.page);
+    ASSERT_NE(window, nullptr);
+    HFONT font =
+        reinterpret_cast<HFONT>(SendDlgItemMessageW(window, IDC_PROFILE_LIST, WM_GETFONT, 0, 0));
+    ASSERT_NE(font, nullptr) << std::hex << c.language;
+    LOGFONTA described{};
+    ASSERT_EQ(GetObjectA(font, sizeof described, &described), int{sizeof described});
+    EXPECT_EQ(described.lfHeight, c.height) << std::hex << c.language;
+    EXPECT_EQ(described.lfWeight, FW_NORMAL) << std::hex << c.language;
+    EXPECT_EQ(described.lfCharSet, c.charSet) << std::hex << c.language;
+    EXPECT_STREQ(described.lfFaceName, c.face) << std::hex << c.language;
+    DestroyWindow(window);
+  }
+}
+
 class TestDlg : public BaseDlg {
  public:
   ~TestDlg() override = default;

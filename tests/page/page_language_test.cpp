@@ -253,6 +253,33 @@ TEST_F(PageLanguageTest, LocalizeSetsTextsAndFontAndGrowsControlsAtNinePoints) {
   }
 }
 
+// On the ANSI platform every text takes the dialog's code page, the title as the control texts:
+// under code page 1252 the two Japanese characters reach neither window.
+TEST_F(PageLanguageTest, AnsiPlatformLocalizesTheTitleThroughTheDialogCodePage) {
+  winplat::SetAnsiCodePage(1252);
+  PageFixture fixture;
+  fixture.context.platform = HOST_PLATFORM_ANSI;
+  fixture.manager.strings = {{2001, u"Name \u65E5\u672C"}, {2000, u"Title \u65E5\u672C"}};
+  HWND window = CreateTestPageWindow(&fixture.page);
+  ASSERT_NE(window, nullptr);
+  TestDlg dialog;
+  dialog.Attach(108, window, &fixture.owner);
+  const DlgControlText controls[] = {{IDC_PROFILE_ADD, 2001}};
+  WCHAR title[DLG_STRING_CHARS];
+  const DlgTitleText titles[] = {{2000, title}};
+  dialog.Localize(window, controls, 1, titles, 1);
+  char text[64];
+  GetDlgItemTextA(window, IDC_PROFILE_ADD, text, 64);
+  EXPECT_STREQ(text, "Name ??");
+  GetWindowTextA(window, text, 64);
+  EXPECT_STREQ(text, "Title ??");
+  WCHAR wide[64];
+  GetWindowTextW(window, wide, 64);
+  EXPECT_EQ(std::u16string(wide), u"Title ??");
+  EXPECT_EQ(std::u16string(title), u"Title \u65E5\u672C") << "the buffer keeps the host string";
+  DestroyWindow(window);
+}
+
 TEST_F(PageLanguageTest, PageStringsAndTextConvertWithThePageCodePage) {
   PageFixture fixture;
   fixture.manager.language = 0x0411;

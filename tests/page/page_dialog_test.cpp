@@ -217,6 +217,15 @@ TEST_F(PageDialogTest, CommandButtonLettersMoveTheFocusOrClick) {
   EXPECT_EQ(PumpCommands(window_), std::vector<int>{IDC_PROFILE_ADD});
   SendMessageW(add, WM_KEYDOWN, 'Q', 0);
   EXPECT_TRUE(PumpCommands(window_).empty());
+  // The letter of a focused apply or delete button clicks it and leaves the focus there.
+  for (const auto &[id, letter] : {std::pair<int, WPARAM>{IDC_PROFILE_APPLY, 'U'},
+                                   std::pair<int, WPARAM>{IDC_PROFILE_DELETE, 'D'}}) {
+    HWND button = GetDlgItem(window_, id);
+    SetFocus(button);
+    SendMessageW(button, WM_KEYDOWN, letter, 0);
+    EXPECT_EQ(PumpCommands(window_), std::vector<int>{id});
+    EXPECT_EQ(GetFocus(), button) << id;
+  }
   // Enter on apply or delete hands the focus to the page first.
   HWND apply = GetDlgItem(window_, IDC_PROFILE_APPLY);
   SetFocus(apply);

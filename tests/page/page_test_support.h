@@ -131,8 +131,8 @@ struct PageFixture {
 };
 
 // A page window like the page's templates: the six command buttons, the settings-information
-// button, the profile list, the summary list, the description and the other named controls,
-// run by the page's dialog procedure.
+// button, the profile list, the summary list, the description, OK and Cancel and the other named
+// controls, run by the page's dialog procedure.
 inline HWND CreateTestPageWindow(ProfilePage *page) {
   std::vector<BYTE> bytes;
   auto word = [&bytes](WORD value) {
@@ -170,6 +170,8 @@ inline HWND CreateTestPageWindow(ProfilePage *page) {
       {IDC_SETTINGS_SUMMARY, 0, kList, 10, 90, 150, 48},
       {IDC_PAGE_CONTROL_1022, 0x0082, 0, 80, 140, 40, 8},
       {IDC_PAGE_CONTROL_1057, 0x0082, 0, 80, 150, 40, 8},
+      {IDOK, 0x0080, 0, 130, 160, 40, 14},
+      {IDCANCEL, 0x0080, 0, 180, 160, 40, 14},
   };
   dword(WS_POPUP | WS_VISIBLE | DS_SETFONT);
   dword(0);

@@ -1,5 +1,6 @@
 // The page over the host's resource module: the stand-alone dialog that RunProfile shows closes
-// by its own OK and Cancel, by Esc and by its close box.
+// by its own OK and Cancel, by Esc and by its close box, and the icon the page hands the host
+// stays the host's to use after the page is gone.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -76,6 +77,26 @@ TEST_F(StandAlonePageTest, OkCancelEscAndTheCloseBoxEndTheDialogWithOne) {
   };
   for (const Case &c : cases)
     EXPECT_EQ(RunPage(c.act), 1) << c.name;
+}
+
+TEST_F(StandAlonePageTest, TheIconHandedToTheHostOutlivesThePage) {
+  HICON icon = nullptr;
+  {
+    PageFixture fixture;
+    fixture.manager.resourceInstance = resources_.instance();
+    int loaded = 0;
+    icon = fixture.page.GetIcon(&loaded);
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(loaded, 1);
+    EXPECT_EQ(fixture.page.GetIcon(nullptr), icon) << "loaded once and kept";
+  }
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, 32, 32);
+  HGDIOBJ previous = SelectObject(dc, bitmap);
+  EXPECT_TRUE(DrawIcon(dc, 0, 0, icon));
+  SelectObject(dc, previous);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
 }
 
 }  // namespace

@@ -28,6 +28,16 @@ UINT DialogCodePage() {
   }
 }
 
+// A host string in the dialog's code page, for the A calls of the ANSI platform; empty when it
+// cannot be converted.
+struct AnsiText {
+  AnsiText(UINT codePage, LPCWSTR wide) {
+    if (WideCharToMultiByte(codePage, 0, wide, -1, text, sizeof text, nullptr, nullptr) == 0)
+      text[0] = 0;
+  }
+  char text[DLG_STRING_CHARS * 2];
+};
+
 void CopyWideText(LPWSTR target, LPCWSTR source, int capacity) {
   int i = 0;
   for (; source[i] != 0 && i < capacity - 1; ++i)
@@ -167,14 +177,11 @@ void BaseDlg::Localize(HWND window, const DlgControlText *controls, int controlC
     if (control == nullptr)
       continue;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_hFont), TRUE);
-    if (m_bAnsi) {
-      char ansi[DLG_STRING_CHARS * 2];
-      if (WideCharToMultiByte(m_uCodePage, 0, text, -1, ansi, sizeof ansi, nullptr, nullptr) == 0)
-        ansi[0] = 0;
-      SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ansi));
-    } else {
+    if (m_bAnsi)
+      SendMessageA(control, WM_SETTEXT, 0,
+                   reinterpret_cast<LPARAM>(AnsiText(m_uCodePage, text).text));
+    else
       SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-    }
   }
   for (int i = 0; i < titleCount; ++i) {
     if (titles[i].pBuffer == nullptr)
@@ -183,7 +190,10 @@ void BaseDlg::Localize(HWND window, const DlgControlText *controls, int controlC
     if (manager != nullptr)
       manager->LoadResString(titles[i].wStringId, titles[i].pBuffer, DLG_STRING_CHARS, 0, 0, 0);
     CreateDialogFont();
-    SetWindowTextW(window, titles[i].pBuffer);
+    if (m_bAnsi)
+      SetWindowTextA(window, AnsiText(m_uCodePage, titles[i].pBuffer).text);
+    else
+      SetWindowTextW(window, titles[i].pBuffer);
   }
 }
 

@@ -18,13 +18,17 @@ const KeyButton kKeyButtons[] = {
     {'I', IDC_PROFILE_IMPORT}, {'U', IDC_PROFILE_APPLY},  {'X', IDC_PROFILE_EXPORT},
 };
 
-// Apply and delete change the list under the focus: the page takes it before they run.
 void Click(HWND button, PostMessageProc post) {
-  HWND page = GetParent(button);
+  post(GetParent(button), WM_COMMAND, static_cast<WPARAM>(GetDlgCtrlID(button)), 0);
+}
+
+// Enter on apply or delete hands the focus to the page before the click; their letters click
+// where the focus is.
+void PressEnter(HWND button, PostMessageProc post) {
   const int id = GetDlgCtrlID(button);
   if (id == IDC_PROFILE_APPLY || id == IDC_PROFILE_DELETE)
-    SetFocus(page);
-  post(page, WM_COMMAND, static_cast<WPARAM>(id), 0);
+    SetFocus(GetParent(button));
+  Click(button, post);
 }
 
 void OnKeyDown(HWND button, WPARAM key, PostMessageProc post) {
@@ -34,7 +38,7 @@ void OnKeyDown(HWND button, WPARAM key, PostMessageProc post) {
     return;
   }
   if (key == VK_RETURN) {
-    Click(button, post);
+    PressEnter(button, post);
     return;
   }
   const int target = CommandButtonForKey(key);

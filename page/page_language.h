@@ -70,5 +70,5 @@ struct PageFontDescription {
 
 void DescribePageFont(WORD language, bool ansiPlatform, PageFontDescription *font);
 
-// Font height in logical units for a point size on the screen.
+// Font height in logical units for a point size on the screen: negative, a character height.
 int FontHeightForPoints(int pointSize);

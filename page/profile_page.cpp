@@ -58,8 +58,6 @@ ProfilePage::~ProfilePage() {
   m_pProfileList.reset();
   if (m_hWnd != nullptr && IsWindow(m_hWnd))
     DestroyWindow(m_hWnd);
-  if (m_hIcon != nullptr)
-    DestroyIcon(m_hIcon);
   if (m_hListFont != nullptr)
     DeleteObject(m_hListFont);
   ForgetCurrentPage(this);
@@ -120,6 +118,8 @@ SIZE *ProfilePage::CreatePageWindow(SIZE *size) {
   return size;
 }
 
+// LoadIcon hands out a shared icon, which the host may go on showing after the page is gone:
+// the page keeps the handle but never destroys it.
 HICON ProfilePage::GetIcon(int *loaded) {
   if (m_hIcon == nullptr)
     m_hIcon = LoadIconA(PageResources(), MAKEINTRESOURCEA(IDI_PAGE));

@@ -155,7 +155,7 @@ class ProfilePage final : public ApiControlSetProfil,
     int controlId;
     void (ProfilePage::*handler)();
   };
-  static const std::array<CommandRoute, 0> kCommandRoutes;
+  static const std::array<CommandRoute, 2> kCommandRoutes;
 
   UIManager *Manager() const;
   // The three records the page needs to work, the capabilities record and the printer name;
@@ -194,6 +194,9 @@ class ProfilePage final : public ApiControlSetProfil,
   bool SetText(int controlId, LPCSTR text, LPCWSTR wide) const;
   bool AnswerSummaryText(NMHDR *header) const;
   INT_PTR OnProfileListNotify(NMHDR *header);
+
+  // OK and Cancel of the stand-alone page: both end it with 1.
+  void EndStandAloneDialog();
 
   INT_PTR OnInitDialog(WPARAM wParam, LPARAM lParam);
   INT_PTR OnCommand(WPARAM wParam, LPARAM lParam);

@@ -62,6 +62,8 @@ void ProfilePage::Activate() {
     RegisterPageHotkeys(m_hWnd, LanguageByte(m_wLanguage));
     m_bHotkeysRegistered = true;
   }
+  // Deactivate left apply enabled; the rules decide again what this user may press.
+  UpdateButtons();
   if (m_bAnsi)
     MoveRenamedPrinterFiles();
 }

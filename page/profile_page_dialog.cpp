@@ -111,7 +111,14 @@ INT_PTR ProfilePage::OnHotKey(WPARAM wParam, LPARAM) {
 
 // The commands of the buttons, the list's keys and the hotkeys. Every command but apply leaves
 // the buttons as the rules say for the list it leaves behind.
-const std::array<ProfilePage::CommandRoute, 0> ProfilePage::kCommandRoutes = {};
+const std::array<ProfilePage::CommandRoute, 2> ProfilePage::kCommandRoutes = {{
+    {IDOK, &ProfilePage::EndStandAloneDialog},
+    {IDCANCEL, &ProfilePage::EndStandAloneDialog},
+}};
+
+void ProfilePage::EndStandAloneDialog() {
+  EndDialog(m_hWnd, 1);
+}
 
 INT_PTR ProfilePage::OnCommand(WPARAM wParam, LPARAM) {
   const int controlId = LOWORD(wParam);

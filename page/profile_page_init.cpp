@@ -192,7 +192,7 @@ void ProfilePage::InitProfileListView() {
   PageFontDescription font;
   DescribePageFont(m_wLanguage, m_bAnsi, &font);
   if (m_hListFont == nullptr)
-    m_hListFont = CreateFontA(-FontHeightForPoints(font.wPointSize), 0, 0, 0, FW_NORMAL, FALSE,
+    m_hListFont = CreateFontA(FontHeightForPoints(font.wPointSize), 0, 0, 0, FW_NORMAL, FALSE,
                               FALSE, FALSE, font.bCharSet, OUT_TT_PRECIS, CLIP_EMBEDDED,
                               PROOF_QUALITY, DEFAULT_PITCH, font.szFaceName);
   SendMessageW(m_hProfileList, WM_SETFONT, reinterpret_cast<WPARAM>(m_hListFont), TRUE);

@@ -30,21 +30,7 @@ class PageDialogTest : public ::testing::Test {
 
   PageUIManager &manager() { return fixture_.manager; }
 
-  // The built-in profile and `users` user profiles stored as the printer's profile list.
-  void StoreProfiles(int users) {
-    ProfileList list(nullptr, CP_ACP, &manager(), nullptr, nullptr);
-    ProfileHeader header{};
-    std::strcpy(header.strProfileName, "Standard");
-    list.Insert(&header);
-    for (int i = 1; i <= users; ++i) {
-      header = ProfileHeader{};
-      std::snprintf(header.strProfileName, sizeof header.strProfileName, "Profile %02d", i);
-      header.nProfRegNum = i;
-      header.nProfileIcon = static_cast<DWORD>(i % 45);
-      list.Insert(&header);
-    }
-    ASSERT_TRUE(list.Save());
-  }
+  void StoreProfiles(int users) { StoreUserProfiles(manager(), users); }
 
   void Open() {
     fixture_.page.ChooseTemplate();
@@ -117,6 +103,63 @@ TEST_F(PageDialogTest, RowsShowTheBuiltInProfileFirstUnderItsLocalizedName) {
   EXPECT_EQ(std::u16string(text), u"Add");
   EXPECT_FALSE(Enabled(IDC_PROFILE_DESCRIPTION));
   EXPECT_FALSE(Enabled(IDC_PAGE_CONTROL_1057));
+}
+
+// Every caption is its own host string, set through the platform's A or W call; the summary
+// list takes its column titles from the host and the menu colour behind its rows.
+TEST_F(PageDialogTest, CaptionsAndSummaryColumnsOnBothPlatforms) {
+  struct Caption {
+    int control;
+    UINT string;
+    std::u16string text;
+  };
+  const Caption captions[] = {
+      {IDC_PROFILE_LIST_TITLE, 1921, u"Stored profiles"},
+      {IDC_PROFILE_ADD, 1922, u"Save current"},
+      {IDC_PROFILE_DELETE, 1925, u"Remove"},
+      {IDC_PROFILE_EDIT, 1923, u"Properties"},
+      {IDC_PROFILE_APPLY, 919, u"Use"},
+      {IDC_PROFILE_IMPORT, 1926, u"Read file"},
+      {IDC_PROFILE_EXPORT, 1927, u"Write file"},
+      {IDC_PAGE_CONTROL_1057, 1949, u"Comment:"},
+      {IDC_SETTINGS_INFO, 2708, u"Current settings"},
+      {IDOK, 915, u"Close"},
+      {IDCANCEL, 916, u"Dismiss"},
+  };
+  StoreProfiles(1);
+  for (int platform : {HOST_PLATFORM_NT5, HOST_PLATFORM_ANSI}) {
+    PageFixture fixture;
+    fixture.context.platform = platform;
+    fixture.manager.printerValues = manager().printerValues;
+    for (const Caption &caption : captions)
+      fixture.manager.strings[caption.string] = caption.text;
+    fixture.manager.strings[1918] = u"Setting";
+    fixture.manager.strings[1919] = u"Stored value";
+    fixture.page.ChooseTemplate();
+    HWND window = CreateTestPageWindow(&fixture.page);
+    ASSERT_NE(window, nullptr);
+    for (const Caption &caption : captions) {
+      WCHAR text[64] = {};
+      GetDlgItemTextW(window, caption.control, text, 64);
+      EXPECT_EQ(std::u16string(text), caption.text) << caption.control << " on " << platform;
+    }
+    HWND summary = GetDlgItem(window, IDC_SETTINGS_SUMMARY);
+    int column = 0;
+    for (const char16_t *title : {u"Setting", u"Stored value"}) {
+      WCHAR text[64] = {};
+      LVCOLUMNW described{};
+      described.mask = LVCF_TEXT;
+      described.pszText = text;
+      described.cchTextMax = 64;
+      EXPECT_TRUE(SendMessageW(summary, LVM_GETCOLUMNW, static_cast<WPARAM>(column++),
+                               reinterpret_cast<LPARAM>(&described)));
+      EXPECT_EQ(std::u16string(text), std::u16string(title)) << platform;
+    }
+    ASSERT_NE(GetSysColor(COLOR_MENU), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(SendMessageW(summary, LVM_GETBKCOLOR, 0, 0), LRESULT{GetSysColor(COLOR_MENU)});
+    EXPECT_EQ(SendMessageW(summary, LVM_GETTEXTBKCOLOR, 0, 0), LRESULT{GetSysColor(COLOR_MENU)});
+    DestroyWindow(window);
+  }
 }
 
 TEST_F(PageDialogTest, AnsiPlatformCaptionsPassThroughTheSubclassedButtons) {
@@ -231,6 +274,15 @@ TEST_F(PageDialogTest, CommandButtonLettersMoveTheFocusOrClick) {
   EXPECT_EQ(PumpCommands(window_), std::vector<int>{IDC_PROFILE_ADD});
   SendMessageW(add, WM_KEYDOWN, 'Q', 0);
   EXPECT_TRUE(PumpCommands(window_).empty());
+  // The letter of a focused apply or delete button clicks it and leaves the focus there.
+  for (const auto &[id, letter] : {std::pair<int, WPARAM>{IDC_PROFILE_APPLY, 'U'},
+                                   std::pair<int, WPARAM>{IDC_PROFILE_DELETE, 'D'}}) {
+    HWND button = GetDlgItem(window_, id);
+    SetFocus(button);
+    SendMessageW(button, WM_KEYDOWN, letter, 0);
+    EXPECT_EQ(PumpCommands(window_), std::vector<int>{id});
+    EXPECT_EQ(GetFocus(), button) << id;
+  }
   // Enter on apply or delete hands the focus to the page first.
   HWND apply = GetDlgItem(window_, IDC_PROFILE_APPLY);
   SetFocus(apply);

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "page/page_hotkeys.h"
 #include "page/page_test_support.h"
 #include "page/settings_button.h"
 
@@ -13,42 +12,150 @@ namespace prfmod::testing {
 namespace {
 
 constexpr DWORD kSettingsInfoBit = 1u << 7;
+// A hotkey ID the page does not use, for probing which keys are taken.
+constexpr int kProbeId = 0x7000;
 
-// Alt+key pressed and released, then the queue emptied; the page's posted commands.
-std::vector<int> PressAlt(HWND page, BYTE key) {
+// A control, the hotkey ID that stands for it and the letter pressed with Alt.
+struct HotkeyRow {
+  int control;
+  int id;
+  char letter;
+};
+
+const std::vector<HotkeyRow> kGermanKeys = {
+    {106, 0xC072, 'H'}, {108, 0xC066, 'B'}, {107, 0x004C, 'L'},  {110, 0xC05A, 'Z'},
+    {109, 0xC073, 'I'}, {111, 0xC069, 'E'}, {1895, 0xC078, 'N'},
+};
+const std::vector<HotkeyRow> kOtherKeys = {
+    {106, 0xC065, 'A'}, {108, 0xC069, 'E'}, {107, 0xC068, 'D'},  {110, 0xC085, 'U'},
+    {109, 0xC073, 'I'}, {111, 0xC088, 'X'}, {1895, 0xC078, 'N'},
+};
+
+// The host's language, the model's override language (0: none) and the keys they give.
+struct LanguageKeys {
+  WORD language;
+  WORD overrideLanguage;
+  const std::vector<HotkeyRow> &rows;
+};
+
+const LanguageKeys kLanguageKeys[] = {
+    {0x0407, 0, kGermanKeys},
+    {0x0409, 0, kOtherKeys},
+    {0x040C, 0, kOtherKeys},
+    {0x0409, 0x0407, kGermanKeys},
+};
+
+// What reached the page window while the queue was emptied: the hotkey IDs and the commands
+// (whole wParam).
+struct PageMessages {
+  std::vector<WPARAM> hotkeys;
+  std::vector<WPARAM> commands;
+};
+
+// Alt+key pressed and released, then the queue emptied: hotkeys are dispatched to the page,
+// commands are taken off.
+PageMessages PressAlt(HWND page, BYTE key) {
   keybd_event(VK_MENU, 0, 0, 0);
   keybd_event(key, 0, 0, 0);
   keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
   keybd_event(VK_MENU, 0, KEYEVENTF_KEYUP, 0);
-  return PumpCommands(page);
+  PageMessages messages;
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.hwnd == page && message.message == WM_COMMAND) {
+      messages.commands.push_back(message.wParam);
+      continue;
+    }
+    if (message.hwnd == page && message.message == WM_HOTKEY)
+      messages.hotkeys.push_back(message.wParam);
+    DispatchMessageW(&message);
+  }
+  return messages;
 }
 
-TEST(PageHotkeyTest, EachLanguageLetterPostsItsButtonsCommand) {
+// True when the hotkey could be registered, i.e. nobody holds its ID on that window nor its key;
+// the probe is released again.
+bool HotkeyFree(HWND window, int id, UINT modifiers, UINT key) {
+  if (!RegisterHotKey(window, id, modifiers, key))
+    return false;
+  UnregisterHotKey(window, id);
+  return true;
+}
+
+// The page with the built-in profile and one user profile, the user profile selected: the
+// page's rules then enable every button.
+HWND OpenPageWithUserProfileSelected(PageFixture &fixture) {
+  StoreUserProfiles(fixture.manager, 1);
+  fixture.page.ChooseTemplate();
+  HWND window = CreateTestPageWindow(&fixture.page);
+  if (window == nullptr)
+    return nullptr;
+  HWND list = GetDlgItem(window, IDC_PROFILE_LIST);
+  LVITEMW item{};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&item));
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&item));
+  return window;
+}
+
+TEST(PageHotkeyTest, EachLanguageRegistersItsKeysAndEachPostsItsControlsCommand) {
+  for (const LanguageKeys &keys : kLanguageKeys) {
+    PageFixture fixture;
+    fixture.manager.language = keys.language;
+    fixture.manager.model.bLanguageOverride = keys.overrideLanguage != 0 ? 1 : 0;
+    fixture.manager.model.wOverrideLanguage = keys.overrideLanguage;
+    fixture.manager.caps.dwUserInterface = kSettingsInfoBit;
+    HWND window = OpenPageWithUserProfileSelected(fixture);
+    ASSERT_NE(window, nullptr);
+    fixture.page.Activate();
+    std::string letters;
+    for (const HotkeyRow &row : keys.rows) {
+      SCOPED_TRACE(::testing::Message() << std::hex << keys.language << "/" << keys.overrideLanguage
+                                        << " " << row.letter);
+      const PageMessages pressed = PressAlt(window, static_cast<BYTE>(row.letter));
+      EXPECT_EQ(pressed.hotkeys, std::vector<WPARAM>{static_cast<WPARAM>(row.id)});
+      EXPECT_EQ(pressed.commands, std::vector<WPARAM>{static_cast<WPARAM>(row.control)});
+      EXPECT_FALSE(HotkeyFree(window, row.id, MOD_CONTROL | MOD_SHIFT, VK_F1)) << "ID held";
+      EXPECT_FALSE(HotkeyFree(nullptr, kProbeId, MOD_ALT, static_cast<UINT>(row.letter)))
+          << "Alt with the letter held";
+      letters += row.letter;
+    }
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+      if (letters.find(letter) == std::string::npos) {
+        EXPECT_TRUE(HotkeyFree(nullptr, kProbeId, MOD_ALT, static_cast<UINT>(letter))) << letter;
+      }
+    }
+    fixture.page.Deactivate();
+    for (const HotkeyRow &row : keys.rows)
+      EXPECT_TRUE(HotkeyFree(window, row.id, MOD_ALT, static_cast<UINT>(row.letter)))
+          << std::hex << keys.language << "/" << keys.overrideLanguage << " " << row.letter
+          << " released";
+    DestroyWindow(window);
+  }
+}
+
+// Switching to another page and back must not hand a user without rights a working apply
+// button: Deactivate enables it, Activate applies the rules again.
+TEST(PageHotkeyTest, WithoutRightsApplyStaysDisabledAfterThePageIsShownAgain) {
   struct Case {
-    WORD language;
-    BYTE key;
-    int command;
-  } cases[] = {
-      {0x0409, 'A', 106}, {0x0409, 'E', 108},  {0x0409, 'D', 107},  {0x0409, 'U', 110},
-      {0x0409, 'I', 109}, {0x0409, 'X', 111},  {0x0409, 'N', 1895}, {0x0407, 'H', 106},
-      {0x0407, 'B', 108}, {0x0407, 'L', 107},  {0x0407, 'Z', 110},  {0x0407, 'I', 109},
-      {0x0407, 'E', 111}, {0x0407, 'N', 1895},
-  };
+    const char *name;
+    bool canChange;
+    BYTE restriction;
+  } cases[] = {{"the host refuses changes", false, 0}, {"the model allows no changes", true, 4}};
   for (const Case &c : cases) {
     PageFixture fixture;
-    fixture.manager.language = c.language;
-    fixture.manager.caps.dwUserInterface = kSettingsInfoBit;
-    fixture.page.ChooseTemplate();
-    HWND window = CreateTestPageWindow(&fixture.page);
+    fixture.manager.canChange = c.canChange;
+    fixture.manager.model.bRestriction = c.restriction;
+    HWND window = OpenPageWithUserProfileSelected(fixture);
     ASSERT_NE(window, nullptr);
-    // The built-in profile alone leaves edit, delete and export disabled; here every letter
-    // is to reach its button.
-    for (int id : {IDC_PROFILE_EDIT, IDC_PROFILE_DELETE, IDC_PROFILE_EXPORT})
-      EnableWindow(GetDlgItem(window, id), TRUE);
     fixture.page.Activate();
-    EXPECT_EQ(PressAlt(window, c.key), std::vector<int>{c.command})
-        << std::hex << c.language << " " << char(c.key);
     fixture.page.Deactivate();
+    fixture.page.Activate();
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_PROFILE_APPLY))) << c.name;
+    EXPECT_TRUE(PressAlt(window, 'U').commands.empty()) << c.name;
+    fixture.page.Deactivate();
+    DestroyWindow(window);
   }
 }
 
@@ -58,11 +165,11 @@ TEST(PageHotkeyTest, DisabledButtonsAndMissingSettingsInformationPostNothing) {
   HWND window = CreateTestPageWindow(&fixture.page);
   fixture.page.Activate();
   EnableWindow(GetDlgItem(window, IDC_PROFILE_DELETE), FALSE);
-  EXPECT_TRUE(PressAlt(window, 'D').empty());
-  EXPECT_TRUE(PressAlt(window, 'N').empty()) << "the model offers no settings information";
+  EXPECT_TRUE(PressAlt(window, 'D').commands.empty());
+  EXPECT_TRUE(PressAlt(window, 'N').commands.empty()) << "the model offers no settings information";
   fixture.manager.caps.dwUserInterface = kSettingsInfoBit;
-  EXPECT_EQ(PressAlt(window, 'N'), std::vector<int>{1895});
-  EXPECT_EQ(PressAlt(window, 'A'), std::vector<int>{106});
+  EXPECT_EQ(PressAlt(window, 'N').commands, std::vector<WPARAM>{1895});
+  EXPECT_EQ(PressAlt(window, 'A').commands, std::vector<WPARAM>{106});
 }
 
 TEST(PageHotkeyTest, DeactivateReleasesTheKeysAndEnablesApply) {
@@ -73,12 +180,12 @@ TEST(PageHotkeyTest, DeactivateReleasesTheKeysAndEnablesApply) {
   EnableWindow(GetDlgItem(window, IDC_PROFILE_APPLY), FALSE);
   EXPECT_TRUE(fixture.page.Deactivate());
   EXPECT_TRUE(IsWindowEnabled(GetDlgItem(window, IDC_PROFILE_APPLY)));
-  EXPECT_TRUE(PressAlt(window, 'A').empty());
+  EXPECT_TRUE(PressAlt(window, 'A').commands.empty());
   // Another window may take the same keys once the page has let them go.
   EXPECT_TRUE(RegisterHotKey(nullptr, 0xC065, MOD_ALT, 'A'));
   UnregisterHotKey(nullptr, 0xC065);
   fixture.page.Activate();
-  EXPECT_EQ(PressAlt(window, 'A'), std::vector<int>{106});
+  EXPECT_EQ(PressAlt(window, 'A').commands, std::vector<WPARAM>{106});
 }
 
 TEST(PageHotkeyTest, ClosingTheWindowReleasesTheKeys) {
@@ -99,7 +206,7 @@ TEST(PageHotkeyTest, NoKeysWithoutTheHostRecords) {
   fixture.page.ChooseTemplate();
   HWND window = CreateTestPageWindow(&fixture.page);
   fixture.page.Activate();
-  EXPECT_TRUE(PressAlt(window, 'A').empty());
+  EXPECT_TRUE(PressAlt(window, 'A').commands.empty());
 }
 
 class SettingsButtonTest : public ::testing::Test {

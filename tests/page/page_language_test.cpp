@@ -7,7 +7,6 @@
 #include <string>
 
 #include "page/base_dlg.h"
-#include "page/page_hotkeys.h"
 #include "page/page_language.h"
 #include "page/page_test_support.h"
 
@@ -88,13 +87,12 @@ TEST_F(PageLanguageTest, ModelOverrideIsTakenExceptByEastAsianAndHebrewInterface
     EXPECT_EQ(fixture.page.GetLanguage(), c.expected) << std::hex << c.hostLanguage;
     EXPECT_EQ(fixture.manager.model.bLanguageOverride, c.overrideByteAfter);
   }
-  // English with a German override: German hotkey letters, the common template and code page.
+  // English with a German override: the common template and code page.
   PageFixture fixture;
   fixture.manager.model.bLanguageOverride = 1;
   fixture.manager.model.wOverrideLanguage = 0x0407;
   EXPECT_EQ(fixture.page.ChooseTemplate(), 4287);
   EXPECT_EQ(fixture.page.GetCodePage(), 1252u);
-  EXPECT_EQ(PageHotkeyTable(LanguageByte(fixture.page.GetLanguage()))[0].virtualKey, UINT('H'));
 }
 
 TEST_F(PageLanguageTest, ListFontFollowsTheLanguage) {
@@ -127,6 +125,40 @@ TEST_F(PageLanguageTest, ListFontFollowsTheLanguage) {
   DescribePageFont(0x0409, true, &font);
   EXPECT_STREQ(font.szFaceName, "Sans Serif");
   EXPECT_EQ(std::u16string(font.wszFaceName), u"Microsoft Sans Serif");
+}
+
+TEST_F(PageLanguageTest, ProfileListFontHasTheCharacterHeightOfItsPointSize) {
+  HDC screen = GetDC(nullptr);
+  ASSERT_EQ(GetDeviceCaps(screen, LOGPIXELSY), 96);
+  ReleaseDC(nullptr, screen);
+  // At 96 pixels per inch: 8 points are 8 * 96 / 72 = 10.67, rounded 11 pixels; 9 points are 12.
+  // A negative height asks for the character height, without the internal leading.
+  struct Case {
+    WORD language;
+    LONG height;
+    BYTE charSet;
+    const char *face;
+  } cases[] = {
+      {0x0409, -11, 1, "Microsoft Sans Serif"},
+      {0x0411, -12, 128, "Ms UI Gothic"},
+  };
+  for (const Case &c : cases) {
+    PageFixture fixture;
+    fixture.manager.language = c.language;
+    fixture.page.ChooseTemplate();
+    HWND window = CreateTestPageWindow(&fixture.page);
+    ASSERT_NE(window, nullptr);
+    HFONT font =
+        reinterpret_cast<HFONT>(SendDlgItemMessageW(window, IDC_PROFILE_LIST, WM_GETFONT, 0, 0));
+    ASSERT_NE(font, nullptr) << std::hex << c.language;
+    LOGFONTA described{};
+    ASSERT_EQ(GetObjectA(font, sizeof described, &described), int{sizeof described});
+    EXPECT_EQ(described.lfHeight, c.height) << std::hex << c.language;
+    EXPECT_EQ(described.lfWeight, FW_NORMAL) << std::hex << c.language;
+    EXPECT_EQ(described.lfCharSet, c.charSet) << std::hex << c.language;
+    EXPECT_STREQ(described.lfFaceName, c.face) << std::hex << c.language;
+    DestroyWindow(window);
+  }
 }
 
 class TestDlg : public BaseDlg {
@@ -219,6 +251,33 @@ TEST_F(PageLanguageTest, LocalizeSetsTextsAndFontAndGrowsControlsAtNinePoints) {
     EXPECT_EQ(described.lfCharSet, language == 0x0411 ? 128 : 1);
     EXPECT_EQ(described.lfHeight, language == 0x0411 ? -12 : -11);
   }
+}
+
+// On the ANSI platform every text takes the dialog's code page, the title as the control texts:
+// under code page 1252 the two Japanese characters reach neither window.
+TEST_F(PageLanguageTest, AnsiPlatformLocalizesTheTitleThroughTheDialogCodePage) {
+  winplat::SetAnsiCodePage(1252);
+  PageFixture fixture;
+  fixture.context.platform = HOST_PLATFORM_ANSI;
+  fixture.manager.strings = {{2001, u"Name \u65E5\u672C"}, {2000, u"Title \u65E5\u672C"}};
+  HWND window = CreateTestPageWindow(&fixture.page);
+  ASSERT_NE(window, nullptr);
+  TestDlg dialog;
+  dialog.Attach(108, window, &fixture.owner);
+  const DlgControlText controls[] = {{IDC_PROFILE_ADD, 2001}};
+  WCHAR title[DLG_STRING_CHARS];
+  const DlgTitleText titles[] = {{2000, title}};
+  dialog.Localize(window, controls, 1, titles, 1);
+  char text[64];
+  GetDlgItemTextA(window, IDC_PROFILE_ADD, text, 64);
+  EXPECT_STREQ(text, "Name ??");
+  GetWindowTextA(window, text, 64);
+  EXPECT_STREQ(text, "Title ??");
+  WCHAR wide[64];
+  GetWindowTextW(window, wide, 64);
+  EXPECT_EQ(std::u16string(wide), u"Title ??");
+  EXPECT_EQ(std::u16string(title), u"Title \u65E5\u672C") << "the buffer keeps the host string";
+  DestroyWindow(window);
 }
 
 TEST_F(PageLanguageTest, PageStringsAndTextConvertWithThePageCodePage) {

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <string>
@@ -20,6 +21,7 @@
 #include "module/module_state.h"
 #include "page/page_controls.h"
 #include "page/profile_page.h"
+#include "store/profile_list.h"
 
 namespace prfmod::testing {
 
@@ -98,6 +100,23 @@ class PageDriverContext final : public DriverContext {
   int QueryDriver(int, void *, int) override { return 0; }
 };
 
+// The built-in profile ("Standard") and `users` user profiles ("Profile 01"...) stored as the
+// printer's profile list.
+inline void StoreUserProfiles(PageUIManager &manager, int users) {
+  ProfileList list(nullptr, CP_ACP, &manager, nullptr, nullptr);
+  ProfileHeader header{};
+  std::strcpy(header.strProfileName, "Standard");
+  list.Insert(&header);
+  for (int i = 1; i <= users; ++i) {
+    header = ProfileHeader{};
+    std::snprintf(header.strProfileName, sizeof header.strProfileName, "Profile %02d", i);
+    header.nProfRegNum = i;
+    header.nProfileIcon = static_cast<DWORD>(i % 45);
+    list.Insert(&header);
+  }
+  ASSERT_TRUE(list.Save());
+}
+
 // An owner with a manager and a driver context, and a page of its own.
 struct PageFixture {
   PageFixture() : owner(nullptr) {
@@ -113,8 +132,8 @@ struct PageFixture {
 };
 
 // A page window like the page's templates: the six command buttons, the settings-information
-// button, the profile list, the summary list, the description and the other named controls,
-// run by the page's dialog procedure.
+// button, the profile list, the summary list, the description, OK and Cancel and the other named
+// controls, run by the page's dialog procedure.
 inline HWND CreateTestPageWindow(ProfilePage *page) {
   std::vector<BYTE> bytes;
   auto word = [&bytes](WORD value) {
@@ -152,6 +171,8 @@ inline HWND CreateTestPageWindow(ProfilePage *page) {
       {IDC_SETTINGS_SUMMARY, 0, kList, 10, 90, 150, 48},
       {IDC_PAGE_CONTROL_1022, 0x0082, 0, 80, 140, 40, 8},
       {IDC_PAGE_CONTROL_1057, 0x0082, 0, 80, 150, 40, 8},
+      {IDOK, 0x0080, 0, 130, 160, 40, 14},
+      {IDCANCEL, 0x0080, 0, 180, 160, 40, 14},
   };
   dword(WS_POPUP | WS_VISIBLE | DS_SETFONT);
   dword(0);

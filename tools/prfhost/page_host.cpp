@@ -20,8 +20,8 @@ constexpr int kProfileList = 1149;
 constexpr int kSettingsSummary = 1074;
 constexpr int kTextChars = 260;
 
-// Runs the step on the first dialog it is shown and closes it with OK; message boxes go to the
-// operator that was there before.
+// Runs the step on the first dialog it is shown and closes it with the page's own Cancel button;
+// message boxes go to the operator that was there before.
 class StepOperator : public winplat::Operator {
  public:
   StepOperator(winplat::Operator &previous, const std::function<bool(HWND, std::string *)> &step)
@@ -36,7 +36,7 @@ class StepOperator : public winplat::Operator {
     shown_ = true;
     templateId_ = call.templateId;
     done_ = step_(call.dialog, &error_);
-    winplat::PerformDialogStep(call, winplat::DialogStep::End(IDOK));
+    winplat::PerformDialogStep(call, winplat::DialogStep::Click(IDCANCEL));
     return true;
   }
 
@@ -62,6 +62,14 @@ std::string ItemText(HWND list, int row, int column) {
   item.cchTextMax = kTextChars;
   SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
   return host::Utf8FromUtf16(text);
+}
+
+// The page's run is the last modal run of the log; a page left open by its Cancel button ran its
+// loop dry and was ended by the platform.
+bool PageClosedItself() {
+  const std::vector<winplat::ModalEvent> &log = winplat::ModalDialogLog();
+  return log.size() >= 2 && log.back().kind == winplat::ModalEvent::Kind::Ended &&
+         log[log.size() - 2].kind != winplat::ModalEvent::Kind::RanDry;
 }
 
 int ItemCount(HWND list) {
@@ -106,6 +114,10 @@ bool RunProfilePageWith(Context &context, WORD language,
   }
   if (!operate.done()) {
     *error = operate.error();
+    return false;
+  }
+  if (!PageClosedItself()) {
+    *error = "the profile page did not close with its Cancel button";
     return false;
   }
   run->printer = host::Utf8FromUtf16(session->printerName());

@@ -1,7 +1,7 @@
 // Runs the module's profile page stand-alone, as the driver's user interface does, and lets a
 // command act on the open dialog (read its controls, select a row, take its picture) before
-// the page is closed with OK. The page is reached only through the module's exports and the
-// dialog's controls.
+// the page is closed with its own Cancel button. The page is reached only through the module's
+// exports and the dialog's controls.
 #pragma once
 
 #include <windows.h>
@@ -20,8 +20,9 @@ struct PageRun {
   WORD templateId = 0;
 };
 
-// False with a message when the page cannot be shown; `step` runs on the open dialog and its
-// false result is reported as the command's failure through `error`.
+// False with a message when the page cannot be shown or does not close with its Cancel button;
+// `step` runs on the open dialog and its false result is reported as the command's failure
+// through `error`.
 bool RunProfilePageWith(Context &context, WORD language,
                         const std::function<bool(HWND dialog, std::string *error)> &step,
                         PageRun *run, std::string *error);

@@ -1,5 +1,5 @@
-// Raster operations: BitBlt and PatBlt with ternary ROP codes, and the shapes drawn with brushes
-// and pens (FillRect, Rectangle, DrawFocusRect).
+// Raster operations: BitBlt and PatBlt with ternary ROP codes, and Rectangle drawn with the DC's
+// pen and brush.
 #include <algorithm>
 
 #include "gdi_paint.h"
@@ -101,19 +101,6 @@ BOOL WINAPI PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop) {
   return Blit(hdc, x, y, w, h, nullptr, 0, 0, rop);
 }
 
-int WINAPI FillRect(HDC hDC, CONST RECT *lprc, HBRUSH hbr) {
-  std::lock_guard lock(Lock());
-  auto dc = LookupAs<Dc>(hDC);
-  auto brush = LookupAs<Brush>(hbr);
-  if (!dc || !brush || !lprc) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return 0;
-  }
-  if (brush->color)
-    FillArea(*dc, *lprc, *brush->color);
-  return 1;
-}
-
 // The pen draws the one-pixel outline of [left,right) x [top,bottom) and the brush fills the
 // inside; with the null pen the filled area loses its right column and bottom row, as on Windows.
 BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
@@ -136,37 +123,6 @@ BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
   FillArea(*dc, RECT{left, bottom - 1, right, bottom}, *pen);
   FillArea(*dc, RECT{left, top, left + 1, bottom}, *pen);
   FillArea(*dc, RECT{right - 1, top, right, bottom}, *pen);
-  return TRUE;
-}
-
-// Inverts the outline's pixels whose bitmap coordinates have an even sum: the dotted pattern
-// Windows draws with XOR, so drawing it twice restores the pixels.
-BOOL WINAPI DrawFocusRect(HDC hDC, CONST RECT *lprc) {
-  std::lock_guard lock(Lock());
-  auto dc = LookupAs<Dc>(hDC);
-  if (!dc || !lprc)
-    return FALSE;
-  const RECT outer = *lprc;
-  if (IsEmpty(outer))
-    return TRUE;
-  Bitmap &bitmap = *dc->state.bitmap;
-  const RECT area = dc->DrawableArea();
-  auto invert = [&](int lx, int ly) {
-    const int x = lx + dc->origin.x, y = ly + dc->origin.y;
-    if ((x + y) % 2 != 0 || x < area.left || y < area.top || x >= area.right || y >= area.bottom)
-      return;
-    bitmap.Set(x, y, bitmap.Get(x, y) ^ kWhite);
-  };
-  for (int x = outer.left; x < outer.right; ++x) {
-    invert(x, outer.top);
-    if (outer.bottom - 1 != outer.top)
-      invert(x, outer.bottom - 1);
-  }
-  for (int y = outer.top + 1; y < outer.bottom - 1; ++y) {
-    invert(outer.left, y);
-    if (outer.right - 1 != outer.left)
-      invert(outer.right - 1, y);
-  }
   return TRUE;
 }
 

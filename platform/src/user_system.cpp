@@ -1,6 +1,5 @@
-// System colours (the classic Windows scheme), system metrics, MulDiv, and the recorded WinHelp
-// and MessageBeep calls.
-#include <cstdlib>
+// System colours (the classic Windows scheme), system metrics, and the recorded WinHelp and
+// MessageBeep calls.
 #include <map>
 #include <vector>
 
@@ -104,19 +103,6 @@ extern "C" int WINAPI GetSystemMetrics(int nIndex) {
     default:
       return 0;
   }
-}
-
-extern "C" int WINAPI MulDiv(int nNumber, int nNumerator, int nDenominator) {
-  if (nDenominator == 0)
-    return -1;
-  const long long product = static_cast<long long>(nNumber) * nNumerator;
-  long long quotient = product / nDenominator;
-  const long long remainder = product % nDenominator;
-  if (std::llabs(remainder) * 2 >= std::llabs(static_cast<long long>(nDenominator)))
-    quotient += (product < 0) != (nDenominator < 0) ? -1 : 1;
-  if (quotient > INT32_MAX || quotient < INT32_MIN)
-    return -1;
-  return static_cast<int>(quotient);
 }
 
 extern "C" BOOL WINAPI WinHelpA(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData) {

@@ -1,4 +1,4 @@
-// DrawText: lines of text placed in a rectangle, with "&" mnemonic prefixes.
+// USER32 DrawText: lines of text placed in a rectangle, with "&" mnemonic prefixes.
 #include <algorithm>
 
 #include "gdi_paint.h"

@@ -3,7 +3,7 @@
 
 #include <mutex>
 
-#include "utf8.h"
+#include "winplat/utf8.h"
 #include "winplat/registry.h"
 
 namespace winplat::registry {

@@ -9,7 +9,7 @@
 #include <set>
 #include <string>
 
-#include "version_elf.h"
+#include "version/version_elf.h"
 #include "winplat/errors.h"
 #include "winplat/modules.h"
 #include "winplat/resources.h"

@@ -2,7 +2,7 @@
 // rules for handles, rights and client-side connections. Both return their error code.
 #include <algorithm>
 
-#include "registry_text.h"
+#include "advapi32/registry_text.h"
 #include "spooler_store.h"
 
 using namespace winplat::spooler;

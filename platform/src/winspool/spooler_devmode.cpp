@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "registry_text.h"
+#include "advapi32/registry_text.h"
 
 namespace winplat::spooler {
 namespace {

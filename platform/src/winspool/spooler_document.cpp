@@ -3,7 +3,7 @@
 // confirmed the settings unchanged.
 #include <cstring>
 
-#include "registry_text.h"
+#include "advapi32/registry_text.h"
 #include "spooler_devmode.h"
 #include "spooler_store.h"
 

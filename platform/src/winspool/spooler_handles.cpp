@@ -2,7 +2,7 @@
 #include <map>
 #include <mutex>
 
-#include "registry_text.h"
+#include "advapi32/registry_text.h"
 #include "spooler_store.h"
 
 namespace winplat::spooler {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "registry_text.h"
+#include "advapi32/registry_text.h"
 #include "spooler_devmode.h"
 #include "spooler_store.h"
 

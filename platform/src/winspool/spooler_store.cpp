@@ -5,7 +5,7 @@
 #include <cstring>
 #include <iterator>
 
-#include "registry_hive.h"
+#include "advapi32/registry_hive.h"
 #include "winplat/config.h"
 
 namespace winplat::spooler {

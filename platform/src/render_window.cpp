@@ -1,6 +1,6 @@
 // RenderWindow: paints a window tree into a bitmap, frames and captions included, so that a
 // person or a test can look at it.
-#include "gdi_surface.h"
+#include "gdi32/gdi_surface.h"
 #include "user_paint.h"
 #include "user_window.h"
 

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "gdi_objects.h"
+#include "gdi32/gdi_objects.h"
 
 namespace winplat::resources {
 

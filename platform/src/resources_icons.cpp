@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "gdi_paint.h"
+#include "gdi32/gdi_paint.h"
 #include "resources_dib.h"
 #include "resources_find.h"
 #include "winplat/errors.h"

@@ -1,6 +1,6 @@
 // USER32 rectangles drawn on GDI device contexts: FillRect with a brush and the dotted focus
 // outline of DrawFocusRect.
-#include "gdi_paint.h"
+#include "gdi32/gdi_paint.h"
 #include "winplat/errors.h"
 
 using namespace winplat::gdi;

@@ -1,8 +1,8 @@
 // USER32 DrawText: lines of text placed in a rectangle, with "&" mnemonic prefixes.
 #include <algorithm>
 
-#include "gdi_paint.h"
-#include "gdi_text.h"
+#include "gdi32/gdi_paint.h"
+#include "gdi32/gdi_text.h"
 #include "winplat/errors.h"
 
 using namespace winplat::gdi;

@@ -1,7 +1,7 @@
 // Painting: window DCs drawing into the current surface, BeginPaint/EndPaint, invalidation.
 #include <algorithm>
 
-#include "gdi_surface.h"
+#include "gdi32/gdi_surface.h"
 #include "user_paint.h"
 #include "user_window.h"
 

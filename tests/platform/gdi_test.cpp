@@ -10,7 +10,7 @@
 #include <functional>
 #include <vector>
 
-#include "../../platform/src/gdi_surface.h"
+#include "../../platform/src/gdi32/gdi_surface.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "../../platform/src/dialog_template.h"
+#include "../../platform/src/user32/dialog_template.h"
 #include "winplat/operator.h"
 
 namespace {

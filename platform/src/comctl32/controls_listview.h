@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "controls_common.h"
+#include "user32/controls_common.h"
 
 namespace winplat::controls::listview {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "controls_common.h"
+#include "user32/controls_common.h"
 
 namespace winplat::controls::treeview {
 

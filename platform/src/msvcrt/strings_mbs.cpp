@@ -3,7 +3,7 @@
 // taken for a character of its own.
 #include <errno.h>
 
-#include "codepage_table.h"
+#include "kernel32/codepage_table.h"
 #include "winplat/text.h"
 
 namespace {

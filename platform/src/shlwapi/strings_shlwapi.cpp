@@ -2,8 +2,8 @@
 // way CharUpper folds them.
 #include <vector>
 
-#include "codepage_convert.h"
-#include "text_unicode.h"
+#include "kernel32/codepage_convert.h"
+#include "kernel32/text_unicode.h"
 #include "winplat/text.h"
 
 namespace {

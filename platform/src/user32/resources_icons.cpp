@@ -7,7 +7,7 @@
 
 #include "gdi32/gdi_paint.h"
 #include "resources_dib.h"
-#include "resources_find.h"
+#include "kernel32/resources_find.h"
 #include "winplat/errors.h"
 #include "winplat/resources.h"
 

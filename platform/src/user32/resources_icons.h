@@ -1,7 +1,7 @@
 // Icons loaded from RT_GROUP_ICON and RT_ICON resources.
 #pragma once
 
-#include "resources_res.h"
+#include "kernel32/resources_res.h"
 #include "winplat/gdi.h"
 
 namespace winplat::resources {

@@ -1,6 +1,6 @@
 // LoadBitmap and LoadImage: RT_BITMAP resources as bitmaps, RT_GROUP_ICON resources as icons.
 #include "resources_dib.h"
-#include "resources_find.h"
+#include "kernel32/resources_find.h"
 #include "resources_icons.h"
 #include "winplat/errors.h"
 #include "winplat/resources.h"

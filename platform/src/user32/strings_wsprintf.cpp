@@ -5,7 +5,7 @@
 #include <string>
 #include <type_traits>
 
-#include "codepage_convert.h"
+#include "kernel32/codepage_convert.h"
 #include "winplat/text.h"
 
 namespace {

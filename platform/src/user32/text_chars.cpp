@@ -2,8 +2,8 @@
 // through ANSI text a character (one or two bytes) at a time.
 #include <cstring>
 
-#include "codepage_convert.h"
-#include "text_unicode.h"
+#include "kernel32/codepage_convert.h"
+#include "kernel32/text_unicode.h"
 #include "winplat/text.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "modules_search.h"
+#include "kernel32/modules_search.h"
 #include "version_elf.h"
 #include "winplat/errors.h"
 #include "winplat/operator.h"

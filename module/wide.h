@@ -6,4 +6,6 @@
 
 #if defined(_WIN32)
 #define WSTR(s) L##s
+#else
+#define WSTR(s) u##s
 #endif

@@ -314,8 +314,8 @@ class GdiText : public testing::Test {
 
   HBITMAP bitmap_ = Colour(120, 40);
   Dc dc_{bitmap_};
-  HFONT font_ = CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
-                            WSTR("MS Sans Serif"));
+  HFONT font_ =
+      CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, u"MS Sans Serif");
 };
 
 TEST_F(GdiText, MetricsFollowTheAskedHeight) {
@@ -341,7 +341,7 @@ TEST_F(GdiText, OpaqueRectangleIsFilledAndClippedTextStaysInside) {
   SetTextColor(dc_.hdc, RGB(255, 0, 0));
   SetBkMode(dc_.hdc, TRANSPARENT);
   RECT rect{10, 5, 30, 25};
-  ExtTextOutW(dc_.hdc, 12, 8, ETO_OPAQUE | ETO_CLIPPED, &rect, WSTR("WWWWWW"), 6, nullptr);
+  ExtTextOutW(dc_.hdc, 12, 8, ETO_OPAQUE | ETO_CLIPPED, &rect, u"WWWWWW", 6, nullptr);
   const RECT ink = InkBounds(dc_.hdc, 120, 40, RGB(255, 0, 0));
   EXPECT_GE(ink.left, 12);
   EXPECT_LE(ink.right, 30);  // the text goes on past 30 but is clipped
@@ -354,11 +354,11 @@ TEST_F(GdiText, OpaqueRectangleIsFilledAndClippedTextStaysInside) {
 TEST_F(GdiText, RightAlignedTextEndsAtTheReferencePointInBothReadingOrders) {
   SetTextColor(dc_.hdc, RGB(255, 0, 0));
   SIZE extent{};
-  GetTextExtentPoint32W(dc_.hdc, WSTR("Hello"), 5, &extent);
+  GetTextExtentPoint32W(dc_.hdc, u"Hello", 5, &extent);
   for (const UINT align : {UINT(TA_RIGHT), UINT(TA_RIGHT | TA_RTLREADING)}) {
     PatBlt(dc_.hdc, 0, 0, 120, 40, WHITENESS);
     SetTextAlign(dc_.hdc, align);
-    TextOutW(dc_.hdc, 100, 10, WSTR("Hello"), 5);
+    TextOutW(dc_.hdc, 100, 10, u"Hello", 5);
     const RECT ink = InkBounds(dc_.hdc, 120, 40, RGB(255, 0, 0));
     EXPECT_LE(ink.right, 100) << align;
     EXPECT_GE(ink.right, 97) << align;
@@ -374,8 +374,7 @@ TEST_F(GdiText, DrawTextPlacesASingleLineRightAndVerticallyCentred) {
   RECT rect{10, 0, 110, 40};
   TEXTMETRICW tm{};
   GetTextMetricsW(dc_.hdc, &tm);
-  const int height =
-      DrawTextW(dc_.hdc, WSTR("Hi"), -1, &rect, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+  const int height = DrawTextW(dc_.hdc, u"Hi", -1, &rect, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
   EXPECT_EQ(height, (40 - tm.tmHeight) / 2 + tm.tmHeight);  // offset to the text's bottom
   const RECT ink = InkBounds(dc_.hdc, 120, 40, RGB(255, 0, 0));
   EXPECT_LE(ink.right, 110);
@@ -387,31 +386,31 @@ TEST_F(GdiText, DrawTextPlacesASingleLineRightAndVerticallyCentred) {
 TEST_F(GdiText, PrefixIsRemovedAndUnderlinesTheNextCharacter) {
   SetTextColor(dc_.hdc, RGB(255, 0, 0));
   RECT plain{0, 0, 0, 0}, prefixed{0, 0, 0, 0}, literal{0, 0, 0, 0};
-  DrawTextW(dc_.hdc, WSTR("File"), -1, &plain, DT_CALCRECT | DT_SINGLELINE);
-  DrawTextW(dc_.hdc, WSTR("&File"), -1, &prefixed, DT_CALCRECT | DT_SINGLELINE);
-  DrawTextW(dc_.hdc, WSTR("&File"), -1, &literal, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  DrawTextW(dc_.hdc, u"File", -1, &plain, DT_CALCRECT | DT_SINGLELINE);
+  DrawTextW(dc_.hdc, u"&File", -1, &prefixed, DT_CALCRECT | DT_SINGLELINE);
+  DrawTextW(dc_.hdc, u"&File", -1, &literal, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
   EXPECT_EQ(prefixed.right, plain.right);
   EXPECT_GT(literal.right, plain.right);
   EXPECT_EQ(InkBounds(dc_.hdc, 120, 40, RGB(255, 0, 0)).right, 0);  // DT_CALCRECT draws nothing
 
   RECT rect{0, 0, 120, 40};
-  DrawTextW(dc_.hdc, WSTR("&File"), -1, &rect, DT_SINGLELINE);
+  DrawTextW(dc_.hdc, u"&File", -1, &rect, DT_SINGLELINE);
   TEXTMETRICW tm{};
   GetTextMetricsW(dc_.hdc, &tm);
   int underline = 0;
   for (int x = 0; x < 120; ++x)
     underline += GetPixel(dc_.hdc, x, tm.tmAscent + 1) == RGB(255, 0, 0);
   SIZE f{};
-  GetTextExtentPoint32W(dc_.hdc, WSTR("F"), 1, &f);
+  GetTextExtentPoint32W(dc_.hdc, u"F", 1, &f);
   EXPECT_EQ(underline, f.cx);
 }
 
 TEST_F(GdiText, JapaneseTextIsDrawnWithTheJapaneseFontOrTheFallback) {
-  for (const char16_t *face : {WSTR("MS UI Gothic"), WSTR("Arial"), WSTR("Gulim")}) {
+  for (const char16_t *face : {u"MS UI Gothic", u"Arial", u"Gulim"}) {
     HFONT font = CreateFontW(-14, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, face);
     SelectObject(dc_.hdc, font);
     PatBlt(dc_.hdc, 0, 0, 120, 40, WHITENESS);
-    TextOutW(dc_.hdc, 0, 0, WSTR("\u65e5\u672c"), 2);
+    TextOutW(dc_.hdc, 0, 0, u"\u65e5\u672c", 2);
     const RECT ink = InkBounds(dc_.hdc, 120, 40, RGB(0, 0, 0));
     EXPECT_GT(ink.right - ink.left, 20);
     SelectObject(dc_.hdc, font_);

@@ -50,11 +50,11 @@ TEST_F(Resources, FoundByOrdinalByNameAndByNumberString) {
   } cases[] = {
       {"ordinal", FindResourceA(module_, MAKEINTRESOURCEA(7), MAKEINTRESOURCEA(10)),
        std::string("ordinal data\0", 13)},
-      {"#7", FindResourceW(module_, WSTR("#7"), MAKEINTRESOURCEW(10)),
+      {"#7", FindResourceW(module_, u"#7", MAKEINTRESOURCEW(10)),
        std::string("ordinal data\0", 13)},
       {"name in another case", FindResourceA(module_, "nameddata", MAKEINTRESOURCEA(10)),
        std::string("named data\0", 11)},
-      {"wide name", FindResourceW(module_, WSTR("NamedData"), MAKEINTRESOURCEW(10)),
+      {"wide name", FindResourceW(module_, u"NamedData", MAKEINTRESOURCEW(10)),
        std::string("named data\0", 11)},
   };
   for (const Case &c : cases) {
@@ -80,12 +80,11 @@ TEST_F(Resources, MissingTypeAndNameAreReportedApart) {
   } cases[] = {
       {"unknown name", module_, MAKEINTRESOURCEW(8), MAKEINTRESOURCEW(10),
        ERROR_RESOURCE_NAME_NOT_FOUND},
-      {"unknown string name", module_, WSTR("Missing"), MAKEINTRESOURCEW(2),
+      {"unknown string name", module_, u"Missing", MAKEINTRESOURCEW(2),
        ERROR_RESOURCE_NAME_NOT_FOUND},
       {"type absent", module_, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(5),
        ERROR_RESOURCE_TYPE_NOT_FOUND},
-      {"string type absent", module_, MAKEINTRESOURCEW(1), WSTR("PNG"),
-       ERROR_RESOURCE_TYPE_NOT_FOUND},
+      {"string type absent", module_, MAKEINTRESOURCEW(1), u"PNG", ERROR_RESOURCE_TYPE_NOT_FOUND},
       {"program without resources", nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(2),
        ERROR_RESOURCE_DATA_NOT_FOUND},
   };
@@ -154,7 +153,7 @@ std::vector<COLORREF> BmpPixels(const std::vector<char> &file, int &width, int &
 TEST_F(Resources, LoadImageCreatesADibSectionWithTheFilesBits) {
   const std::vector<char> file = ReadFile(kImages / "bmp1346.bmp");
   HBITMAP bitmap = static_cast<HBITMAP>(
-      LoadImageW(module_, WSTR("PRINTER"), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+      LoadImageW(module_, u"PRINTER", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   ASSERT_NE(bitmap, nullptr);
   BITMAP info{};
   ASSERT_EQ(GetObjectW(bitmap, sizeof info, &info), int(sizeof info));

@@ -464,9 +464,6 @@ typedef struct tagHELPINFO {
 #define HELP_CONTEXTPOPUP 0x0008
 #define HELP_WM_HELP 0x000c
 
-// Message beeps.
-#define MB_SIMPLEBEEP 0xFFFFFFFF
-
 #ifdef UNICODE
 #define RegisterClass RegisterClassW
 #define CreateWindowEx CreateWindowExW

@@ -12,6 +12,8 @@ using namespace winplat::controls;
 constexpr size_t kInitialLimit = 30000;
 constexpr size_t kSingleLineMaximum = 0x7FFFFFFE;
 constexpr size_t kMultiLineMaximum = 0xFFFFFFFF;
+// MessageBeep's "simple beep" (the speaker, not a sound), which has no MB_ name.
+constexpr UINT kSimpleBeep = 0xFFFFFFFF;
 
 struct EditState {
   size_t limit = kInitialLimit;
@@ -91,7 +93,7 @@ void Type(HWND hwnd, WPARAM character) {
       ReplaceSelection(hwnd, u"\r\n");
   } else if (c >= 0x20) {
     if ((StyleOf(hwnd) & ES_NUMBER) != 0 && (c < u'0' || c > u'9')) {
-      MessageBeep(MB_SIMPLEBEEP);
+      MessageBeep(kSimpleBeep);
       return;
     }
     const char16_t typed = Cased(hwnd, c);

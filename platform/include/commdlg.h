@@ -129,17 +129,15 @@ typedef struct tagCHOOSECOLORA {
 #define CCERR_CHOOSECOLORCODES 0x5000
 
 #ifdef UNICODE
-#define OPENFILENAME OPENFILENAMEW
-#define LPOPENFILENAME LPOPENFILENAMEW
+typedef OPENFILENAMEW OPENFILENAME, *LPOPENFILENAME;
 #define GetOpenFileName GetOpenFileNameW
 #define GetSaveFileName GetSaveFileNameW
 #else
-#define OPENFILENAME OPENFILENAMEA
-#define LPOPENFILENAME LPOPENFILENAMEA
+typedef OPENFILENAMEA OPENFILENAME, *LPOPENFILENAME;
 #define GetOpenFileName GetOpenFileNameA
 #define GetSaveFileName GetSaveFileNameA
 #endif
-#define CHOOSECOLOR CHOOSECOLORA
+typedef CHOOSECOLORA CHOOSECOLOR, *LPCHOOSECOLOR;
 #define ChooseColor ChooseColorA
 
 #ifdef __cplusplus

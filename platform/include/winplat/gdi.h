@@ -242,8 +242,8 @@ typedef struct tagTEXTMETRICW {
 } TEXTMETRICW, *LPTEXTMETRICW;
 
 #ifdef UNICODE
-#define LOGFONT LOGFONTW
-#define TEXTMETRIC TEXTMETRICW
+typedef LOGFONTW LOGFONT, *PLOGFONT, *LPLOGFONT;
+typedef TEXTMETRICW TEXTMETRIC, *LPTEXTMETRIC;
 #define GetObject GetObjectW
 #define CreateFont CreateFontW
 #define CreateFontIndirect CreateFontIndirectW
@@ -252,8 +252,8 @@ typedef struct tagTEXTMETRICW {
 #define ExtTextOut ExtTextOutW
 #define TextOut TextOutW
 #else
-#define LOGFONT LOGFONTA
-#define TEXTMETRIC TEXTMETRICA
+typedef LOGFONTA LOGFONT, *PLOGFONT, *LPLOGFONT;
+typedef TEXTMETRICA TEXTMETRIC, *LPTEXTMETRIC;
 #define GetObject GetObjectA
 #define CreateFont CreateFontA
 #define CreateFontIndirect CreateFontIndirectA

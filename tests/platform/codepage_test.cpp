@@ -7,8 +7,9 @@
 #include <thread>
 #include <vector>
 
-#include "winplat/config.h"
 #include "windows.h"
+#include "winplat/config.h"
+#include "winplat/text.h"
 
 namespace {
 

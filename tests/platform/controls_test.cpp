@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "winplat/operator.h"
+#include "winplat/user_logs.h"
 
 #include <algorithm>
 #include <string>

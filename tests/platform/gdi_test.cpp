@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../../platform/src/gdi32/gdi_surface.h"
+#include "winplat/render.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "list_controls_parent.h"
+#include "winplat/render.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 // Tests of the list view: item states and their notifications, callback texts in both text
 // formats, finding items, keys and clicks, label editing, deletion, owner drawing and images.
 #include "list_controls_parent.h"
+#include "winplat/render.h"
 
 namespace {
 

@@ -16,6 +16,8 @@
 
 #include "fixtures/dllmain_journal.h"
 #include "winplat/config.h"
+#include "winplat/image_sections.h"
+#include "winplat/modules.h"
 #include "winplat/operator.h"
 
 namespace {

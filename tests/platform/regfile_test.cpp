@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "winplat/errors.h"
+#include <winbase.h>
+#include <winreg.h>
+
 #include "winplat/registry.h"
 
 namespace {

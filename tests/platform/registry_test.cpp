@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include <winbase.h>
+#include <winreg.h>
+
 #include "winplat/config.h"
-#include "winplat/errors.h"
 #include "winplat/registry.h"
 
 namespace {

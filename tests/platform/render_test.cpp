@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "winplat/render.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>

@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
+#include <winbase.h>
+#include <winreg.h>
+#include <winspool.h>
+
 #include "winplat/config.h"
-#include "winplat/errors.h"
 #include "winplat/registry.h"
-#include "winplat/spooler.h"
 
 namespace {
 

@@ -6,8 +6,10 @@
 #include <cstring>
 #include <string>
 
-#include "winplat/config.h"
+#include "mbstring.h"
+#include "shlwapi.h"
 #include "windows.h"
+#include "winplat/config.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 // Tests of the tree view: insertion order, reading the tree back, selection and expansion
 // notifications, deletion, keys, and the painted +/- buttons.
 #include "list_controls_parent.h"
+#include "winplat/render.h"
 
 namespace {
 

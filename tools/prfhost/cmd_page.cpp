@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <winplat/operator.h>
+#include <winplat/render.h>
 
 #include "cli.h"
 #include "page_host.h"

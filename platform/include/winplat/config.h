@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "winplat/types.h"
+#include <windef.h>
 
 namespace winplat {
 

@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "winplat/types.h"
+#include <windef.h>
 
 namespace winplat {
 

@@ -4,8 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "registry_hive.h"
 #include "regfile_text.h"
+#include "registry_hive.h"
+#include "winplat/registry.h"
 
 namespace winplat::registry {
 namespace {

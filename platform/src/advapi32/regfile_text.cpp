@@ -1,10 +1,12 @@
 // UTF-8 conversion for .reg files and the last .reg error message.
 #include "regfile_text.h"
 
+#include <winreg.h>
+
 #include <mutex>
 
-#include "winplat/utf8.h"
 #include "winplat/registry.h"
+#include "winplat/utf8.h"
 
 namespace winplat::registry {
 namespace {

@@ -6,8 +6,9 @@
 
 #include <unistd.h>
 
-#include "registry_hive.h"
 #include "regfile_text.h"
+#include "registry_hive.h"
+#include "winplat/registry.h"
 
 namespace winplat::registry {
 namespace {

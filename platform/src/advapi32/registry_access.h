@@ -3,12 +3,13 @@
 // names to the caller's buffers.
 #pragma once
 
+#include <winbase.h>
+
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "registry_hive.h"
-#include "winplat/errors.h"
 
 namespace winplat::registry {
 

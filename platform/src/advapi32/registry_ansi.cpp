@@ -1,8 +1,9 @@
 // The ANSI registry functions: names go through CP_ACP, and so does the data of REG_SZ,
 // REG_EXPAND_SZ and REG_MULTI_SZ values, which the hive keeps in UTF-16.
+#include <winbase.h>
+
 #include "registry_access.h"
 #include "registry_text.h"
-#include "winplat/errors.h"
 
 using namespace winplat::registry;
 

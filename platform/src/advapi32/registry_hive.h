@@ -3,14 +3,14 @@
 // NT registry sorts them (by upper-cased name).
 #pragma once
 
+#include <winreg.h>
+
 #include <array>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "winplat/registry.h"
 
 namespace winplat::registry {
 

@@ -1,9 +1,11 @@
 // Registry key handles: creating, opening, closing, enumerating and deleting keys (wide forms),
 // with the access rights of each handle remembered and checked.
+#include <winbase.h>
+
 #include <map>
 
 #include "registry_access.h"
-#include "winplat/errors.h"
+#include "winplat/registry.h"
 
 namespace winplat::registry {
 namespace {

@@ -1,8 +1,8 @@
 // ANSI <-> UTF-16 conversions through CP_ACP for the ANSI registry and spooler functions.
 #include "registry_text.h"
 
-#include "winplat/registry.h"
-#include "winplat/text.h"
+#include <winnls.h>
+#include <winreg.h>
 
 namespace winplat::registry {
 

@@ -2,11 +2,11 @@
 // registry and spooler functions.
 #pragma once
 
+#include <windef.h>
+
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "winplat/types.h"
 
 namespace winplat::registry {
 

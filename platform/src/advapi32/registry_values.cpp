@@ -1,8 +1,9 @@
 // Registry values (wide forms): query, set, delete and enumerate, with the Win32 buffer rules.
+#include <winbase.h>
+
 #include <algorithm>
 
 #include "registry_access.h"
-#include "winplat/errors.h"
 
 namespace winplat::registry {
 

@@ -1,4 +1,7 @@
 // The list view's items, columns, states and colours, and its window procedure.
+#include <winnls.h>
+#include <winuser.h>
+
 #include <algorithm>
 #include <cstring>
 

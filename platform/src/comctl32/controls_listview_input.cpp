@@ -1,4 +1,6 @@
 // The list view's keyboard, mouse and focus handling, and label editing.
+#include <winnls.h>
+
 #include <algorithm>
 
 #include "controls_listview.h"

@@ -1,5 +1,8 @@
 // The tree view's nodes, their insertion, deletion, reading and navigation, and its window
 // procedure.
+#include <winbase.h>
+#include <winnls.h>
+
 #include <algorithm>
 
 #include "controls_treeview.h"

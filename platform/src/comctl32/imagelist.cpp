@@ -1,11 +1,10 @@
 // Image lists: images of one size kept as pixels with a transparency mask, drawn pixel by pixel.
 #include <commctrl.h>
+#include <winbase.h>
 
 #include <memory>
 #include <set>
 #include <vector>
-
-#include "winplat/errors.h"
 
 struct _IMAGELIST {
   int width = 0;

@@ -1,5 +1,8 @@
 // GetOpenFileName and GetSaveFileName: the operator types a path; the chooser checks it as the
 // flags ask (asking again when it refuses it) and returns it in the caller's buffers.
+#include <winbase.h>
+#include <winnls.h>
+
 #include <algorithm>
 #include <cstddef>
 #include <cstring>

@@ -2,10 +2,10 @@
 // its glyphs rendered one bit per pixel.
 #pragma once
 
+#include <wingdi.h>
+
 #include <string>
 #include <vector>
-
-#include "winplat/gdi.h"
 
 namespace winplat::gdi {
 

@@ -1,11 +1,12 @@
 // Bitmaps: device-dependent bitmaps, DIB sections, their descriptions and their pixels.
+#include <winbase.h>
+#include <winnls.h>
+
 #include <algorithm>
 #include <cstring>
 
 #include "gdi_objects.h"
 #include "gdi_surface.h"
-#include "winplat/errors.h"
-#include "winplat/text.h"
 
 using namespace winplat::gdi;
 

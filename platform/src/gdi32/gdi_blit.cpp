@@ -1,9 +1,10 @@
 // Raster operations: BitBlt and PatBlt with ternary ROP codes, and Rectangle drawn with the DC's
 // pen and brush.
+#include <winbase.h>
+
 #include <algorithm>
 
 #include "gdi_paint.h"
-#include "winplat/errors.h"
 
 using namespace winplat::gdi;
 

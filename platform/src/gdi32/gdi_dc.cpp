@@ -1,10 +1,10 @@
 // Device contexts: creation, selection of objects, saved states and text attributes.
+#include <winbase.h>
+
 #include <cstring>
 
 #include "gdi_objects.h"
 #include "gdi_surface.h"
-#include "winplat/errors.h"
-#include "winplat/system.h"
 
 using namespace winplat::gdi;
 

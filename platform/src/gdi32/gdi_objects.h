@@ -2,12 +2,12 @@
 // handles. Objects are shared_ptr so a DC keeps what is selected into it alive.
 #pragma once
 
+#include <wingdi.h>
+
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <vector>
-
-#include "winplat/gdi.h"
 
 namespace winplat::gdi {
 

@@ -2,9 +2,9 @@
 // device context whose origin and clip rectangle place it in that surface.
 #pragma once
 
-#include <string>
+#include <wingdi.h>
 
-#include "winplat/gdi.h"
+#include <string>
 
 namespace winplat::gdi {
 

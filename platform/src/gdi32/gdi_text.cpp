@@ -1,12 +1,13 @@
 // Fonts and text output: CreateFont, GetTextMetrics, GetTextExtentPoint32, ExtTextOut, TextOut.
 #include "gdi_text.h"
 
+#include <winbase.h>
+#include <winnls.h>
+
 #include <algorithm>
 #include <cstring>
 
 #include "gdi_paint.h"
-#include "winplat/errors.h"
-#include "winplat/text.h"
 
 using namespace winplat::gdi;
 

@@ -1,9 +1,11 @@
 // MultiByteToWideChar, WideCharToMultiByte and the code page queries.
+#include <winbase.h>
+#include <winnls.h>
+
 #include <cstring>
 #include <stdexcept>
 
 #include "codepage_convert.h"
-#include "winplat/errors.h"
 #include "winplat/text.h"
 
 namespace {

@@ -1,12 +1,13 @@
 // The table of supported code pages and the current ANSI code page.
 #include "codepage_table.h"
 
+#include <winnls.h>
+
 #include <atomic>
 #include <stdexcept>
 #include <string>
 
 #include "winplat/config.h"
-#include "winplat/text.h"
 
 namespace winplat::codepage {
 namespace {

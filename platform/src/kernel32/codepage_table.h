@@ -2,9 +2,9 @@
 // the ANSI and OEM code pages that CP_ACP and CP_OEMCP stand for.
 #pragma once
 
-#include <string_view>
+#include <windef.h>
 
-#include "winplat/types.h"
+#include <string_view>
 
 namespace winplat::codepage {
 

@@ -1,10 +1,14 @@
 // The per-thread last-error value.
-#include "winplat/errors.h"
+#include <winbase.h>
 
 namespace {
 thread_local DWORD lastError = ERROR_SUCCESS;
 }
 
-extern "C" DWORD WINAPI GetLastError(void) { return lastError; }
+extern "C" DWORD WINAPI GetLastError(void) {
+  return lastError;
+}
 
-extern "C" void WINAPI SetLastError(DWORD dwErrCode) { lastError = dwErrCode; }
+extern "C" void WINAPI SetLastError(DWORD dwErrCode) {
+  lastError = dwErrCode;
+}

@@ -1,6 +1,8 @@
 // Open files, the share table and the Win32 view of host errors and file status.
 #include "files_common.h"
 
+#include <winbase.h>
+
 #include <errno.h>
 #include <unistd.h>
 
@@ -8,7 +10,6 @@
 #include <vector>
 
 #include "codepage_convert.h"
-#include "winplat/errors.h"
 
 namespace winplat::files {
 namespace {

@@ -2,13 +2,14 @@
 // open files, and the translation of host errors and file status into Win32 terms.
 #pragma once
 
+#include <winbase.h>
+
 #include <sys/stat.h>
 
 #include <mutex>
 #include <string>
 
-#include "winplat/errors.h"
-#include "winplat/files.h"
+#include "handle_table.h"
 
 namespace winplat::files {
 

@@ -1,12 +1,14 @@
 // CreateFileA/W: the creation dispositions, the read-only attribute and the share-mode checks
 // against the handles already open on the file.
+#include <winbase.h>
+
 #include <errno.h>
 #include <fcntl.h>
 #include <unistd.h>
 
 #include "files_common.h"
+#include "handle_table.h"
 #include "paths_resolve.h"
-#include "winplat/errors.h"
 
 namespace winplat::files {
 namespace {

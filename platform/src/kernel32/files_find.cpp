@@ -1,5 +1,7 @@
 // FindFirstFile, FindNextFile and FindClose. A search reads the whole directory when it
 // starts and hands out the matching entries in order.
+#include <winbase.h>
+
 #include <dirent.h>
 #include <errno.h>
 
@@ -9,10 +11,10 @@
 
 #include "codepage_convert.h"
 #include "files_common.h"
+#include "handle_table.h"
 #include "paths_resolve.h"
 #include "paths_wildcard.h"
 #include "text_unicode.h"
-#include "winplat/errors.h"
 
 namespace winplat::files {
 namespace {

@@ -1,10 +1,11 @@
 // The process's handle table: every kind of kernel object gets its HANDLE here, so that
 // CloseHandle works on all of them and a stale or foreign handle is always recognised.
+#include <winbase.h>
+
 #include <mutex>
 #include <unordered_map>
 
-#include "winplat/errors.h"
-#include "winplat/files.h"
+#include "handle_table.h"
 
 namespace winplat {
 namespace {

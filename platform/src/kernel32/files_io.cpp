@@ -1,10 +1,12 @@
 // ReadFile, WriteFile, SetFilePointer and GetFileSize on open file handles. Each handle has its
 // own file position, as each CreateFile call on Windows does.
+#include <winbase.h>
+
 #include <errno.h>
 #include <unistd.h>
 
 #include "files_common.h"
-#include "winplat/errors.h"
+#include "handle_table.h"
 
 namespace winplat::files {
 namespace {

@@ -1,12 +1,13 @@
 // DeleteFile, MoveFile, CreateDirectory and GetFileAttributes. Deleting and moving need the
 // file's open handles to share deletion, as the DELETE right they take on Windows does.
+#include <winbase.h>
+
 #include <errno.h>
 #include <fcntl.h>
 #include <unistd.h>
 
 #include "files_common.h"
 #include "paths_resolve.h"
-#include "winplat/errors.h"
 
 namespace winplat::files {
 namespace {

@@ -1,9 +1,10 @@
 // GetWindowsDirectory and GetSystemDirectory. Windows lives in C:\WINDOWS; its system folder is
 // "system32" on the NT family and "SYSTEM" on the ANSI platform.
+#include <winbase.h>
+
 #include <string_view>
 
 #include "winplat/config.h"
-#include "winplat/files.h"
 
 namespace {
 

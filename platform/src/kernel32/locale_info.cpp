@@ -1,4 +1,7 @@
 // The user's locale and GetLocaleInfo for the language and code page entries.
+#include <winbase.h>
+#include <winnls.h>
+
 #include <atomic>
 #include <cstdio>
 #include <cstring>
@@ -6,8 +9,6 @@
 #include <string>
 
 #include "winplat/config.h"
-#include "winplat/errors.h"
-#include "winplat/text.h"
 
 namespace {
 

@@ -1,6 +1,8 @@
 // GlobalAlloc and LocalAlloc blocks. A fixed block's handle is its address. A moveable block's
 // handle is a value that is never an address (block addresses are 16-byte aligned, handles are 4
 // past a multiple of 16) and its data may move while it is unlocked.
+#include <winbase.h>
+
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
@@ -8,9 +10,6 @@
 #include <mutex>
 #include <new>
 #include <unordered_map>
-
-#include "winplat/errors.h"
-#include "winplat/memory.h"
 
 namespace {
 

@@ -1,12 +1,13 @@
 // The KERNEL32 module functions: argument checks, ANSI and wide names, and the buffer rules of
 // GetModuleFileName, over the module table.
+#include <winbase.h>
+#include <winnls.h>
+
 #include <algorithm>
 #include <string>
 
 #include "modules_loader.h"
 #include "winplat/config.h"
-#include "winplat/errors.h"
-#include "winplat/modules.h"
 #include "winplat/operator.h"
 #include "winplat/text.h"
 

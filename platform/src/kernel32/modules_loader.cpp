@@ -2,6 +2,8 @@
 // Windows makes on the first load and the last release.
 #include "modules_loader.h"
 
+#include <winbase.h>
+
 #include <dlfcn.h>
 #include <link.h>
 #include <sys/stat.h>
@@ -13,7 +15,6 @@
 #include <utility>
 
 #include "modules_search.h"
-#include "winplat/errors.h"
 #include "winplat/modules.h"
 
 namespace fs = std::filesystem;

@@ -2,11 +2,11 @@
 // and GetModuleFileName. Names are UTF-8; each function sets the last-error value when it fails.
 #pragma once
 
+#include <windef.h>
+
 #include <filesystem>
 #include <optional>
 #include <string_view>
-
-#include "winplat/types.h"
 
 namespace winplat::modules {
 

@@ -2,6 +2,8 @@
 // winplat::AddModuleSearchFolder. Names match case-insensitively, as Windows file names do.
 #include "modules_search.h"
 
+#include <winbase.h>
+
 #include <algorithm>
 #include <mutex>
 #include <system_error>

@@ -1,8 +1,8 @@
 // MulDiv: a product of two 32-bit values divided without overflow, rounded half away from zero.
+#include <winuser.h>
+
 #include <cstdint>
 #include <cstdlib>
-
-#include "winplat/user.h"
 
 extern "C" int WINAPI MulDiv(int nNumber, int nNumerator, int nDenominator) {
   if (nDenominator == 0)

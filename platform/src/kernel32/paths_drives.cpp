@@ -1,5 +1,7 @@
 // The drive table: which host folder each drive letter stands for, and the way back from a host
 // path to its drive form.
+#include <winbase.h>
+
 #include <unistd.h>
 
 #include <array>
@@ -10,7 +12,6 @@
 
 #include "paths_resolve.h"
 #include "winplat/config.h"
-#include "winplat/errors.h"
 
 namespace winplat::paths {
 namespace {

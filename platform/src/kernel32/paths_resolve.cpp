@@ -1,5 +1,7 @@
 // Resolution of Windows paths to host paths: drive letter, lexical clean-up of the components,
 // then a walk down the disk that finds each component without regard to case.
+#include <winbase.h>
+
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -11,7 +13,6 @@
 #include "paths_resolve.h"
 #include "text_unicode.h"
 #include "winplat/config.h"
-#include "winplat/errors.h"
 
 namespace winplat::paths {
 namespace {

@@ -3,10 +3,10 @@
 // single '/' is a host path and is taken as it is.
 #pragma once
 
+#include <windef.h>
+
 #include <string>
 #include <string_view>
-
-#include "winplat/types.h"
 
 namespace winplat::paths {
 

@@ -1,5 +1,7 @@
 // GetPrivateProfileIntA: integer values of .ini files. The file is read whole at each call;
 // it may be in the ANSI code page, UTF-8 with a signature, or UTF-16 with a byte-order mark.
+#include <winbase.h>
+
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -8,7 +10,6 @@
 #include "files_common.h"
 #include "paths_resolve.h"
 #include "text_unicode.h"
-#include "winplat/errors.h"
 
 namespace winplat::files {
 namespace {

@@ -3,6 +3,9 @@
 // pointers stay valid.
 #include "resources_find.h"
 
+#include <winbase.h>
+#include <winuser.h>
+
 #include <map>
 #include <memory>
 #include <mutex>
@@ -10,9 +13,8 @@
 #include <string>
 
 #include "version/version_elf.h"
-#include "winplat/errors.h"
+#include "winplat/image_sections.h"
 #include "winplat/modules.h"
-#include "winplat/resources.h"
 
 using namespace winplat::resources;
 

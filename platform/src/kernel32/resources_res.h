@@ -1,10 +1,10 @@
 // Parsing a .res file (a sequence of RESOURCEHEADER records) into its resources.
 #pragma once
 
+#include <windef.h>
+
 #include <string>
 #include <vector>
-
-#include "winplat/types.h"
 
 namespace winplat::resources {
 

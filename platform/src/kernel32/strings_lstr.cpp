@@ -1,13 +1,14 @@
 // KERNEL32 lstr functions. As on Windows, which catches the fault, a NULL string counts as empty
 // for lengths and comparisons and makes copies return NULL with ERROR_INVALID_PARAMETER.
 // Comparisons follow the user's locale in the approximation described in text.h.
+#include <winbase.h>
+#include <winnls.h>
+
 #include <algorithm>
 #include <string_view>
 
 #include "codepage_convert.h"
 #include "text_unicode.h"
-#include "winplat/errors.h"
-#include "winplat/text.h"
 
 namespace {
 

@@ -1,11 +1,12 @@
 // Sleep and GetTickCount. An instant sleep returns at once and only adds its length to a counter;
 // GetTickCount adds that counter to the real clock, so code that times a wait sees it elapse.
+#include <winbase.h>
+
 #include <atomic>
 #include <chrono>
 #include <thread>
 
 #include "winplat/config.h"
-#include "winplat/system.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The operating system version that GetVersionEx and GetVersion report, chosen with
 // winplat::SetWindowsVersion (Windows XP unless told otherwise).
+#include <winbase.h>
+
 #include <atomic>
 #include <cstring>
 
 #include "winplat/config.h"
-#include "winplat/errors.h"
-#include "winplat/system.h"
 
 namespace {
 

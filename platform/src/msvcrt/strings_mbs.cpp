@@ -1,10 +1,13 @@
 // C runtime comparisons: _stricmp and _strnicmp with ASCII folding, and the multibyte (_mbs)
 // functions, which step through the ANSI code page's characters so that a trail byte is never
 // taken for a character of its own.
+#include <mbstring.h>
+#include <winnls.h>
+
 #include <errno.h>
+#include <string.h>
 
 #include "kernel32/codepage_table.h"
-#include "winplat/text.h"
 
 namespace {
 

@@ -1,10 +1,13 @@
 // SHLWAPI string searches. StrStrIA compares the ANSI code page's characters whole, folded the
 // way CharUpper folds them.
+#include <shlwapi.h>
+#include <winnls.h>
+#include <winuser.h>
+
 #include <vector>
 
 #include "kernel32/codepage_convert.h"
 #include "kernel32/text_unicode.h"
-#include "winplat/text.h"
 
 namespace {
 

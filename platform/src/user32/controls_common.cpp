@@ -1,10 +1,12 @@
 // Helpers shared by the controls, and the registration of the predefined window classes.
 #include "controls_common.h"
 
+#include <winnls.h>
+
 #include <algorithm>
 
-#include "winplat/text.h"
 #include "dialog_manager.h"
+#include "winplat/text.h"
 
 namespace winplat::controls {
 

@@ -2,10 +2,11 @@
 // the font they draw with and a painting scope.
 #pragma once
 
+#include <winuser.h>
+
 #include <memory>
 
 #include "user_window.h"
-#include "winplat/lists.h"
 
 namespace winplat::controls {
 

@@ -1,4 +1,8 @@
 // The items shared by the list box and the combo box, owner drawing, and ANSI item texts.
+#include <winbase.h>
+#include <winnls.h>
+#include <winuser.h>
+
 #include <algorithm>
 #include <cstring>
 

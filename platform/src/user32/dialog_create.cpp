@@ -1,11 +1,13 @@
 // Creating dialogs from templates: dialog base units from the dialog font, the dialog window,
 // its controls, WM_SETFONT and WM_INITDIALOG; the Create/DialogBox entry points.
+#include <winbase.h>
+#include <winnls.h>
+#include <winuser.h>
+
 #include <memory>
 #include <utility>
 
 #include "dialog_manager.h"
-#include "winplat/errors.h"
-#include "winplat/resources.h"
 #include "winplat/text.h"
 
 namespace {

@@ -1,9 +1,10 @@
 // The dialog item functions: finding a control by ID and reaching its text, number and check.
+#include <winbase.h>
+#include <winnls.h>
+
 #include <string>
 
 #include "user_window.h"
-#include "winplat/errors.h"
-#include "winplat/text.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
 // The dialog class's window procedure (DefDlgProc), the keyboard interface of dialogs
 // (IsDialogMessage), EndDialog and dialog units.
 #include "dialog_manager.h"
-#include "winplat/lists.h"
-#include "winplat/errors.h"
+
+#include <winbase.h>
+#include <winuser.h>
 
 namespace {
 

@@ -1,10 +1,11 @@
 // Modal dialogs: the loop of DialogBox, the operator that answers it, the steps it takes and the
 // log of every modal event.
+#include <winnls.h>
+
 #include <cstdio>
 
 #include "dialog_manager.h"
 #include "winplat/operator.h"
-#include "winplat/text.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 // reader: a template that ends early or holds a bad string fails as a whole.
 #pragma once
 
+#include <winuser.h>
+
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "winplat/user.h"
 
 namespace winplat::dialog {
 

@@ -1,11 +1,13 @@
 // MessageBoxA/W: the box goes to the current operator, its answer is checked against the box's
 // buttons, and the box is logged.
+#include <winbase.h>
+#include <winnls.h>
+#include <winuser.h>
+
 #include <algorithm>
 #include <atomic>
 #include <mutex>
 
-#include "winplat/errors.h"
-#include "winplat/messagebox.h"
 #include "winplat/operator.h"
 #include "winplat/text.h"
 

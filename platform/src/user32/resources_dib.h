@@ -1,10 +1,10 @@
 // Decoding the packed DIBs that RT_BITMAP and RT_ICON resources hold.
 #pragma once
 
+#include <wingdi.h>
+
 #include <cstddef>
 #include <vector>
-
-#include "winplat/gdi.h"
 
 namespace winplat::resources {
 

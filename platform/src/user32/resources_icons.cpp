@@ -2,14 +2,15 @@
 // destination AND mask, then XOR colour.
 #include "resources_icons.h"
 
+#include <winbase.h>
+#include <winuser.h>
+
 #include <cstdlib>
 #include <cstring>
 
 #include "gdi32/gdi_paint.h"
-#include "resources_dib.h"
 #include "kernel32/resources_find.h"
-#include "winplat/errors.h"
-#include "winplat/resources.h"
+#include "resources_dib.h"
 
 using namespace winplat::gdi;
 using namespace winplat::resources;

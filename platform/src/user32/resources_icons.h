@@ -1,8 +1,9 @@
 // Icons loaded from RT_GROUP_ICON and RT_ICON resources.
 #pragma once
 
+#include <wingdi.h>
+
 #include "kernel32/resources_res.h"
-#include "winplat/gdi.h"
 
 namespace winplat::resources {
 

@@ -1,9 +1,10 @@
 // LoadBitmap and LoadImage: RT_BITMAP resources as bitmaps, RT_GROUP_ICON resources as icons.
-#include "resources_dib.h"
+#include <winbase.h>
+#include <winuser.h>
+
 #include "kernel32/resources_find.h"
+#include "resources_dib.h"
 #include "resources_icons.h"
-#include "winplat/errors.h"
-#include "winplat/resources.h"
 
 using namespace winplat::resources;
 

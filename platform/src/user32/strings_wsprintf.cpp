@@ -1,12 +1,14 @@
 // The USER32 formatter wsprintf/wvsprintf in both character widths. Text in the other width
 // (%S, %C, %hs, %ls...) is converted through the ANSI code page.
+#include <winnls.h>
+#include <winuser.h>
+
 #include <algorithm>
 #include <cstring>
 #include <string>
 #include <type_traits>
 
 #include "kernel32/codepage_convert.h"
-#include "winplat/text.h"
 
 namespace {
 

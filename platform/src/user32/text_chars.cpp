@@ -1,10 +1,12 @@
 // USER32 character functions: case mapping of strings and single characters, and stepping
 // through ANSI text a character (one or two bytes) at a time.
+#include <winnls.h>
+#include <winuser.h>
+
 #include <cstring>
 
 #include "kernel32/codepage_convert.h"
 #include "kernel32/text_unicode.h"
-#include "winplat/text.h"
 
 namespace {
 

@@ -1,8 +1,10 @@
 // Window classes: RegisterClassA/W/ExW, UnregisterClassW and the lookup by name or atom.
+#include <winbase.h>
+#include <winnls.h>
+
 #include <list>
 
 #include "user_window.h"
-#include "winplat/errors.h"
 #include "winplat/text.h"
 
 namespace {

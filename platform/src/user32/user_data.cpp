@@ -1,8 +1,9 @@
 // Window data: Get/SetWindowLongPtr and Get/SetWindowLong, and the window text functions.
+#include <winbase.h>
+
 #include <cstring>
 
 #include "user_window.h"
-#include "winplat/errors.h"
 
 namespace {
 

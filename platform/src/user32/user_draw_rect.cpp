@@ -1,7 +1,9 @@
 // USER32 rectangles drawn on GDI device contexts: FillRect with a brush and the dotted focus
 // outline of DrawFocusRect.
+#include <winbase.h>
+#include <winuser.h>
+
 #include "gdi32/gdi_paint.h"
-#include "winplat/errors.h"
 
 using namespace winplat::gdi;
 

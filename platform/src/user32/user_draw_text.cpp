@@ -1,9 +1,11 @@
 // USER32 DrawText: lines of text placed in a rectangle, with "&" mnemonic prefixes.
+#include <winbase.h>
+#include <winuser.h>
+
 #include <algorithm>
 
 #include "gdi32/gdi_paint.h"
 #include "gdi32/gdi_text.h"
-#include "winplat/errors.h"
 
 using namespace winplat::gdi;
 

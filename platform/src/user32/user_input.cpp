@@ -1,11 +1,12 @@
 // Keyboard input: keybd_event feeds key messages to the focus window through the queue, hotkeys
 // turn matching key presses into WM_HOTKEY, TranslateMessage makes characters of key presses.
+#include <winbase.h>
+
 #include <algorithm>
 #include <array>
 #include <vector>
 
 #include "user_window.h"
-#include "winplat/errors.h"
 
 namespace {
 

@@ -1,10 +1,12 @@
 // Sending messages (with ANSI/wide text conversion), the default window procedure and the queue.
+#include <winbase.h>
+#include <winnls.h>
+
 #include <algorithm>
 #include <cstring>
 
 #include "controls_listbox.h"
 #include "user_window.h"
-#include "winplat/errors.h"
 #include "winplat/text.h"
 
 namespace {

@@ -1,6 +1,7 @@
 // Window state and geometry: enabling, showing, the keyboard focus, rectangles and moving.
+#include <winbase.h>
+
 #include "user_window.h"
-#include "winplat/errors.h"
 
 namespace {
 

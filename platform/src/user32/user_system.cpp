@@ -1,11 +1,13 @@
 // System colours (the classic Windows scheme), system metrics, and the recorded WinHelp and
 // MessageBeep calls.
+#include <winbase.h>
+#include <winnls.h>
+#include <winuser.h>
+
 #include <map>
 #include <vector>
 
-#include "winplat/errors.h"
-#include "winplat/text.h"
-#include "winplat/user.h"
+#include "winplat/user_logs.h"
 
 namespace {
 

@@ -1,9 +1,11 @@
 // Creating and destroying windows, the handle table and the relations between windows.
+#include <winbase.h>
+#include <winnls.h>
+
 #include <algorithm>
 #include <map>
 
 #include "user_window.h"
-#include "winplat/errors.h"
 #include "winplat/text.h"
 
 namespace {

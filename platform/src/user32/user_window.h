@@ -2,12 +2,12 @@
 // queue and the keyboard focus. Everything runs on the user-interface thread.
 #pragma once
 
+#include <winuser.h>
+
 #include <deque>
 #include <memory>
 #include <string>
 #include <vector>
-
-#include "winplat/user.h"
 
 namespace winplat::user {
 

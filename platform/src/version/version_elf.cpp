@@ -2,6 +2,8 @@
 // on disk. Every offset and size read from the file is checked against the file's length.
 #include "version_elf.h"
 
+#include <winbase.h>
+
 #include <elf.h>
 
 #include <bit>
@@ -11,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "winplat/errors.h"
+#include "winplat/image_sections.h"
 
 namespace fs = std::filesystem;
 

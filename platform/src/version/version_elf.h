@@ -2,11 +2,11 @@
 // WINPLAT_FILE_VERSION places there.
 #pragma once
 
+#include <winver.h>
+
 #include <filesystem>
 #include <string_view>
 #include <vector>
-
-#include "winplat/version.h"
 
 namespace winplat::version {
 

@@ -1,6 +1,10 @@
 // GetFileVersionInfoSize, GetFileVersionInfo and VerQueryValue. The block handed out has the
 // layout of a VS_VERSIONINFO resource holding only its VS_FIXEDFILEINFO, so code that walks the
 // block itself finds what it would find on Windows.
+#include <winbase.h>
+#include <winnls.h>
+#include <winver.h>
+
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
@@ -9,10 +13,8 @@
 
 #include "kernel32/modules_search.h"
 #include "version_elf.h"
-#include "winplat/errors.h"
 #include "winplat/operator.h"
 #include "winplat/text.h"
-#include "winplat/version.h"
 
 namespace {
 

@@ -1,10 +1,11 @@
 // The console operator: prints a message box as text and reads which button the user presses.
+#include <winuser.h>
+
 #include <cctype>
 #include <istream>
 #include <ostream>
 #include <string_view>
 
-#include "winplat/messagebox.h"
 #include "winplat/operator.h"
 
 namespace {

@@ -1,7 +1,8 @@
 // The scripted operator: answers message boxes from a queue, then with their default buttons,
 // and operates modal dialogs with the step lists queued for their templates.
+#include <winuser.h>
+
 #include "winplat/operator.h"
-#include "winplat/user.h"
 
 namespace winplat {
 

@@ -2,9 +2,9 @@
 // CP_ACP, the driver's private bytes carried along) and DocumentProperties' DM_IN_BUFFER merge.
 #pragma once
 
-#include <vector>
+#include <wingdi.h>
 
-#include "winplat/devmode.h"
+#include <vector>
 
 namespace winplat::spooler {
 

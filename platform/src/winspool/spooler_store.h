@@ -3,14 +3,14 @@
 // and the printer handles.
 #pragma once
 
+#include <winbase.h>
+#include <winreg.h>
+#include <winspool.h>
+
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "winplat/errors.h"
-#include "winplat/registry.h"
-#include "winplat/spooler.h"
 
 namespace winplat::spooler {
 

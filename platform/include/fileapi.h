@@ -1,14 +1,10 @@
-// KERNEL32 files: opening, reading and writing files, sharing modes, directories, searches, the
-// Windows and system directories and integer values of .ini files. Paths are Windows paths (see
-// winplat::HostPathFromWindows); the W functions take UTF-16 and the A functions CP_ACP text.
-// The handle table behind HANDLE values is shared with the other kinds of kernel objects.
+// KERNEL32 files: opening, reading and writing files, sharing modes, directories, searches and
+// the Windows and system directories. Paths are Windows paths, mapped to host paths as
+// winplat/config.h describes; the W functions take UTF-16 and the A functions CP_ACP text. The
+// handle table behind HANDLE values is shared with the other kinds of kernel objects.
 #pragma once
 
-#include "winplat/types.h"
-
-#ifdef __cplusplus
-#include <memory>
-#endif
+#include "windef.h"
 
 #define FILE_SHARE_READ 0x00000001
 #define FILE_SHARE_WRITE 0x00000002
@@ -180,37 +176,6 @@ UINT WINAPI GetSystemDirectoryW(LPWSTR lpBuffer, UINT uSize);
 UINT WINAPI GetWindowsDirectoryA(LPSTR lpBuffer, UINT uSize);
 UINT WINAPI GetWindowsDirectoryW(LPWSTR lpBuffer, UINT uSize);
 
-// A file name without a folder is looked for in the Windows directory. The value is read as a
-// decimal integer (optional sign, up to the first other character, modulo 2^32); a missing
-// file, section, key or value, or a NULL section or key name, gives nDefault.
-UINT WINAPI GetPrivateProfileIntA(LPCSTR lpAppName, LPCSTR lpKeyName, INT nDefault,
-                                  LPCSTR lpFileName);
-
 #ifdef __cplusplus
 }
-
-namespace winplat {
-
-// An object behind a HANDLE. Other kinds of kernel objects derive from it and register
-// themselves; CloseHandle removes the handle, and the object is destroyed once the last call
-// still using it has returned.
-class HandleObject {
- public:
-  virtual ~HandleObject() = default;
-  // Search handles answer false: only FindClose closes them.
-  virtual bool ClosedByCloseHandle() const { return true; }
-};
-
-// A new handle for the object: never NULL or INVALID_HANDLE_VALUE, never reused.
-HANDLE RegisterHandle(std::shared_ptr<HandleObject> object);
-// The object behind an open handle, or nullptr.
-std::shared_ptr<HandleObject> LookupHandle(HANDLE handle);
-template <class Object>
-std::shared_ptr<Object> LookupHandleAs(HANDLE handle) {
-  return std::dynamic_pointer_cast<Object>(LookupHandle(handle));
-}
-// Removes an open handle from the table; false when it was not open.
-bool UnregisterHandle(HANDLE handle);
-
-}  // namespace winplat
 #endif

@@ -19,6 +19,10 @@ struct PaperDef {
   WORD length;
 };
 
+// Windows has no paper code for 12 x 18 in; the driver family gives it code 90, which Windows
+// names DMPAPER_12X11.
+constexpr WORD kPaper12x18 = 90;
+
 // Every paper size the driver family knows, with its Windows paper code.
 constexpr PaperDef kPapers[] = {
     {"Letter", 9000, DMPAPER_LETTER, 2159, 2794},
@@ -41,7 +45,7 @@ constexpr PaperDef kPapers[] = {
     {"EnvMonarch", 9017, DMPAPER_ENV_MONARCH, 984, 1905},
     {"Postcard", 9018, DMPAPER_JAPANESE_POSTCARD, 1000, 1480},
     {"B6", 9019, DMPAPER_B6_JIS, 1280, 1820},
-    {"12x18", 9020, DMPAPER_12X18, 3048, 4572},
+    {"12x18", 9020, kPaper12x18, 3048, 4572},
     {"16K", 9021, DMPAPER_P16K, 1460, 2150},
     {"EnvChou3", 9022, DMPAPER_JENV_CHOU3, 1200, 2350},
 };

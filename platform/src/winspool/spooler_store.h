@@ -1,4 +1,4 @@
-// How the spooler keeps printers and drivers in the registry (layout in winplat/spooler.h):
+// How the spooler keeps printers and drivers in the registry (layout in <winspool.h>):
 // an owning key class, printer records read from a printer's key, the two driver environments,
 // and the printer handles.
 #pragma once

@@ -115,7 +115,7 @@ TEST_P(DataSetsTest, RestoringWritesTheValuesBackWithTheirAdjustments) {
       ASSERT_TRUE(SaveProfilePrinterValue(*page_, "Office", name, data.data(),
                                           static_cast<DWORD>(data.size())));
     SetPrinterValue(host::kColorPrinterName, "Default DevFont", Pattern(4, 5));
-    manager_->written.clear();
+    manager_->calls.clear();
 
     ASSERT_TRUE(RestoreProfilePrinterRegData(*page_, "Office"));
 
@@ -124,7 +124,8 @@ TEST_P(DataSetsTest, RestoringWritesTheValuesBackWithTheirAdjustments) {
     EXPECT_EQ(values["VtFontSub"], Pattern(16, 2));
     EXPECT_EQ(values["_Setup"], Pattern(8, 3));
     EXPECT_EQ(values["Default DevFont"], Bytes({0, 0, 0, 0}));
-    EXPECT_EQ(manager_->written, std::vector<std::string>{"Default DevFont"});
+    EXPECT_EQ(manager_->calls,
+              std::vector<std::string>{"WritePrinterValue(Default DevFont, 3, 4)"});
     EXPECT_EQ(values.count("Default DevMode"), 0u);
     EXPECT_NE(values["Setup"], Pattern(8, 3));
   }
@@ -142,7 +143,7 @@ TEST_P(DataSetsTest, RestoringInClientModeOrForAnUnlistedProfileWritesNothing) {
   EXPECT_FALSE(RestoreProfilePrinterRegData(*page_, "Nobody"));
 
   EXPECT_EQ(PrinterValues(), before);
-  EXPECT_TRUE(manager_->written.empty());
+  EXPECT_TRUE(manager_->calls.empty());
 }
 
 TEST_P(DataSetsTest, DeletingRemovesTheProfilesValuesOnlyWhenTheListHoldsIt) {

@@ -16,7 +16,8 @@ class ProfileListTest : public StoreTest {
   void SetUp() override {
     StoreTest::SetUp();
     session_ = Open(host::kColorPrinterName);
-    page_ = std::make_unique<FakePage>(*session_, session_->uiManager());
+    manager_ = std::make_unique<OverridingUIManager>(session_->uiManager());
+    page_ = std::make_unique<FakePage>(*session_, manager_.get());
   }
 
   ProfileList &List() { return page_->list(); }
@@ -39,18 +40,23 @@ class ProfileListTest : public StoreTest {
   }
 
   std::unique_ptr<host::PrinterSession> session_;
+  std::unique_ptr<OverridingUIManager> manager_;
   std::unique_ptr<FakePage> page_;
 };
 
-TEST_P(ProfileListTest, SaveStoresTheHeadersInCaseInsensitiveOrderAfterNotifying) {
+TEST_P(ProfileListTest, SaveNotifiesThenWritesTheCountThenTheHeadersInCaseInsensitiveOrder) {
   for (const char *name : {"beta", "Factory Default", "gamma", "Alpha", "delta", "Delta 2"}) {
     ProfileHeader header =
         Header(name, std::strcmp(name, "Factory Default") == 0 ? 0 : List().GetAvailableRegNum());
     ASSERT_NE(List().Insert(&header), nullptr);
   }
+  manager_->calls.clear();
   ASSERT_TRUE(List().Save());
 
-  EXPECT_EQ(session_->events().notifyChange, 1);
+  EXPECT_EQ(manager_->calls, (std::vector<std::string>{
+                                 "NotifyChange(0)", "WritePrinterValue(JzProfileCount, 4, 4)",
+                                 "WritePrinterValue(JzProfileData, 3, 3336)",  // 6 x 556
+                             }));
   const std::vector<std::string> sorted = {"Alpha",           "beta", "delta", "Delta 2",
                                            "Factory Default", "gamma"};
   EXPECT_EQ(Names(), sorted);

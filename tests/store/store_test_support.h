@@ -59,7 +59,9 @@ class OverridingUIManager : public UIManager {
   UINT stringId = 0;
   std::u16string text;
   std::optional<bool> clientMode;
-  std::vector<std::string> written;  // value names given to WritePrinterValue
+  // The calls that change the printer's values, in order: "NotifyChange(reason)" and
+  // "WritePrinterValue(name, type, size)".
+  std::vector<std::string> calls;
 
   bool CanChangeSettings() override { return inner_->CanChangeSettings(); }
   LPCSTR GetHelpFileName(int r) override { return inner_->GetHelpFileName(r); }
@@ -71,12 +73,16 @@ class OverridingUIManager : public UIManager {
   void *GetFeatureItem(int list, WORD i) override { return inner_->GetFeatureItem(list, i); }
   int GetFeatureCount(int list) override { return inner_->GetFeatureCount(list); }
   void RemovePrivateData(WORD id, DWORD r) override { inner_->RemovePrivateData(id, r); }
-  void NotifyChange(DWORD r) override { inner_->NotifyChange(r); }
+  void NotifyChange(DWORD r) override {
+    calls.push_back("NotifyChange(" + std::to_string(r) + ")");
+    inner_->NotifyChange(r);
+  }
   bool ReadPrinterValue(LPCSTR name, void *buffer, DWORD *size) override {
     return inner_->ReadPrinterValue(name, buffer, size);
   }
   bool WritePrinterValue(LPCSTR name, DWORD type, const void *data, DWORD size) override {
-    written.push_back(name);
+    calls.push_back("WritePrinterValue(" + std::string(name) + ", " + std::to_string(type) + ", " +
+                    std::to_string(size) + ")");
     return inner_->WritePrinterValue(name, type, data, size);
   }
   bool IsClientMode() override { return clientMode ? *clientMode : inner_->IsClientMode(); }

@@ -5,6 +5,7 @@
 #include <string.h>
 #include <winspool.h>
 
+#include <optional>
 #include <string>
 
 #include "module/wide.h"
@@ -172,8 +173,10 @@ bool SaveProfilePrinterValue(const ProfilePageContext &page, LPCSTR profileName,
 }
 
 // Each value goes back under its name in the profile ("_Setup" included) through a printer
-// opened for administration. Font substitution also resets "Default DevFont"; a custom-paper
-// count still marked unset is written as 0.
+// opened for administration, at its stored size: a data set that was empty when the profile was
+// saved empties the printer's value again. A value that the index lists but that is missing is
+// skipped. Font substitution also resets "Default DevFont"; a custom-paper count still marked
+// unset is written as 0.
 bool RestoreProfilePrinterRegData(const ProfilePageContext &page, LPCSTR profileName) {
   if (page.IsClientMode())
     return true;
@@ -186,25 +189,24 @@ bool RestoreProfilePrinterRegData(const ProfilePageContext &page, LPCSTR profile
 
   for (const ProfileValueInfo &value : store->EnumProfileRegValue(profileName, regNum)) {
     LPCSTR name = value.name.c_str();
-    if (_stricmp(name, PROFILE_DEVMODE_VALUE) == 0 || value.size == 0)
+    if (_stricmp(name, PROFILE_DEVMODE_VALUE) == 0)
       continue;
-    std::vector<BYTE> data(value.size);
-    DWORD size = 0, type = 0;
-    if (store->LoadProfileRegValue(profileName, regNum, name, data.data(), value.size, &size,
-                                   &type) == 0)
+    std::optional<ProfileValue> loaded = store->ReadProfileValue(profileName, regNum, name);
+    if (!loaded)
       continue;
+    std::vector<BYTE> &data = loaded->data;
     if (Contains(name, "VtFontSub") && manager != nullptr) {
       const BYTE noFont[4] = {};
       manager->WritePrinterValue(kDefaultDevFontValue, REG_BINARY, noFont, sizeof noFont);
     }
     DWORD first = 0;
-    if (Contains(name, "VtCPSCount") && size >= sizeof first) {
+    if (Contains(name, "VtCPSCount") && data.size() >= sizeof first) {
       memcpy(&first, data.data(), sizeof first);
       if (first == kCustomPaperCountUnset)
         memset(data.data(), 0, sizeof first);
     }
 
-    WritePrinterValueAsAdministrator(page, name, data.data(), size);
+    WritePrinterValueAsAdministrator(page, name, data.data(), static_cast<DWORD>(data.size()));
   }
   return true;
 }

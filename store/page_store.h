@@ -26,8 +26,8 @@ bool SaveProfilePrinterRegData(const ProfilePageContext &page, HKEY root, LPCSTR
 // Stores one value in the profile as REG_BINARY. False when the page's list lacks the profile.
 bool SaveProfilePrinterValue(const ProfilePageContext &page, LPCSTR profileName, LPCSTR valueName,
                              const BYTE *data, DWORD size);
-// Writes the profile's data sets back into the printer's data; in client mode nothing is
-// written. False when the page's list lacks the profile.
+// Writes the profile's data sets back into the printer's data, empty ones included; in client
+// mode nothing is written. False when the page's list lacks the profile.
 bool RestoreProfilePrinterRegData(const ProfilePageContext &page, LPCSTR profileName);
 // Removes all of the profile's values and its index. False, removing nothing, when the page's
 // list lacks the profile.

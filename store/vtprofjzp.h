@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,12 @@ enum : DWORD {
 struct ProfileValueInfo {
   std::string name;
   DWORD size;
+};
+
+// The bytes and registry type of one of a profile's stored values.
+struct ProfileValue {
+  std::vector<BYTE> data;
+  DWORD type;
 };
 
 class VTPROFJZP {
@@ -90,13 +97,16 @@ class VTPROFJZP {
   // Value names must not contain "JZP_" and must fit an index entry.
   void SaveProfileRegValue(LPCSTR profileName, int regNum, LPCSTR valueName, const BYTE *data,
                            DWORD size, DWORD type);
-  // Size of the value, 0 when it is missing or unreadable. A buffer, when given, must hold the
-  // whole value: a smaller one is refused (0) and left untouched, as are size and type.
+  // Size of the value, 0 when it is missing, unreadable or empty (ReadProfileValue tells these
+  // apart). A buffer, when given, must hold the whole value: a smaller one is refused (0) and
+  // left untouched, as are size and type.
   DWORD LoadProfileRegValue(LPCSTR profileName, int regNum, LPCSTR valueName, BYTE *buffer,
                             DWORD bufferSize, DWORD *size, DWORD *type);
   DWORD LoadProfileRegValue(LPCSTR profileName, LPCSTR valueName, BYTE *buffer, DWORD bufferSize,
                             DWORD *size, DWORD *type);
   DWORD GetProfileRegValueSize(LPCSTR profileName, LPCSTR valueName);
+  // The value as stored, an empty one included; nullopt when it is missing or unreadable.
+  std::optional<ProfileValue> ReadProfileValue(LPCSTR profileName, int regNum, LPCSTR valueName);
   std::vector<ProfileValueInfo> EnumProfileRegValue(LPCSTR profileName, int regNum);
   // Deletes every value the profile's index names, then the index.
   void RemoveProfileRegValue(LPCSTR profileName, int regNum);
@@ -174,7 +184,7 @@ class VTPROFJZP {
   bool UsesSideFile(int regNum) const { return m_bAnsi != 0 && regNum != 0; }
   bool SideFilePath(LPCSTR dataName, char *path, size_t size) const;
   void WriteSideFile(LPCSTR dataName, const BYTE *data, DWORD size);
-  std::vector<BYTE> ReadSideFile(LPCSTR dataName);
+  std::optional<std::vector<BYTE>> ReadSideFile(LPCSTR dataName);
   bool ReadPrinterData(LPCSTR valueName, std::vector<BYTE> *data, DWORD *type);
   std::vector<BYTE> ReadIndex(int regNum);
   int ResolveRegNum(LPCSTR profileName, int regNum);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 
 #include "store/page_store.h"
@@ -51,6 +52,28 @@ class DataSetsTest : public StoreTest {
       names.push_back(value.name);
     std::sort(names.begin(), names.end());
     return names;
+  }
+
+  // A profile value where the platform keeps it: a side file for user profiles on the ANSI
+  // platform, printer data otherwise.
+  std::optional<std::vector<BYTE>> Stored(int regNum, const std::string &valueName) {
+    const std::string dataName = DataName(regNum, valueName);
+    if (Ansi() && regNum != 0)
+      return SideFile("JZ Color 5300_" + dataName);
+    return PrinterValue(host::kColorPrinterName, dataName);
+  }
+
+  void RemoveStored(int regNum, const std::string &valueName) {
+    const std::string dataName = DataName(regNum, valueName);
+    if (Ansi() && regNum != 0) {
+      ASSERT_EQ(
+          std::remove(winplat::HostPathFromWindows("C:\\WINDOWS\\SYSTEM\\JZ Color 5300_" + dataName)
+                          .c_str()),
+          0);
+      return;
+    }
+    host::RegKey key = PrinterDataKey(host::kColorPrinterName, KEY_SET_VALUE);
+    ASSERT_EQ(RegDeleteValueW(key.get(), host::Utf16FromUtf8(dataName).c_str()), ERROR_SUCCESS);
   }
 
   std::unique_ptr<host::PrinterSession> session_;
@@ -129,6 +152,22 @@ TEST_P(DataSetsTest, RestoringWritesTheValuesBackWithTheirAdjustments) {
     EXPECT_EQ(values.count("Default DevMode"), 0u);
     EXPECT_NE(values["Setup"], Pattern(8, 3));
   }
+}
+
+TEST_P(DataSetsTest, EmptyDataSetIsWrittenBackEmptyAndAMissingOneIsSkipped) {
+  SetPrinterValue(host::kColorPrinterName, "VtWMarkData", {});
+  SetPrinterValue(host::kColorPrinterName, "VtCPSData", Pattern(8, 1));
+  ASSERT_TRUE(SaveProfilePrinterRegData(*page_, HKEY_LOCAL_MACHINE, "Office"));
+  EXPECT_EQ(Stored(3, "VtWMarkData"), std::vector<BYTE>{});
+  // Later the printer gains a watermark, and the profile's custom paper value goes missing.
+  SetPrinterValue(host::kColorPrinterName, "VtWMarkData", Pattern(24, 2));
+  RemoveStored(3, "VtCPSData");
+  SetPrinterValue(host::kColorPrinterName, "VtCPSData", Pattern(6, 3));
+
+  ASSERT_TRUE(RestoreProfilePrinterRegData(*page_, "Office"));
+
+  EXPECT_EQ(PrinterValue(host::kColorPrinterName, "VtWMarkData"), std::vector<BYTE>{});
+  EXPECT_EQ(PrinterValue(host::kColorPrinterName, "VtCPSData"), Pattern(6, 3));
 }
 
 TEST_P(DataSetsTest, RestoringInClientModeOrForAnUnlistedProfileWritesNothing) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -148,6 +149,13 @@ inline ProfileHeader Header(const char *name, LONG regNum, const char *info = ""
   std::strncpy(header.strProfileInfo, info, sizeof header.strProfileInfo - 1);
   header.nProfRegNum = regNum;
   return header;
+}
+
+// "JZP_%04d_<value name>": where a profile keeps one of its values.
+inline std::string DataName(int regNum, const std::string &valueName) {
+  char prefix[16];
+  std::snprintf(prefix, sizeof prefix, "JZP_%04d_", regNum);
+  return prefix + valueName;
 }
 
 inline std::vector<BYTE> Bytes(std::initializer_list<int> values) {

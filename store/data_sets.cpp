@@ -121,16 +121,20 @@ void WritePrinterValueAsAdministrator(const ProfilePageContext &page, LPCSTR val
 
 }  // namespace
 
-// The data sets are read first and stored afterwards, so that the profile values written into
-// the same key cannot disturb the enumeration.
+// A profile that the page's list lacks has no registry number to store under: its data sets
+// are not stored, yet the result still tells whether the printer's key could be opened. The
+// data sets are read first and stored afterwards, so that the profile values written into the
+// same key cannot disturb the enumeration.
 bool SaveProfilePrinterRegData(const ProfilePageContext &page, HKEY root, LPCSTR profileName) {
-  const int regNum = ListedRegNum(page, profileName);
   std::unique_ptr<VTPROFJZP> store = MakePageStore(page);
-  if (regNum < 0 || !store)
+  if (!store)
     return false;
   const ScopedRegKey key = OpenPrinterKey(*store, root);
   if (!key)
     return false;
+  const int regNum = ListedRegNum(page, profileName);
+  if (regNum < 0)
+    return true;
 
   struct DataSet {
     std::string storedName;
@@ -160,15 +164,15 @@ bool SaveProfilePrinterRegData(const ProfilePageContext &page, HKEY root, LPCSTR
   return true;
 }
 
+// A profile that the page's list lacks stores nothing, as it has no registry number.
 bool SaveProfilePrinterValue(const ProfilePageContext &page, LPCSTR profileName, LPCSTR valueName,
                              const BYTE *data, DWORD size) {
   const int regNum = ListedRegNum(page, profileName);
   if (regNum < 0)
-    return false;
+    return true;
   std::unique_ptr<VTPROFJZP> store = MakePageStore(page);
-  if (!store)
-    return false;
-  store->SaveProfileRegValue(profileName, regNum, valueName, data, size, REG_BINARY);
+  if (store)
+    store->SaveProfileRegValue(profileName, regNum, valueName, data, size, REG_BINARY);
   return true;
 }
 
@@ -176,14 +180,16 @@ bool SaveProfilePrinterValue(const ProfilePageContext &page, LPCSTR profileName,
 // opened for administration, at its stored size: a data set that was empty when the profile was
 // saved empties the printer's value again. A value that the index lists but that is missing is
 // skipped. Font substitution also resets "Default DevFont"; a custom-paper count still marked
-// unset is written as 0.
+// unset is written as 0. A profile that the page's list lacks has nothing to restore.
 bool RestoreProfilePrinterRegData(const ProfilePageContext &page, LPCSTR profileName) {
   if (page.IsClientMode())
     return true;
   const int regNum = ListedRegNum(page, profileName);
+  if (regNum < 0)
+    return true;
   std::unique_ptr<VTPROFJZP> store = MakePageStore(page);
-  if (regNum < 0 || !store)
-    return false;
+  if (!store)
+    return true;
   CControlSet *controlSet = page.GetControlSet();
   UIManager *manager = controlSet != nullptr ? controlSet->GetUIManager() : nullptr;
 

@@ -112,11 +112,19 @@ TEST_P(DataSetsTest, ProfileTakesTheVtValuesAndSetupAsUnderscoreSetupAndNothingE
   }
 }
 
+// A profile that the page's list lacks has no registry number: saving stores nothing, yet
+// reports whether the printer's key opened.
 TEST_P(DataSetsTest, DataSetsOfAProfileTheListLacksAreNotStored) {
-  EXPECT_FALSE(SaveProfilePrinterRegData(*page_, HKEY_LOCAL_MACHINE, "Nobody"));
-  EXPECT_FALSE(SaveProfilePrinterValue(*page_, "Nobody", "VtCPSData", Pattern(4, 1).data(), 4));
+  SetPrinterValue(host::kColorPrinterName, "VtCPSData", Pattern(12, 1));
+  const std::map<std::string, std::vector<BYTE>> before = PrinterValues();
+
+  EXPECT_TRUE(SaveProfilePrinterRegData(*page_, HKEY_LOCAL_MACHINE, "Nobody"));
+  EXPECT_TRUE(SaveProfilePrinterValue(*page_, "Nobody", "VtCPSData", Pattern(4, 1).data(), 4));
+  EXPECT_FALSE(SaveProfilePrinterRegData(*page_, HKEY_CURRENT_USER, "Nobody"));  // no such key
+  EXPECT_FALSE(SaveProfilePrinterRegData(*page_, HKEY_CURRENT_USER, "Office"));
+
+  EXPECT_EQ(PrinterValues(), before);
   EXPECT_TRUE(ProfileValueNames(0).empty());
-  EXPECT_FALSE(SaveProfilePrinterRegData(*page_, HKEY_CURRENT_USER, "Office"));  // no such key
   EXPECT_TRUE(ProfileValueNames(3).empty());
 }
 
@@ -170,16 +178,20 @@ TEST_P(DataSetsTest, EmptyDataSetIsWrittenBackEmptyAndAMissingOneIsSkipped) {
   EXPECT_EQ(PrinterValue(host::kColorPrinterName, "VtCPSData"), Pattern(6, 3));
 }
 
+// Nothing is written in client mode, nor for a profile that the page's list lacks, which would
+// otherwise be looked up by name as the built-in profile; both report success.
 TEST_P(DataSetsTest, RestoringInClientModeOrForAnUnlistedProfileWritesNothing) {
-  ASSERT_TRUE(SaveProfilePrinterValue(*page_, "Office", "VtFontSub", Pattern(16, 2).data(), 16));
-  ASSERT_TRUE(SaveProfilePrinterValue(*page_, "Office", "VtCPSCount",
-                                      Bytes({0xFF, 0xFF, 0xFF, 0xFF}).data(), 4));
+  for (const char *profile : {"Office", "Factory Default"}) {
+    ASSERT_TRUE(SaveProfilePrinterValue(*page_, profile, "VtFontSub", Pattern(16, 2).data(), 16));
+    ASSERT_TRUE(SaveProfilePrinterValue(*page_, profile, "VtCPSCount",
+                                        Bytes({0xFF, 0xFF, 0xFF, 0xFF}).data(), 4));
+  }
   const std::map<std::string, std::vector<BYTE>> before = PrinterValues();
 
   page_->clientMode = true;
   EXPECT_TRUE(RestoreProfilePrinterRegData(*page_, "Office"));
   page_->clientMode = false;
-  EXPECT_FALSE(RestoreProfilePrinterRegData(*page_, "Nobody"));
+  EXPECT_TRUE(RestoreProfilePrinterRegData(*page_, "Nobody"));
 
   EXPECT_EQ(PrinterValues(), before);
   EXPECT_TRUE(manager_->calls.empty());

@@ -17,6 +17,7 @@
 #include "profilefile/jzp_file_handle.h"
 #include "profilefile/jzp_format.h"
 #include "profilefile/jzp_reader.h"
+#include "store/devmode_size_cache.h"
 #include "store/profile_header.h"
 #include "store/win_handles.h"
 
@@ -56,9 +57,12 @@ struct ProfileValue {
 class VTPROFJZP {
  public:
   // The printer name may be given in either form; the store keeps both. A printer handle of
-  // null or INVALID_HANDLE_VALUE means none: the store then opens the printer itself.
-  VTPROFJZP(HWND owner, LPCSTR printerName, HANDLE printer, CControlSet *controlSet);
-  VTPROFJZP(HWND owner, LPCWSTR printerName, HANDLE printer, CControlSet *controlSet);
+  // null or INVALID_HANDLE_VALUE means none: the store then opens the printer itself. A store
+  // built for a profile page shares the page's cache of the driver's DEVMODE size.
+  VTPROFJZP(HWND owner, LPCSTR printerName, HANDLE printer, CControlSet *controlSet,
+            DriverDevModeSizeCache *sizeCache = nullptr);
+  VTPROFJZP(HWND owner, LPCWSTR printerName, HANDLE printer, CControlSet *controlSet,
+            DriverDevModeSizeCache *sizeCache = nullptr);
   ~VTPROFJZP();
   VTPROFJZP(const VTPROFJZP &) = delete;
   VTPROFJZP &operator=(const VTPROFJZP &) = delete;
@@ -73,6 +77,8 @@ class VTPROFJZP {
   bool RemoveRegValue(LPCSTR key, LPCSTR valueName);
 
   // The driver's DEVMODE size (the stored default profile's, else the driver's); 0 on failure.
+  // With a page's cache, the driver's answer is the one the page's stores got first, and a
+  // retry that gave up answers the fallback size.
   DWORD GetDefaultDevModeSize();
   // GetDefaultDevModeSize with up to five attempts a second apart; never 0.
   DWORD RetryDefaultDevModeSize();
@@ -164,7 +170,7 @@ class VTPROFJZP {
   const BYTE *GetDefaultDevModeBuffer() const { return m_DefaultDevMode.data(); }
 
  private:
-  VTPROFJZP(HWND owner, HANDLE printer, CControlSet *controlSet);
+  VTPROFJZP(HWND owner, HANDLE printer, CControlSet *controlSet, DriverDevModeSizeCache *sizeCache);
   void Initialize(LPCSTR ansiName, LPCWSTR wideName);
   bool ReadOsVersion();
   void ReadLanguage();
@@ -178,6 +184,7 @@ class VTPROFJZP {
   // The held handle, or the printer opened by name (with `access`, 0 for none) for the call.
   ScopedPrinter UsePrinter(ACCESS_MASK access);
   std::vector<BYTE> ReadPrinterInfo2(HANDLE printer);
+  DWORD DriverDevModeSize();
   bool CacheHeaders();
 
   // Per-profile values: where a data value lives and how it is named.
@@ -220,6 +227,7 @@ class VTPROFJZP {
   std::vector<ProfileHeader> m_Headers;
   bool m_bHeadersCached;
   CControlSet *m_pControlSet;
+  DriverDevModeSizeCache *m_pDriverSizeCache;
   JzpFileHandle m_hJzpFile;
   JzpHead m_JzpHead{};
   DWORD m_dwJzpMode = 0;

@@ -131,6 +131,7 @@ class FakePage : public ProfilePageContext {
   ProfileList *GetProfileList() const override { return const_cast<ProfileList *>(&list_); }
   bool IsClientMode() const override { return clientMode; }
   const DEVMODEW *GetCurrentDevMode() const override { return session_.devMode(); }
+  DriverDevModeSizeCache *GetDriverDevModeSizeCache() const override { return &sizeCache_; }
 
   ProfileList &list() { return list_; }
   CControlSet *controlSet() { return &controlSet_; }
@@ -140,6 +141,7 @@ class FakePage : public ProfilePageContext {
   FakeControlSet controlSet_;
   ProfileList list_;
   std::string nameA_;
+  mutable DriverDevModeSizeCache sizeCache_;
 };
 
 inline ProfileHeader Header(const char *name, LONG regNum, const char *info = "") {
@@ -197,11 +199,19 @@ class StoreTest : public host::testing::DemoMachineTest,
 
   // A store as the platform's code builds it: the ANSI name on the ANSI platform.
   std::unique_ptr<VTPROFJZP> Store(const std::u16string &printer, HANDLE handle = nullptr,
-                                   CControlSet *controlSet = nullptr) {
+                                   CControlSet *controlSet = nullptr,
+                                   DriverDevModeSizeCache *sizeCache = nullptr) {
     if (Ansi())
       return std::make_unique<VTPROFJZP>(nullptr, host::AnsiFromWide(printer, CP_ACP).c_str(),
-                                         handle, controlSet);
-    return std::make_unique<VTPROFJZP>(nullptr, printer.c_str(), handle, controlSet);
+                                         handle, controlSet, sizeCache);
+    return std::make_unique<VTPROFJZP>(nullptr, printer.c_str(), handle, controlSet, sizeCache);
+  }
+
+  // The driver no longer tells its DEVMODE size: the printer's own default DEVMODE is gone.
+  void SilenceDriver(const std::u16string &printer) {
+    host::RegKey key =
+        host::RegKey::Open(HKEY_LOCAL_MACHINE, host::PrinterKeyPath(printer), KEY_SET_VALUE);
+    ASSERT_EQ(RegDeleteValueW(key.get(), u"Default DevMode"), ERROR_SUCCESS);
   }
 
   host::RegKey PrinterDataKey(const std::u16string &printer, REGSAM access) {

@@ -106,6 +106,9 @@ class ProfilePage final : public ApiControlSetProfil,
   ProfileList *GetProfileList() const override { return m_pProfileList.get(); }
   bool IsClientMode() const override { return m_bClient; }
   const DEVMODEW *GetCurrentDevMode() const override { return m_pDevMode; }
+  DriverDevModeSizeCache *GetDriverDevModeSizeCache() const override {
+    return &m_DriverDevModeSize;
+  }
 
   // SettingsContext and SummaryContext.
   UIManager *GetUIManager() const override { return Manager(); }
@@ -241,6 +244,8 @@ class ProfilePage final : public ApiControlSetProfil,
   HWND m_hProfileList;
   HFONT m_hListFont;
   std::unique_ptr<SummaryRowStore> m_pSummaryRows;
+  // The driver's DEVMODE size as the page's stores found it; const operations build stores too.
+  mutable DriverDevModeSizeCache m_DriverDevModeSize;
   char m_tszPrinterName[MAX_PATH];
   WCHAR m_wszPrinterName[MAX_PATH];
   // The printer name as a registry key may hold it: a network printer's backslashes become

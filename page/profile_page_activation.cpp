@@ -91,7 +91,7 @@ void ProfilePage::MoveRenamedPrinterFiles() {
   UIManager *manager = Manager();
   if (manager == nullptr || m_tszPrinterName[0] == 0)
     return;
-  VTPROFJZP store(m_hWnd, m_tszPrinterName, m_hPrinter, m_pOwner);
+  VTPROFJZP store(m_hWnd, m_tszPrinterName, m_hPrinter, m_pOwner, &m_DriverDevModeSize);
   char local[MAX_PATH] = {};
   BYTE *buffer = manager->GetPrinterNameBuffer(local);
   if (buffer == nullptr)
@@ -113,6 +113,6 @@ void ProfilePage::WritePrinterName() {
   BYTE *buffer = manager->GetPrinterNameBuffer(m_tszPrinterName);
   if (buffer == nullptr)
     return;
-  VTPROFJZP store(m_hWnd, m_tszPrinterName, m_hPrinter, m_pOwner);
+  VTPROFJZP store(m_hWnd, m_tszPrinterName, m_hPrinter, m_pOwner, &m_DriverDevModeSize);
   store.SetRegValue(PRINTER_DATA_KEY, kPrinterNameValue, buffer, MAX_PATH, REG_BINARY);
 }

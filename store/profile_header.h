@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <stddef.h>
+#include <string.h>
 
 #pragma pack(push, 1)
 
@@ -29,6 +30,20 @@ static_assert(offsetof(ProfileHeader, nProfRegNum) == 552);
 inline void TerminateTextFields(ProfileHeader &header) {
   header.strProfileName[sizeof header.strProfileName - 1] = '\0';
   header.strProfileInfo[sizeof header.strProfileInfo - 1] = '\0';
+}
+
+// A text field that ends within the field and holds zeros behind its end.
+template <size_t N>
+inline void ClearBehindEnd(char (&field)[N]) {
+  field[N - 1] = '\0';
+  const size_t length = strlen(field);
+  memset(field + length, 0, N - length);
+}
+
+// A header as the list keeps and stores it, whatever bytes it came with behind its texts.
+inline void ClearTextFieldTails(ProfileHeader &header) {
+  ClearBehindEnd(header.strProfileName);
+  ClearBehindEnd(header.strProfileInfo);
 }
 
 struct ProfileNode {

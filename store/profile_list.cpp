@@ -94,10 +94,14 @@ bool ProfileList::Save() {
   if (!m_pUIManager->WritePrinterValue(kProfileCountValue, REG_DWORD, &count, sizeof count) ||
       count == 0)
     return false;
+  // The page edits nodes in place (the default profile takes its localized name), so a field
+  // may hold the rest of an older, longer text behind its end: only zeros are stored there.
   std::vector<ProfileHeader> headers;
   headers.reserve(count);
-  for (const ProfileNode *node = First(); node != nullptr; node = node->pNext)
+  for (const ProfileNode *node = First(); node != nullptr; node = node->pNext) {
     headers.push_back(node->header);
+    ClearTextFieldTails(headers.back());
+  }
   return m_pUIManager->WritePrinterValue(
       kProfileDataValue, REG_BINARY, headers.data(),
       static_cast<DWORD>(headers.size() * sizeof(ProfileHeader)));
@@ -111,7 +115,7 @@ ProfileNode *ProfileList::Insert(ProfileHeader *header) {
     return nullptr;
   RenameDefaultNamedProfile(header);
   node->header = *header;
-  TerminateTextFields(node->header);
+  ClearTextFieldTails(node->header);
 
   ProfileNode *before = &m_Head;
   while (before->pNext != nullptr &&
@@ -136,7 +140,7 @@ void ProfileList::RenameDefaultNamedProfile(ProfileHeader *header) const {
     return;
 
   // The list holds m_nCount names, so one of the first m_nCount + 1 numbers is free.
-  char name[sizeof header->strProfileName];
+  char name[sizeof header->strProfileName] = {};
   for (int k = 0; k <= m_nCount; ++k) {
     FormatNumberedName(defaultName, k, m_uCodePage, name);
     if (Find(name) == nullptr)

@@ -98,7 +98,8 @@ bool IsNoHandle(HANDLE printer) {
 
 }  // namespace
 
-VTPROFJZP::VTPROFJZP(HWND owner, HANDLE printer, CControlSet *controlSet)
+VTPROFJZP::VTPROFJZP(HWND owner, HANDLE printer, CControlSet *controlSet,
+                     DriverDevModeSizeCache *sizeCache)
     : m_hOwner(owner),
       m_dwOsVersionCode(0),
       m_dwLanguageCode(0),
@@ -115,15 +116,18 @@ VTPROFJZP::VTPROFJZP(HWND owner, HANDLE printer, CControlSet *controlSet)
       m_szDriverDirectory{},
       m_dwDefaultDevModeSize(0),
       m_bHeadersCached(false),
-      m_pControlSet(controlSet) {}
+      m_pControlSet(controlSet),
+      m_pDriverSizeCache(sizeCache) {}
 
-VTPROFJZP::VTPROFJZP(HWND owner, LPCSTR printerName, HANDLE printer, CControlSet *controlSet)
-    : VTPROFJZP(owner, printer, controlSet) {
+VTPROFJZP::VTPROFJZP(HWND owner, LPCSTR printerName, HANDLE printer, CControlSet *controlSet,
+                     DriverDevModeSizeCache *sizeCache)
+    : VTPROFJZP(owner, printer, controlSet, sizeCache) {
   Initialize(printerName, nullptr);
 }
 
-VTPROFJZP::VTPROFJZP(HWND owner, LPCWSTR printerName, HANDLE printer, CControlSet *controlSet)
-    : VTPROFJZP(owner, printer, controlSet) {
+VTPROFJZP::VTPROFJZP(HWND owner, LPCWSTR printerName, HANDLE printer, CControlSet *controlSet,
+                     DriverDevModeSizeCache *sizeCache)
+    : VTPROFJZP(owner, printer, controlSet, sizeCache) {
   Initialize(nullptr, printerName);
 }
 

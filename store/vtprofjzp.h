@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "profilefile/jzp_file_handle.h"
 #include "profilefile/jzp_format.h"
 #include "profilefile/jzp_reader.h"
+#include "store/devmode_size_cache.h"
 #include "store/profile_header.h"
 #include "store/win_handles.h"
 
@@ -46,12 +48,21 @@ struct ProfileValueInfo {
   DWORD size;
 };
 
+// The bytes and registry type of one of a profile's stored values.
+struct ProfileValue {
+  std::vector<BYTE> data;
+  DWORD type;
+};
+
 class VTPROFJZP {
  public:
   // The printer name may be given in either form; the store keeps both. A printer handle of
-  // null or INVALID_HANDLE_VALUE means none: the store then opens the printer itself.
-  VTPROFJZP(HWND owner, LPCSTR printerName, HANDLE printer, CControlSet *controlSet);
-  VTPROFJZP(HWND owner, LPCWSTR printerName, HANDLE printer, CControlSet *controlSet);
+  // null or INVALID_HANDLE_VALUE means none: the store then opens the printer itself. A store
+  // built for a profile page shares the page's cache of the driver's DEVMODE size.
+  VTPROFJZP(HWND owner, LPCSTR printerName, HANDLE printer, CControlSet *controlSet,
+            DriverDevModeSizeCache *sizeCache = nullptr);
+  VTPROFJZP(HWND owner, LPCWSTR printerName, HANDLE printer, CControlSet *controlSet,
+            DriverDevModeSizeCache *sizeCache = nullptr);
   ~VTPROFJZP();
   VTPROFJZP(const VTPROFJZP &) = delete;
   VTPROFJZP &operator=(const VTPROFJZP &) = delete;
@@ -66,6 +77,8 @@ class VTPROFJZP {
   bool RemoveRegValue(LPCSTR key, LPCSTR valueName);
 
   // The driver's DEVMODE size (the stored default profile's, else the driver's); 0 on failure.
+  // With a page's cache, the driver's answer is the one the page's stores got first, and a
+  // retry that gave up answers the fallback size.
   DWORD GetDefaultDevModeSize();
   // GetDefaultDevModeSize with up to five attempts a second apart; never 0.
   DWORD RetryDefaultDevModeSize();
@@ -90,13 +103,16 @@ class VTPROFJZP {
   // Value names must not contain "JZP_" and must fit an index entry.
   void SaveProfileRegValue(LPCSTR profileName, int regNum, LPCSTR valueName, const BYTE *data,
                            DWORD size, DWORD type);
-  // Size of the value, 0 when it is missing or unreadable. A buffer, when given, must hold the
-  // whole value: a smaller one is refused (0) and left untouched, as are size and type.
+  // Size of the value, 0 when it is missing, unreadable or empty (ReadProfileValue tells these
+  // apart). A buffer, when given, must hold the whole value: a smaller one is refused (0) and
+  // left untouched, as are size and type.
   DWORD LoadProfileRegValue(LPCSTR profileName, int regNum, LPCSTR valueName, BYTE *buffer,
                             DWORD bufferSize, DWORD *size, DWORD *type);
   DWORD LoadProfileRegValue(LPCSTR profileName, LPCSTR valueName, BYTE *buffer, DWORD bufferSize,
                             DWORD *size, DWORD *type);
   DWORD GetProfileRegValueSize(LPCSTR profileName, LPCSTR valueName);
+  // The value as stored, an empty one included; nullopt when it is missing or unreadable.
+  std::optional<ProfileValue> ReadProfileValue(LPCSTR profileName, int regNum, LPCSTR valueName);
   std::vector<ProfileValueInfo> EnumProfileRegValue(LPCSTR profileName, int regNum);
   // Deletes every value the profile's index names, then the index.
   void RemoveProfileRegValue(LPCSTR profileName, int regNum);
@@ -154,7 +170,7 @@ class VTPROFJZP {
   const BYTE *GetDefaultDevModeBuffer() const { return m_DefaultDevMode.data(); }
 
  private:
-  VTPROFJZP(HWND owner, HANDLE printer, CControlSet *controlSet);
+  VTPROFJZP(HWND owner, HANDLE printer, CControlSet *controlSet, DriverDevModeSizeCache *sizeCache);
   void Initialize(LPCSTR ansiName, LPCWSTR wideName);
   bool ReadOsVersion();
   void ReadLanguage();
@@ -168,13 +184,14 @@ class VTPROFJZP {
   // The held handle, or the printer opened by name (with `access`, 0 for none) for the call.
   ScopedPrinter UsePrinter(ACCESS_MASK access);
   std::vector<BYTE> ReadPrinterInfo2(HANDLE printer);
+  DWORD DriverDevModeSize();
   bool CacheHeaders();
 
   // Per-profile values: where a data value lives and how it is named.
   bool UsesSideFile(int regNum) const { return m_bAnsi != 0 && regNum != 0; }
   bool SideFilePath(LPCSTR dataName, char *path, size_t size) const;
   void WriteSideFile(LPCSTR dataName, const BYTE *data, DWORD size);
-  std::vector<BYTE> ReadSideFile(LPCSTR dataName);
+  std::optional<std::vector<BYTE>> ReadSideFile(LPCSTR dataName);
   bool ReadPrinterData(LPCSTR valueName, std::vector<BYTE> *data, DWORD *type);
   std::vector<BYTE> ReadIndex(int regNum);
   int ResolveRegNum(LPCSTR profileName, int regNum);
@@ -210,6 +227,7 @@ class VTPROFJZP {
   std::vector<ProfileHeader> m_Headers;
   bool m_bHeadersCached;
   CControlSet *m_pControlSet;
+  DriverDevModeSizeCache *m_pDriverSizeCache;
   JzpFileHandle m_hJzpFile;
   JzpHead m_JzpHead{};
   DWORD m_dwJzpMode = 0;

@@ -27,21 +27,33 @@ bool SameName(LPCSTR a, LPCSTR b) {
 }  // namespace
 
 // The default profile's values are those of registry number 0; they are addressed by that
-// number so that a user profile named like it (case ignored) is never taken for it.
+// number so that a user profile named like it (case ignored) is never taken for it. The stored
+// value is read every time: the page removes or writes it while its stores come and go.
 DWORD VTPROFJZP::GetDefaultDevModeSize() {
   DWORD size = 0, type = 0;
   const DWORD stored = LoadProfileRegValue(FACTORY_DEFAULT_PROFILE, 0, PROFILE_DEVMODE_VALUE,
                                            nullptr, 0, &size, &type);
-  if (stored != 0)
-    return stored;
+  return stored != 0 ? stored : DriverDevModeSize();
+}
+
+// The page's earlier answer when there is one; a size the driver tells is kept for the page.
+DWORD VTPROFJZP::DriverDevModeSize() {
+  if (m_pDriverSizeCache != nullptr && m_pDriverSizeCache->size)
+    return *m_pDriverSizeCache->size;
   ScopedPrinter printer = UsePrinter(0);
   if (!printer)
     return 0;
   const LONG driverSize =
       DocumentPropertiesW(m_hOwner, printer.get(), m_wszPrinterName, nullptr, nullptr, 0);
-  return driverSize > 0 ? static_cast<DWORD>(driverSize) : 0;
+  if (driverSize <= 0)
+    return 0;
+  if (m_pDriverSizeCache != nullptr)
+    m_pDriverSizeCache->size = static_cast<DWORD>(driverSize);
+  return static_cast<DWORD>(driverSize);
 }
 
+// A retry that gives up leaves the fallback in the page's cache: the page's later stores take it
+// at once instead of waiting for the driver again.
 DWORD VTPROFJZP::RetryDefaultDevModeSize() {
   for (int attempt = 0; attempt < kDevModeSizeAttempts; ++attempt) {
     const DWORD size = GetDefaultDevModeSize();
@@ -49,6 +61,8 @@ DWORD VTPROFJZP::RetryDefaultDevModeSize() {
       return size;
     Sleep(kDevModeRetryDelayMs);
   }
+  if (m_pDriverSizeCache != nullptr)
+    m_pDriverSizeCache->size = kFallbackDevModeSize;
   return kFallbackDevModeSize;
 }
 

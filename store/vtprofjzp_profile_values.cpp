@@ -5,6 +5,8 @@
 #include <stdio.h>
 #include <string.h>
 
+#include <utility>
+
 #include "store/profile_value_entry.h"
 #include "store/profile_value_names.h"
 #include "store/stored_records.h"
@@ -86,27 +88,38 @@ void VTPROFJZP::SaveProfileRegValue(LPCSTR profileName, int regNum, LPCSTR value
     SetRegValue(PRINTER_DATA_KEY, dataName.c_str(), data, size, type);
 }
 
-DWORD VTPROFJZP::LoadProfileRegValue(LPCSTR profileName, int regNum, LPCSTR valueName, BYTE *buffer,
-                                     DWORD bufferSize, DWORD *size, DWORD *type) {
+std::optional<ProfileValue> VTPROFJZP::ReadProfileValue(LPCSTR profileName, int regNum,
+                                                        LPCSTR valueName) {
   if (valueName == nullptr)
-    return 0;
+    return std::nullopt;
   regNum = ResolveRegNum(profileName, regNum);
   const std::string dataName = ProfileDataName(regNum, valueName);
-  std::vector<BYTE> value;
-  DWORD valueType = REG_BINARY;
-  if (UsesSideFile(regNum))
-    value = ReadSideFile(dataName.c_str());
-  else if (!ReadPrinterData(dataName.c_str(), &value, &valueType))
+  ProfileValue value{{}, REG_BINARY};
+  if (UsesSideFile(regNum)) {
+    std::optional<std::vector<BYTE>> file = ReadSideFile(dataName.c_str());
+    if (!file)
+      return std::nullopt;
+    value.data = std::move(*file);
+  } else if (!ReadPrinterData(dataName.c_str(), &value.data, &value.type)) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+DWORD VTPROFJZP::LoadProfileRegValue(LPCSTR profileName, int regNum, LPCSTR valueName, BYTE *buffer,
+                                     DWORD bufferSize, DWORD *size, DWORD *type) {
+  const std::optional<ProfileValue> value = ReadProfileValue(profileName, regNum, valueName);
+  if (!value)
     return 0;
-  const DWORD valueSize = static_cast<DWORD>(value.size());
+  const DWORD valueSize = static_cast<DWORD>(value->data.size());
   if (valueSize == 0 || (buffer != nullptr && bufferSize < valueSize))
     return 0;
   if (buffer != nullptr)
-    memcpy(buffer, value.data(), valueSize);
+    memcpy(buffer, value->data.data(), valueSize);
   if (size != nullptr)
     *size = valueSize;
   if (type != nullptr)
-    *type = valueType;
+    *type = value->type;
   return valueSize;
 }
 
@@ -179,21 +192,22 @@ void VTPROFJZP::WriteSideFile(LPCSTR dataName, const BYTE *data, DWORD size) {
     DeleteFileA(path);
 }
 
-std::vector<BYTE> VTPROFJZP::ReadSideFile(LPCSTR dataName) {
+// An empty file is an empty value; a missing or unreadable one is no value.
+std::optional<std::vector<BYTE>> VTPROFJZP::ReadSideFile(LPCSTR dataName) {
   char path[MAX_PATH];
   if (!SideFilePath(dataName, path, sizeof path))
-    return {};
+    return std::nullopt;
   ScopedFile file(
       CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.IsOpen())
-    return {};
+    return std::nullopt;
   DWORD high = 0;
   const DWORD size = GetFileSize(file.get(), &high);
-  if (size == INVALID_FILE_SIZE || high != 0 || size == 0 || size > kMaxSideFileSize)
-    return {};
+  if (size == INVALID_FILE_SIZE || high != 0 || size > kMaxSideFileSize)
+    return std::nullopt;
   std::vector<BYTE> data(size);
   DWORD done = 0;
-  if (!ReadFile(file.get(), data.data(), size, &done, nullptr) || done != size)
-    return {};
+  if (size != 0 && (!ReadFile(file.get(), data.data(), size, &done, nullptr) || done != size))
+    return std::nullopt;
   return data;
 }

@@ -365,6 +365,38 @@ TEST_F(PageDialogTest, RefreshMessageSavesTheListAsThePageHoldsIt) {
   EXPECT_EQ(fixture_.page.GetProfileCount(), 3);
 }
 
+// The built-in profile shows its display name and a user profile named like it the first free
+// numbered name. The saved list holds zeros behind every text, though the built-in profile took
+// its shorter name and description in place.
+TEST_F(PageDialogTest, ProfilesNamedLikeTheDisplayNameAndTheirStoredHeaders) {
+  ProfileList list(nullptr, CP_ACP, &manager(), nullptr, nullptr);
+  ProfileHeader builtIn{};
+  std::strcpy(builtIn.strProfileName, "Factory Default");
+  std::strcpy(builtIn.strProfileInfo, "The settings the printer came with");
+  ProfileHeader mine{};
+  std::strcpy(mine.strProfileName, "Standard");
+  std::strcpy(mine.strProfileInfo, "Mine");
+  mine.nProfRegNum = 1;
+  list.Insert(&builtIn);
+  list.Insert(&mine);
+  ASSERT_TRUE(list.Save());
+
+  Open();
+  ASSERT_EQ(Rows(), 2);
+  EXPECT_EQ(RowText(0), u"Standard");
+  EXPECT_EQ(RowText(1), u"Standard (0)");
+
+  SendMessageW(window_, 256, 7, 0);  // the host asks the page to save its list
+  // Two headers of 556 bytes: name at 0, description at 32, registry number at 552.
+  std::vector<BYTE> expected(2 * 556, 0);
+  std::memcpy(expected.data(), "Standard", 8);
+  std::memcpy(expected.data() + 32, "Driver defaults", 15);
+  std::memcpy(expected.data() + 556, "Standard (0)", 12);
+  std::memcpy(expected.data() + 556 + 32, "Mine", 4);
+  expected[556 + 552] = 1;
+  EXPECT_EQ(manager().printerValues["JzProfileData"], expected);
+}
+
 TEST_F(PageDialogTest, BulgarianAndRussianWidenTheCommandButtons) {
   auto rectOf = [](HWND window, int id) {
     RECT rect;

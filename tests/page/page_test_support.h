@@ -100,12 +100,13 @@ class PageDriverContext final : public DriverContext {
   int QueryDriver(int, void *, int) override { return 0; }
 };
 
-// The built-in profile ("Standard") and `users` user profiles ("Profile 01"...) stored as the
-// printer's profile list.
+// The built-in profile and `users` user profiles ("Profile 01"...) stored as the printer's
+// profile list. The built-in one is stored as "Factory Default", another name than the display
+// name the tests give string 1940, so that the page must rename it.
 inline void StoreUserProfiles(PageUIManager &manager, int users) {
   ProfileList list(nullptr, CP_ACP, &manager, nullptr, nullptr);
   ProfileHeader header{};
-  std::strcpy(header.strProfileName, "Standard");
+  std::strcpy(header.strProfileName, "Factory Default");
   list.Insert(&header);
   for (int i = 1; i <= users; ++i) {
     header = ProfileHeader{};

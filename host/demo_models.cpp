@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "apply/private_data.h"
-#include "host/plugin_blocks.h"
+#include "abi/private_blocks.h"
+#include "abi/private_blocks.h"
 #include "host/printer_model.h"
 #include "host/text_convert.h"
 
@@ -15,7 +15,7 @@ struct PaperDef {
   const char *keyword;
   WORD nameId;
   WORD code;
-  WORD width;   // tenths of a millimetre
+  WORD width;  // tenths of a millimetre
   WORD length;
 };
 
@@ -60,7 +60,8 @@ PaperSizeEntry MakePaper(const PaperDef &def) {
   entry.wPaperCode = def.code;
   entry.wWidth = def.width;
   entry.wLength = def.length;
-  for (WORD &margin : entry.wMargins) margin = 42;  // 4.2 mm unprintable edge
+  for (WORD &margin : entry.wMargins)
+    margin = 42;  // 4.2 mm unprintable edge
   return entry;
 }
 
@@ -68,7 +69,8 @@ std::vector<PaperSizeEntry> PapersByKeyword(std::initializer_list<std::string_vi
   std::vector<PaperSizeEntry> papers;
   for (std::string_view keyword : keywords)
     for (const PaperDef &def : kPapers)
-      if (keyword == def.keyword) papers.push_back(MakePaper(def));
+      if (keyword == def.keyword)
+        papers.push_back(MakePaper(def));
   return papers;
 }
 
@@ -216,7 +218,9 @@ std::vector<BYTE> RecordBytes(const T *records, size_t count) {
   return std::vector<BYTE>(bytes, bytes + sizeof(T) * count);
 }
 
-std::vector<BYTE> DwordBytes(DWORD value) { return RecordBytes(&value, 1); }
+std::vector<BYTE> DwordBytes(DWORD value) {
+  return RecordBytes(&value, 1);
+}
 
 #pragma pack(push, 1)
 struct CustomPaperSize {  // a "VtCPSData" entry: 48 bytes, sizes in tenths of a millimetre
@@ -288,7 +292,8 @@ std::vector<PrinterValue> CustomSizeValues(std::initializer_list<CustomPaperSize
 
 std::vector<BYTE> FontSubstitutionTable() {
   // Pairs of TrueType face and device font, NUL-separated, ending with an empty pair.
-  static const char table[] = "Arial\0Helvetica\0Times New Roman\0Times-Roman\0Courier New\0Courier\0\0";
+  static const char table[] =
+      "Arial\0Helvetica\0Times New Roman\0Times-Roman\0Courier New\0Courier\0\0";
   return std::vector<BYTE>(table, table + sizeof table);
 }
 
@@ -305,7 +310,8 @@ PrinterModel BuildColorLaser() {
   m.dataFile = u"JZ53PS.PPD";
   m.helpFile = u"JZ53UI.HLP";
   m.paperSizes.reserve(std::size(kPapers));
-  for (const PaperDef &def : kPapers) m.paperSizes.push_back(MakePaper(def));
+  for (const PaperDef &def : kPapers)
+    m.paperSizes.push_back(MakePaper(def));
   m.mediaTypes = MakeFeatures({{"Plain", 9100, DMMEDIA_STANDARD, 0},
                                {"Transparency", 9101, DMMEDIA_TRANSPARENCY, 0},
                                {"Glossy", 9102, DMMEDIA_GLOSSY, 0},
@@ -327,9 +333,8 @@ PrinterModel BuildColorLaser() {
                                {"Stacker", 9302, 3, 0},
                                {"Mailbox1", 9303, 20, MAKELONG(BIN_FLAG_VIRTUAL, 2)},
                                {"Mailbox2", 9304, 21, MAKELONG(BIN_FLAG_VIRTUAL, 2)}});
-  m.resolutions = MakeFeatures({{"300dpi", 9401, 300, 0},
-                                {"600dpi", 9402, 600, 0},
-                                {"1200dpi", 9403, 1200, 0}});
+  m.resolutions = MakeFeatures(
+      {{"300dpi", 9401, 300, 0}, {"600dpi", 9402, 600, 0}, {"1200dpi", 9403, 1200, 0}});
 
   std::strcpy(m.modelEntry.szKeyword, "JZC5300");
   m.modelEntry.wNameId = 9500;
@@ -354,9 +359,10 @@ PrinterModel BuildColorLaser() {
   m.capabilities.dwQuality = 1u << 22;
   m.capabilities.dwUserInterface = (1u << 7) | (1u << 24);
 
-  m.publicDefaults = PublicDefaults(m.driverName, m.driverVersion, DMPAPER_LETTER, kPapers[0], 600, true);
+  m.publicDefaults =
+      PublicDefaults(m.driverName, m.driverVersion, DMPAPER_LETTER, kPapers[0], 600, true);
   m.mainDefaults = MainBlockDefaults({0, 1, 600, PDL_POSTSCRIPT, PDMAIN_OPT_EMF_SPOOLING});
-  m.pluginDefaults = {PrologEpilogDefaults(), WatermarkDefaults(), ProfileBlockDefaults(),
+  m.pluginDefaults = {PrologEpilogDefaults(), WatermarkDefaults(),         ProfileBlockDefaults(),
                       PosterDefaults(),       SecurityWatermarkDefaults(), OverlayDefaults()};
 
   Append(m.driverData, CustomSizeValues({CustomSize("Photo 4x6", 1016, 1524),
@@ -380,7 +386,8 @@ PrinterModel BuildColorLaser() {
   Append(m.driverData, {{"VtVMBCount", REG_DWORD, DwordBytes(2)},
                         {"VtVMBData", REG_BINARY, RecordBytes(mailboxes, 2)},
                         {"VtVMBTime", REG_BINARY, RecordBytes(mailboxTime, 2)}});
-  m.driverData.push_back({"Setup", REG_BINARY, std::vector<BYTE>{0x53, 0x01, 0x02, 0x03, 0x00, 0x02, 0x00, 0x01}});
+  m.driverData.push_back(
+      {"Setup", REG_BINARY, std::vector<BYTE>{0x53, 0x01, 0x02, 0x03, 0x00, 0x02, 0x00, 0x01}});
   return m;
 }
 
@@ -392,8 +399,8 @@ PrinterModel BuildMonoLaser() {
   m.configFile = u"JZ21UI.DLL";
   m.dataFile = u"JZ21PCL.GPD";
   m.helpFile = u"JZ21UI.HLP";
-  m.paperSizes = PapersByKeyword({"A4", "Letter", "Legal", "Executive", "A5", "B5", "Env10", "EnvDL",
-                                  "EnvC5", "EnvMonarch"});
+  m.paperSizes = PapersByKeyword(
+      {"A4", "Letter", "Legal", "Executive", "A5", "B5", "Env10", "EnvDL", "EnvC5", "EnvMonarch"});
   m.mediaTypes = MakeFeatures({{"Plain", 9100, DMMEDIA_STANDARD, 0},
                                {"Transparency", 9101, DMMEDIA_TRANSPARENCY, 0},
                                {"Heavy", 9103, 257, 0},
@@ -421,7 +428,8 @@ PrinterModel BuildMonoLaser() {
   m.capabilities.dwLayout = 1u << 0;
   m.capabilities.dwUserInterface = 1u << 7;
 
-  m.publicDefaults = PublicDefaults(m.driverName, m.driverVersion, DMPAPER_A4, kPapers[6], 300, false);
+  m.publicDefaults =
+      PublicDefaults(m.driverName, m.driverVersion, DMPAPER_A4, kPapers[6], 300, false);
   m.mainDefaults = MainBlockDefaults({0, 1, 300, PDL_PCLXL, 0});
   m.pluginDefaults = {WatermarkDefaults(), ProfileBlockDefaults(), SecurityWatermarkDefaults()};
 

@@ -7,9 +7,9 @@
 #include <winplat/config.h>
 
 #include "host/text_convert.h"
-#include "store/profile_header.h"
-#include "store/profile_value_entry.h"
-#include "store/stored_records.h"
+#include "abi/profile_records.h"
+#include "abi/storage_names.h"
+#include "abi/stored_records.h"
 
 namespace host {
 namespace {
@@ -65,8 +65,8 @@ std::optional<DWORD> FileSize(const std::string &path) {
 
 std::vector<StoredProfile> ReadStoredProfiles(HANDLE printer) {
   std::vector<StoredProfile> profiles;
-  std::optional<std::vector<BYTE>> count = ReadPrinterValue(printer, "JzProfileCount");
-  std::optional<std::vector<BYTE>> data = ReadPrinterValue(printer, "JzProfileData");
+  std::optional<std::vector<BYTE>> count = ReadPrinterValue(printer, PROFILE_COUNT_VALUE);
+  std::optional<std::vector<BYTE>> data = ReadPrinterValue(printer, PROFILE_DATA_VALUE);
   if (!count || count->empty() || count->size() > sizeof(DWORD) || !data)
     return profiles;
   DWORD counted = 0;
@@ -82,8 +82,7 @@ std::vector<StoredProfile> ReadStoredProfiles(HANDLE printer) {
 std::vector<StoredProfileValue> ReadStoredProfileValues(HANDLE printer,
                                                         const std::u16string &printerName,
                                                         LONG regNum) {
-  char indexName[32];
-  std::snprintf(indexName, sizeof indexName, "JZP_%04d", static_cast<int>(regNum));
+  const std::string indexName = ProfileIndexName(regNum);
   std::vector<StoredProfileValue> values;
   std::optional<std::vector<BYTE>> index = ReadPrinterValue(printer, indexName);
   if (!index)
@@ -98,13 +97,13 @@ std::vector<StoredProfileValue> ReadStoredProfileValues(HANDLE printer,
     value.name = Utf8FromAnsi(entry.szValueName);
     value.type = entry.dwType;
     value.sideFile = sideFiles;
-    const std::string dataName = std::string(indexName) + "_" + entry.szValueName;
+    const std::string dataName = ProfileDataName(regNum, entry.szValueName);
     if (sideFiles) {
-      std::string path = directory + "\\" + AnsiFromWide(printerName, CP_ACP) + "_" + dataName;
-      for (char &c : path)
-        if (std::strchr("/\"<>|", c) != nullptr)
-          c = '_';
-      value.location = Utf8FromAnsi(path.c_str());
+      char path[MAX_PATH];
+      if (!ProfileSideFilePath(directory.c_str(), AnsiFromWide(printerName, CP_ACP).c_str(),
+                               dataName.c_str(), path, sizeof path))
+        continue;
+      value.location = Utf8FromAnsi(path);
       value.size = FileSize(path);
     } else {
       value.location = Utf8FromAnsi(dataName.c_str());

@@ -1,8 +1,8 @@
 // The page's dialog procedure: finds the page of a window and routes each message to the page's
 // handler for it through a table; messages without a handler answer 0.
-#include "module/module_state.h"
+#include "page/current_page.h"
 #include "page/dialog_help.h"
-#include "page/page_controls.h"
+#include "abi/resource_ids.h"
 #include "page/page_hotkeys.h"
 #include "page/page_language.h"
 #include "page/profile_list_draw.h"

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "module/wide.h"
+#include "abi/wide.h"
 #include "store/page_store.h"
 #include "store/profile_list.h"
 #include "store/win_handles.h"
@@ -18,7 +18,6 @@ namespace {
 
 constexpr char kPrintersKeyA[] = "System\\CurrentControlSet\\Control\\Print\\Printers";
 constexpr char kSetupValue[] = "Setup";
-constexpr char kProfileSetupValue[] = "_Setup";
 constexpr char kDefaultDevFontValue[] = "Default DevFont";
 constexpr DWORD kCustomPaperCountUnset = 0xFFFFFFFF;
 
@@ -39,7 +38,7 @@ LPCSTR ProfileNameOfPrinterValue(LPCSTR name) {
   if (strncmp(name, "Vt", 2) == 0)
     return name;
   if (strcmp(name, kSetupValue) == 0)
-    return kProfileSetupValue;
+    return PROFILE_SETUP_VALUE;
   return nullptr;
 }
 

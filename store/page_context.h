@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "module/host_interfaces.h"
+#include "abi/host_interfaces.h"
 #include "store/devmode_size_cache.h"
 
 class ProfileList;

@@ -6,12 +6,10 @@
 #include <string.h>
 #include <winspool.h>
 
-#include "module/wide.h"
+#include "abi/wide.h"
 #include "store/win_text.h"
 
 namespace {
-
-constexpr char kClientProbeValue[] = "JZP_FLAG";
 
 template <typename Char>
 bool StartsWith(const Char *text, const Char *prefix) {
@@ -231,7 +229,7 @@ void VTPROFJZP::ProbeClientMode(HANDLE givenPrinter) {
     return;
   }
   BYTE probe[8];
-  memcpy(probe, kClientProbeValue, sizeof probe);
+  memcpy(probe, CLIENT_PROBE_VALUE, sizeof probe);
   DWORD status;
   if (m_bAnsi) {
     char name[] = "JZP_FLAG";

@@ -12,22 +12,16 @@
 #include <string>
 #include <vector>
 
-#include "apply/private_data.h"
-#include "module/host_interfaces.h"
-#include "profilefile/jzp_file_handle.h"
-#include "profilefile/jzp_format.h"
-#include "profilefile/jzp_reader.h"
+#include "abi/private_blocks.h"
+#include "abi/storage_names.h"
+#include "abi/host_interfaces.h"
+#include "profilefile/jzp_file.h"
 #include "store/devmode_size_cache.h"
-#include "store/profile_header.h"
+#include "abi/profile_records.h"
 #include "store/win_handles.h"
 
 // The registry key that every printer-data operation addresses.
 constexpr char PRINTER_DATA_KEY[] = "PrinterDriverData";
-// The name under which the store addresses the built-in default profile, registry number 0,
-// whose stored DEVMODE stands for the driver's default.
-constexpr char FACTORY_DEFAULT_PROFILE[] = "Factory Default";
-// Value name of a profile's complete DEVMODE.
-constexpr char PROFILE_DEVMODE_VALUE[] = "Default DevMode";
 // Registry number that asks the value operations to look the profile up by its name.
 constexpr int PROFILE_REGNUM_BY_NAME = -1;
 
@@ -124,8 +118,11 @@ class VTPROFJZP {
   bool OpenJzpFile(LPCWSTR fileName, DWORD mode);
   // In a write mode the header, with its count, is written at offset 0 first.
   void CloseJzpFile();
-  bool IsJzpFileOpen() const { return m_hJzpFile.IsOpen(); }
-  const JzpHead &GetJzpHead() const { return m_JzpHead; }
+  // The header a new file gets: the factory default's driver version, the store's language and
+  // the printer's driver name.
+  JzpHead NewJzpHead();
+  bool IsJzpFileOpen() const { return m_JzpFile.IsOpen(); }
+  const JzpHead &GetJzpHead() const { return m_JzpFile.Head(); }
 
   // Appends the profile's entry and sections: 0 when done or when the profile is unknown; -1
   // when nothing can be written (no default DEVMODE to compare with, no file open to write).
@@ -197,16 +194,8 @@ class VTPROFJZP {
   int ResolveRegNum(LPCSTR profileName, int regNum);
 
   // Profile files.
-  HANDLE OpenFileForName(LPCSTR ansiName, LPCWSTR wideName, DWORD access, DWORD share,
-                         DWORD disposition);
-  bool DeleteFileForName(LPCSTR ansiName, LPCWSTR wideName);
-  bool OpenJzpFileNamed(LPCSTR ansiName, LPCWSTR wideName, DWORD mode);
-  void FillNewJzpHead();
-  DWORD WriteJzp(const void *data, DWORD size);
-  DWORD WriteRegItem(LPCSTR valueName, DWORD type, const BYTE *data, DWORD size);
-  DWORD SaveProfileValuesToJzp(LPCSTR profileName);
-  DWORD SaveSetupValueToJzp(LPCSTR profileName);
-  bool FindJzpEntry(LPCSTR profileName, JzpEntryInfo *info);
+  std::vector<JzpRegValue> ProfileValuesForJzp(LPCSTR profileName);
+  std::vector<BYTE> SetupValueForJzp(LPCSTR profileName);
 
   HWND m_hOwner;
   DWORD m_dwOsVersionCode;
@@ -228,9 +217,5 @@ class VTPROFJZP {
   bool m_bHeadersCached;
   CControlSet *m_pControlSet;
   DriverDevModeSizeCache *m_pDriverSizeCache;
-  JzpFileHandle m_hJzpFile;
-  JzpHead m_JzpHead{};
-  DWORD m_dwJzpMode = 0;
-  JzpProfileEntry m_JzpEntry{};
-  DWORD m_dwProfileOffset = 0;
+  JzpFile m_JzpFile;
 };

@@ -5,15 +5,13 @@
 #include <string.h>
 #include <winspool.h>
 
-#include "apply/plugin_walk.h"
-#include "store/stored_records.h"
+#include "abi/plugin_walk.h"
+#include "abi/stored_records.h"
 #include "store/vtprofjzp.h"
 #include "store/win_text.h"
 
 namespace {
 
-constexpr char kProfileCountValue[] = "JzProfileCount";
-constexpr char kProfileDataValue[] = "JzProfileData";
 constexpr int kDevModeSizeAttempts = 5;
 constexpr DWORD kDevModeRetryDelayMs = 1000;
 // The size taken when the driver never tells its DEVMODE size.
@@ -146,11 +144,11 @@ void VTPROFJZP::GetDriverName() {
 int VTPROFJZP::GetProfRegNum(LPCSTR profileName) {
   if (profileName == nullptr)
     return 0;
-  const DWORD size = GetRegValueSize(PRINTER_DATA_KEY, kProfileDataValue);
+  const DWORD size = GetRegValueSize(PRINTER_DATA_KEY, PROFILE_DATA_VALUE);
   if (size == 0)
     return 0;
   std::vector<BYTE> data(size);
-  const DWORD read = GetRegValue(PRINTER_DATA_KEY, kProfileDataValue, data.data(), size);
+  const DWORD read = GetRegValue(PRINTER_DATA_KEY, PROFILE_DATA_VALUE, data.data(), size);
   const StoredRecords<ProfileHeader> headers(data.data(), read);
   ProfileHeader header;
   for (size_t i = 0; headers.Get(i, &header); ++i)
@@ -165,14 +163,14 @@ bool VTPROFJZP::CacheHeaders() {
   if (m_bHeadersCached)
     return true;
   DWORD count = 0;
-  if (GetRegValue(PRINTER_DATA_KEY, kProfileCountValue, reinterpret_cast<BYTE *>(&count),
+  if (GetRegValue(PRINTER_DATA_KEY, PROFILE_COUNT_VALUE, reinterpret_cast<BYTE *>(&count),
                   sizeof count) == 0)
     return false;
-  const DWORD size = GetRegValueSize(PRINTER_DATA_KEY, kProfileDataValue);
+  const DWORD size = GetRegValueSize(PRINTER_DATA_KEY, PROFILE_DATA_VALUE);
   if (size == 0)
     return false;
   std::vector<BYTE> data(size);
-  const DWORD read = GetRegValue(PRINTER_DATA_KEY, kProfileDataValue, data.data(), size);
+  const DWORD read = GetRegValue(PRINTER_DATA_KEY, PROFILE_DATA_VALUE, data.data(), size);
   if (read == 0)
     return false;
   const StoredRecords<ProfileHeader> headers(data.data(), read);

@@ -7,9 +7,9 @@
 
 #include <utility>
 
-#include "store/profile_value_entry.h"
-#include "store/profile_value_names.h"
-#include "store/stored_records.h"
+#include "abi/profile_records.h"
+#include "abi/storage_names.h"
+#include "abi/stored_records.h"
 #include "store/vtprofjzp.h"
 
 namespace {
@@ -163,15 +163,8 @@ void VTPROFJZP::RemoveProfileRegValue(LPCSTR profileName, int regNum) {
   RemoveRegValue(PRINTER_DATA_KEY, ProfileIndexName(regNum).c_str());
 }
 
-// "<driver directory>\<printer name>_<data name>" with the characters that file names cannot
-// hold replaced; false when the path does not fit.
 bool VTPROFJZP::SideFilePath(LPCSTR dataName, char *path, size_t size) const {
-  const int length =
-      snprintf(path, size, "%s\\%s_%s", m_szDriverDirectory, m_tszPrinterName, dataName);
-  if (length < 0 || static_cast<size_t>(length) >= size)
-    return false;
-  ReplaceInvalidChar4Filename(path);
-  return true;
+  return ProfileSideFilePath(m_szDriverDirectory, m_tszPrinterName, dataName, path, size);
 }
 
 // A file that cannot be written whole is removed again, so that no cut value is read later.

@@ -102,7 +102,7 @@ TEST_F(PageDialogTest, RowsShowTheBuiltInProfileFirstUnderItsLocalizedName) {
   GetDlgItemTextW(window_, IDC_PROFILE_ADD, text, 64);
   EXPECT_EQ(std::u16string(text), u"Add");
   EXPECT_FALSE(Enabled(IDC_PROFILE_DESCRIPTION));
-  EXPECT_FALSE(Enabled(IDC_PAGE_CONTROL_1057));
+  EXPECT_FALSE(Enabled(IDC_DESCRIPTION_LABEL));
 }
 
 // Every caption is its own host string, set through the platform's A or W call; the summary
@@ -121,7 +121,7 @@ TEST_F(PageDialogTest, CaptionsAndSummaryColumnsOnBothPlatforms) {
       {IDC_PROFILE_APPLY, 919, u"Use"},
       {IDC_PROFILE_IMPORT, 1926, u"Read file"},
       {IDC_PROFILE_EXPORT, 1927, u"Write file"},
-      {IDC_PAGE_CONTROL_1057, 1949, u"Comment:"},
+      {IDC_DESCRIPTION_LABEL, 1949, u"Comment:"},
       {IDC_SETTINGS_INFO, 2708, u"Current settings"},
       {IDOK, 915, u"Close"},
       {IDCANCEL, 916, u"Dismiss"},

@@ -18,8 +18,8 @@
 
 #include "module/control_set_profil.h"
 #include "module/fake_ui_manager.h"
-#include "module/module_state.h"
-#include "page/page_controls.h"
+#include "page/current_page.h"
+#include "abi/resource_ids.h"
 #include "page/profile_page.h"
 #include "store/profile_list.h"
 
@@ -170,8 +170,8 @@ inline HWND CreateTestPageWindow(ProfilePage *page) {
       {IDC_PROFILE_LIST, 0, kList, 10, 10, 150, 60},
       {IDC_PROFILE_DESCRIPTION, 0x0082, 0, 10, 72, 150, 16},
       {IDC_SETTINGS_SUMMARY, 0, kList, 10, 90, 150, 48},
-      {IDC_PAGE_CONTROL_1022, 0x0082, 0, 80, 140, 40, 8},
-      {IDC_PAGE_CONTROL_1057, 0x0082, 0, 80, 150, 40, 8},
+      {IDC_BUTTON_SEPARATOR, 0x0082, 0, 80, 140, 40, 8},
+      {IDC_DESCRIPTION_LABEL, 0x0082, 0, 80, 150, 40, 8},
       {IDOK, 0x0080, 0, 130, 160, 40, 14},
       {IDCANCEL, 0x0080, 0, 180, 160, 40, 14},
   };

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "store/profile_value_entry.h"
+#include "abi/profile_records.h"
 #include "store/store_test_support.h"
 
 namespace store_testing {

@@ -1,5 +1,7 @@
-// The stored header of one profile and the node of the in-memory profile list. A printer's
-// "JzProfileData" value holds its headers back to back, 556 bytes each.
+// The records a printer stores for its profiles: the list value "JzProfileData" holds 556-byte
+// ProfileHeaders back to back, and each profile's value index "JZP_%04d" holds 268-byte
+// ProfileValueEntries back to back. Texts are ANSI, NUL-terminated within their field; the bytes
+// behind the terminator are zero in every record the module writes.
 #pragma once
 
 #include <windows.h>
@@ -46,7 +48,20 @@ inline void ClearTextFieldTails(ProfileHeader &header) {
   ClearBehindEnd(header.strProfileInfo);
 }
 
-struct ProfileNode {
-  ProfileHeader header;
-  ProfileNode *pNext;
+#pragma pack(push, 1)
+
+struct ProfileValueEntry {
+  char szValueName[260];  // ANSI, NUL-terminated
+  DWORD dwType;           // registry type of the data value
+  DWORD dwSize;           // size of the data value in bytes
 };
+static_assert(sizeof(ProfileValueEntry) == 268);
+static_assert(offsetof(ProfileValueEntry, szValueName) == 0);
+static_assert(offsetof(ProfileValueEntry, dwType) == 260);
+static_assert(offsetof(ProfileValueEntry, dwSize) == 264);
+
+#pragma pack(pop)
+
+inline void TerminateTextFields(ProfileValueEntry &entry) {
+  entry.szValueName[sizeof entry.szValueName - 1] = '\0';
+}

@@ -98,6 +98,22 @@ const std::vector<Command> &Commands() {
        "its text, whether the dialog shows it expanded, and its children. Models without the\n"
        "settings information are an error.\n",
        RunInfo},
+      {"diff", "show how two stored profiles, or a profile and the current settings, differ",
+       "usage: prfhost diff PROFILE PROFILE [--json]\n"
+       "       prfhost diff PROFILE --current [--json]\n"
+       "\n"
+       "Compares the settings two stored profiles hold (names as \"prfhost values\" lists them,\n"
+       "case ignored), or a profile and the printer's current settings, and prints every\n"
+       "setting in which they differ with both values: the named fields of the public DEVMODE,\n"
+       "of the driver's main block and of the plug-in blocks (the names of \"prfhost settings\n"
+       "fields\"), the bytes no named field covers as ranges per block, blocks only one side\n"
+       "has, and the driver data sets that differ (sizes, or the bytes from the first that\n"
+       "differs). The current settings are compared in the form a profile stores them: the\n"
+       "print size and output bin as the list entry's identifier + 1000. Nothing is printed\n"
+       "when they do not differ. --json prints {\"differences\": [...]} with null for a side\n"
+       "that lacks a setting. A profile that is not stored, or has no stored settings, is an\n"
+       "error.\n",
+       RunDiff},
   };
   return commands;
 }

@@ -10,7 +10,7 @@
 
 #include <cstddef>
 
-#include "apply/private_data.h"
+#include "abi/private_blocks.h"
 #include "apply/settings_context.h"
 
 void ConvertPrintSize(UIManager *manager, pdMain *main);

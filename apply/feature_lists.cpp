@@ -4,7 +4,7 @@
 #include <stddef.h>
 #include <string.h>
 
-#include "module/host_records.h"
+#include "abi/host_records.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "module/host_interfaces.h"
+#include "abi/host_interfaces.h"
 
 // The identifier of the item at `position`; false when the list has no item there.
 bool GetFeatureItemId(UIManager *manager, int feature, int position, WORD *id);

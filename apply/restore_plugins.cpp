@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "apply/plugin_walk.h"
+#include "abi/plugin_walk.h"
 #include "apply/settings_view.h"
 #include "store/page_store.h"
 

@@ -5,13 +5,11 @@
 
 #include <windows.h>
 
+#include "abi/storage_names.h"
+
 #include <vector>
 
 #include "apply/settings_context.h"
-
-// The value under which the built-in default profile's DEVMODE is stored when plug-in defaults
-// have filled it in.
-constexpr char DEFAULT_PROFILE_DEVMODE_VALUE[] = "JZP_0000_Default DevMode";
 
 // `devMode` must hold a complete DEVMODE (dmSize + dmDriverExtra bytes at least); afterwards it
 // is exactly the size of the page's current DEVMODE, with the current chain of blocks. When

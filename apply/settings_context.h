@@ -5,9 +5,9 @@
 
 #include <windows.h>
 
-#include "apply/private_data.h"
-#include "module/host_interfaces.h"
-#include "module/host_records.h"
+#include "abi/private_blocks.h"
+#include "abi/host_interfaces.h"
+#include "abi/host_records.h"
 #include "store/page_context.h"
 
 class SettingsContext {

@@ -3,7 +3,7 @@
 
 #include <string.h>
 
-#include "apply/plugin_walk.h"
+#include "abi/plugin_walk.h"
 
 size_t CompleteDevModeSize(const BYTE *data, size_t size) {
   if (data == nullptr || size < offsetof(DEVMODEW, dmDriverExtra) + sizeof(WORD))

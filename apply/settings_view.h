@@ -7,7 +7,7 @@
 
 #include <cstddef>
 
-#include "apply/private_data.h"
+#include "abi/private_blocks.h"
 
 struct SettingsView {
   DEVMODEW *devMode;

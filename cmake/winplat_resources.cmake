@@ -13,17 +13,21 @@ function(winplat_add_resources target rc_file)
   set(cpp_file "${out_dir}/${rc_name}_res.cpp")
   # Every file the script names is a dependency (pictures and included .rci fragments), so
   # editing one rebuilds the .res.
-  file(STRINGS "${rc_path}" rc_lines REGEX "\"[^\"]+\\.(bmp|ico|cur|bin|rci)\"")
+  file(STRINGS "${rc_path}" rc_lines REGEX "\"[^\"]+\\.(bmp|ico|cur|bin|rci|h)\"")
   set(rc_inputs "")
   foreach(line IN LISTS rc_lines)
     string(REGEX MATCH "\"([^\"]+)\"" _ "${line}")
-    list(APPEND rc_inputs "${rc_dir}/${CMAKE_MATCH_1}")
+    if(EXISTS "${rc_dir}/${CMAKE_MATCH_1}")
+      list(APPEND rc_inputs "${rc_dir}/${CMAKE_MATCH_1}")
+    else()
+      list(APPEND rc_inputs "${PROJECT_SOURCE_DIR}/${CMAKE_MATCH_1}")
+    endif()
   endforeach()
   list(REMOVE_DUPLICATES rc_inputs)
   add_custom_command(
     OUTPUT "${res_file}"
     COMMAND ${CMAKE_COMMAND} -E make_directory "${out_dir}"
-    COMMAND ${WINPLAT_WINDRES} --input-format=rc --output-format=res -I "${rc_dir}"
+    COMMAND ${WINPLAT_WINDRES} --input-format=rc --output-format=res -I "${rc_dir}" -I "${PROJECT_SOURCE_DIR}"
             -i "${rc_path}" -o "${res_file}"
     WORKING_DIRECTORY "${rc_dir}"
     DEPENDS "${rc_path}" ${rc_inputs}

@@ -5,7 +5,7 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "apply/plugin_walk.h"
+#include "abi/plugin_walk.h"
 #include "describe/summary_builder.h"
 #include "describe/summary_sizes.h"
 

@@ -7,7 +7,7 @@
 
 #include "describe/summary_context.h"
 #include "describe/summary_rows.h"
-#include "store/profile_header.h"
+#include "abi/profile_records.h"
 
 // Rebuilds the summary of the profile into `rows`, which starts again at row 0. False when the
 // profile's DEVMODE cannot be read: the build stops and the rows added so far stay. True when

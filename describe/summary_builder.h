@@ -10,7 +10,7 @@
 #include "describe/summary_context.h"
 #include "describe/summary_labels.h"
 #include "describe/summary_rows.h"
-#include "store/profile_header.h"
+#include "abi/profile_records.h"
 
 // A complete DEVMODE whose public part and main block lie inside its buffer.
 struct SummarySettings {

@@ -8,11 +8,11 @@
 
 #include <vector>
 
-#include "apply/private_data.h"
-#include "module/host_interfaces.h"
-#include "module/host_records.h"
+#include "abi/private_blocks.h"
+#include "abi/host_interfaces.h"
+#include "abi/host_records.h"
 #include "store/page_context.h"
-#include "store/profile_header.h"
+#include "abi/profile_records.h"
 
 class SummaryContext {
  public:

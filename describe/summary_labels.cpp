@@ -1,11 +1,12 @@
 // Labels and texts of the settings summary.
 #include "describe/summary_labels.h"
 
+#include "abi/resource_ids.h"
+
 #include <string.h>
 
 namespace {
 
-constexpr UINT IDS_LANGUAGE_COLON = 2709;
 constexpr int RESOURCE_TEXT_CHARS = 260;
 constexpr WCHAR COLON = static_cast<WCHAR>(':');
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "module/host_interfaces.h"
+#include "abi/host_interfaces.h"
 #include "store/win_text.h"
 
 // How a label is given its colon.

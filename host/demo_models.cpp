@@ -1,10 +1,11 @@
 // The two demo printer models: a colour PostScript laser with finisher and mailboxes, and a
-// smaller monochrome PCL laser with fewer paper sizes and at most 300 dpi.
+// smaller monochrome PCL laser with fewer paper sizes and at most 300 dpi, whose settings the
+// administrator has locked.
 #include <cstring>
 #include <string_view>
 
-#include "apply/private_data.h"
-#include "host/plugin_blocks.h"
+#include "abi/driver_data.h"
+#include "abi/private_blocks.h"
 #include "host/printer_model.h"
 #include "host/text_convert.h"
 
@@ -15,7 +16,7 @@ struct PaperDef {
   const char *keyword;
   WORD nameId;
   WORD code;
-  WORD width;   // tenths of a millimetre
+  WORD width;  // tenths of a millimetre
   WORD length;
 };
 
@@ -64,7 +65,8 @@ PaperSizeEntry MakePaper(const PaperDef &def) {
   entry.wPaperCode = def.code;
   entry.wWidth = def.width;
   entry.wLength = def.length;
-  for (WORD &margin : entry.wMargins) margin = 42;  // 4.2 mm unprintable edge
+  for (WORD &margin : entry.wMargins)
+    margin = 42;  // 4.2 mm unprintable edge
   return entry;
 }
 
@@ -72,7 +74,8 @@ std::vector<PaperSizeEntry> PapersByKeyword(std::initializer_list<std::string_vi
   std::vector<PaperSizeEntry> papers;
   for (std::string_view keyword : keywords)
     for (const PaperDef &def : kPapers)
-      if (keyword == def.keyword) papers.push_back(MakePaper(def));
+      if (keyword == def.keyword)
+        papers.push_back(MakePaper(def));
   return papers;
 }
 
@@ -148,7 +151,16 @@ struct MainDefaults {
   DWORD dpi;
   WORD pdl;
   DWORD options;
+  DWORD mailboxes;  // the virtual mailboxes the settings select, one bit each
+  bool colour;
 };
+
+// The colour balance of a colour model's settings: red, green and blue gamma 2.2 and a
+// luminance of 80.0 (tenths), then the red, green, blue, white and black points of sRGB
+// (thousandths).
+constexpr WORD kColorBalance[16] = {22,  22, 22,  800, 640, 330, 300, 600,
+                                    150, 60, 313, 329, 0,   0,   0,   0};
+constexpr DWORD kStandardColorAdjustment = 1;
 
 std::vector<BYTE> MainBlockDefaults(const MainDefaults &d) {
   pdMain main{};
@@ -173,6 +185,11 @@ std::vector<BYTE> MainBlockDefaults(const MainDefaults &d) {
   main.dwPrintQuaTypeId = 1;
   main.dwCusQuaPdl = d.pdl;
   main.wPdlId = d.pdl;
+  main.adwMailboxes[0] = d.mailboxes;
+  if (d.colour) {
+    main.dwColoAdjCustomID = kStandardColorAdjustment;
+    std::memcpy(main.abColorBalance, kColorBalance, sizeof kColorBalance);
+  }
   main.wLineWidthMin = 1;
   main.wLineWidthMax = 20;
   main.adwSettingsTime[0] = 0x01DB3A00;  // a FILETIME in 2024
@@ -220,7 +237,9 @@ std::vector<BYTE> RecordBytes(const T *records, size_t count) {
   return std::vector<BYTE>(bytes, bytes + sizeof(T) * count);
 }
 
-std::vector<BYTE> DwordBytes(DWORD value) { return RecordBytes(&value, 1); }
+std::vector<BYTE> DwordBytes(DWORD value) {
+  return RecordBytes(&value, 1);
+}
 
 #pragma pack(push, 1)
 struct CustomPaperSize {  // a "VtCPSData" entry: 48 bytes, sizes in tenths of a millimetre
@@ -232,30 +251,6 @@ struct CustomPaperSize {  // a "VtCPSData" entry: 48 bytes, sizes in tenths of a
 };
 static_assert(sizeof(CustomPaperSize) == 48);
 
-struct StoredWatermark {  // a "VtWMarkData" entry
-  WCHAR szName[32];
-  WCHAR szFont[32];
-  WORD wAngle;
-  WORD wSize;
-  COLORREF rgbColor;
-  short sX;  // percent of the page
-  short sY;
-  BYTE reserved[4];
-};
-static_assert(sizeof(StoredWatermark) == 144);
-
-struct VirtualMailbox {  // a "VtVMBData" entry: 98 bytes
-  WCHAR szName[32];
-  char szOwner[34];
-};
-static_assert(sizeof(VirtualMailbox) == 98);
-
-struct PrologEpilogEntry {  // a "VtPrologEpilogData" entry: 300 bytes
-  WCHAR szName[32];
-  char szPrologFile[118];
-  char szEpilogFile[118];
-};
-static_assert(sizeof(PrologEpilogEntry) == 300);
 #pragma pack(pop)
 
 CustomPaperSize CustomSize(const char *name, DWORD width, DWORD length) {
@@ -266,8 +261,8 @@ CustomPaperSize CustomSize(const char *name, DWORD width, DWORD length) {
   return size;
 }
 
-StoredWatermark Watermark(std::u16string_view name, std::u16string_view font, WORD angle) {
-  StoredWatermark mark{};
+WatermarkRecord Watermark(std::u16string_view name, std::u16string_view font, WORD angle) {
+  WatermarkRecord mark{};
   CopyToField(mark.szName, 32, name);
   CopyToField(mark.szFont, 32, font);
   mark.wAngle = angle;
@@ -278,8 +273,8 @@ StoredWatermark Watermark(std::u16string_view name, std::u16string_view font, WO
   return mark;
 }
 
-std::vector<PrinterValue> WatermarkValues(std::initializer_list<StoredWatermark> marks) {
-  std::vector<StoredWatermark> list(marks);
+std::vector<PrinterValue> WatermarkValues(std::initializer_list<WatermarkRecord> marks) {
+  std::vector<WatermarkRecord> list(marks);
   return {{"VtWMarkCount", REG_DWORD, DwordBytes(static_cast<DWORD>(list.size()))},
           {"VtWMarkData", REG_BINARY, RecordBytes(list.data(), list.size())}};
 }
@@ -290,9 +285,30 @@ std::vector<PrinterValue> CustomSizeValues(std::initializer_list<CustomPaperSize
           {"VtCPSData", REG_BINARY, RecordBytes(list.data(), list.size())}};
 }
 
+VirtualMailboxRecord Mailbox(std::u16string_view name, const char *owner) {
+  VirtualMailboxRecord mailbox{};
+  CopyToField(mailbox.szName, 32, name);
+  std::strncpy(mailbox.szOwner, owner, sizeof mailbox.szOwner - 1);
+  return mailbox;
+}
+
+// Three mailboxes, the third in the second data value, as the driver splits a list that has
+// grown; the list last changed before the factory settings were made.
+std::vector<PrinterValue> MailboxValues() {
+  const VirtualMailboxRecord first[] = {Mailbox(u"Accounting", "j.smith"),
+                                        Mailbox(u"Design", "a.tanaka")};
+  const VirtualMailboxRecord second[] = {Mailbox(u"Sales", "m.garcia")};
+  const DWORD changed[2] = {0x01DB3A00, 0x4C2A0000};
+  return {{VMB_COUNT_VALUE, REG_DWORD, DwordBytes(3)},
+          {VMB_DATA_VALUE, REG_BINARY, RecordBytes(first, 2)},
+          {VMB_DATA2_VALUE, REG_BINARY, RecordBytes(second, 1)},
+          {VMB_TIME_VALUE, REG_BINARY, RecordBytes(changed, 2)}};
+}
+
 std::vector<BYTE> FontSubstitutionTable() {
   // Pairs of TrueType face and device font, NUL-separated, ending with an empty pair.
-  static const char table[] = "Arial\0Helvetica\0Times New Roman\0Times-Roman\0Courier New\0Courier\0\0";
+  static const char table[] =
+      "Arial\0Helvetica\0Times New Roman\0Times-Roman\0Courier New\0Courier\0\0";
   return std::vector<BYTE>(table, table + sizeof table);
 }
 
@@ -309,7 +325,8 @@ PrinterModel BuildColorLaser() {
   m.dataFile = u"JZ53PS.PPD";
   m.helpFile = u"JZ53UI.HLP";
   m.paperSizes.reserve(std::size(kPapers));
-  for (const PaperDef &def : kPapers) m.paperSizes.push_back(MakePaper(def));
+  for (const PaperDef &def : kPapers)
+    m.paperSizes.push_back(MakePaper(def));
   m.mediaTypes = MakeFeatures({{"Plain", 9100, DMMEDIA_STANDARD, 0},
                                {"Transparency", 9101, DMMEDIA_TRANSPARENCY, 0},
                                {"Glossy", 9102, DMMEDIA_GLOSSY, 0},
@@ -331,9 +348,8 @@ PrinterModel BuildColorLaser() {
                                {"Stacker", 9302, 3, 0},
                                {"Mailbox1", 9303, 20, MAKELONG(BIN_FLAG_VIRTUAL, 2)},
                                {"Mailbox2", 9304, 21, MAKELONG(BIN_FLAG_VIRTUAL, 2)}});
-  m.resolutions = MakeFeatures({{"300dpi", 9401, 300, 0},
-                                {"600dpi", 9402, 600, 0},
-                                {"1200dpi", 9403, 1200, 0}});
+  m.resolutions = MakeFeatures(
+      {{"300dpi", 9401, 300, 0}, {"600dpi", 9402, 600, 0}, {"1200dpi", 9403, 1200, 0}});
 
   std::strcpy(m.modelEntry.szKeyword, "JZC5300");
   m.modelEntry.wNameId = 9500;
@@ -348,7 +364,8 @@ PrinterModel BuildColorLaser() {
   m.info.dwInstalledFeeder = 1;
   m.info.dwInstalledOutput = 2;
   m.info.dwInstalledMemory = 3;
-  m.info.wUnit = 0;  // inches
+  m.info.wPaperHandling = 0x1;  // mixed paper sizes and tray switching
+  m.info.wUnit = 0;             // inches
 
   m.capabilities.dwSize = sizeof m.capabilities;
   m.capabilities.dwFinishing = 0x7;
@@ -358,9 +375,11 @@ PrinterModel BuildColorLaser() {
   m.capabilities.dwQuality = 1u << 22;
   m.capabilities.dwUserInterface = (1u << 7) | (1u << 24);
 
-  m.publicDefaults = PublicDefaults(m.driverName, m.driverVersion, DMPAPER_LETTER, kPapers[0], 600, true);
-  m.mainDefaults = MainBlockDefaults({0, 1, 600, PDL_POSTSCRIPT, PDMAIN_OPT_EMF_SPOOLING});
-  m.pluginDefaults = {PrologEpilogDefaults(), WatermarkDefaults(), ProfileBlockDefaults(),
+  m.publicDefaults =
+      PublicDefaults(m.driverName, m.driverVersion, DMPAPER_LETTER, kPapers[0], 600, true);
+  m.mainDefaults =
+      MainBlockDefaults({0, 1, 600, PDL_POSTSCRIPT, PDMAIN_OPT_EMF_SPOOLING, 0x5, true});
+  m.pluginDefaults = {PrologEpilogDefaults(), WatermarkDefaults(),         ProfileBlockDefaults(),
                       PosterDefaults(),       SecurityWatermarkDefaults(), OverlayDefaults()};
 
   Append(m.driverData, CustomSizeValues({CustomSize("Photo 4x6", 1016, 1524),
@@ -370,21 +389,15 @@ PrinterModel BuildColorLaser() {
                                         Watermark(u"COPY", u"Times New Roman", 0)}));
   m.driverData.push_back({"VtFontSub", REG_BINARY, FontSubstitutionTable()});
   m.driverData.push_back({"VtSecurityWmark", REG_BINARY, std::vector<BYTE>(64, 0x11)});
-  PrologEpilogEntry banner{};
+  PrologEpilogRecord banner{};
   CopyToField(banner.szName, 32, u"Job banner");
   std::strcpy(banner.szPrologFile, "C:\\JZPS\\BANNER.PS");
-  Append(m.driverData, {{"VtPrologEpilogCount", REG_DWORD, DwordBytes(1)},
-                        {"VtPrologEpilogData", REG_BINARY, RecordBytes(&banner, 1)}});
-  VirtualMailbox mailboxes[2] = {};
-  CopyToField(mailboxes[0].szName, 32, u"Accounting");
-  std::strcpy(mailboxes[0].szOwner, "j.smith");
-  CopyToField(mailboxes[1].szName, 32, u"Design");
-  std::strcpy(mailboxes[1].szOwner, "a.tanaka");
-  DWORD mailboxTime[2] = {0x01DB3A00, 0x4C2A0000};
-  Append(m.driverData, {{"VtVMBCount", REG_DWORD, DwordBytes(2)},
-                        {"VtVMBData", REG_BINARY, RecordBytes(mailboxes, 2)},
-                        {"VtVMBTime", REG_BINARY, RecordBytes(mailboxTime, 2)}});
-  m.driverData.push_back({"Setup", REG_BINARY, std::vector<BYTE>{0x53, 0x01, 0x02, 0x03, 0x00, 0x02, 0x00, 0x01}});
+  std::strcpy(banner.szEpilogFile, "C:\\JZPS\\TRAILER.PS");
+  Append(m.driverData, {{PROLOG_EPILOG_COUNT_VALUE, REG_DWORD, DwordBytes(1)},
+                        {PROLOG_EPILOG_DATA_VALUE, REG_BINARY, RecordBytes(&banner, 1)}});
+  Append(m.driverData, MailboxValues());
+  m.driverData.push_back(
+      {"Setup", REG_BINARY, std::vector<BYTE>{0x53, 0x01, 0x02, 0x03, 0x00, 0x02, 0x00, 0x01}});
   return m;
 }
 
@@ -396,8 +409,8 @@ PrinterModel BuildMonoLaser() {
   m.configFile = u"JZ21UI.DLL";
   m.dataFile = u"JZ21PCL.GPD";
   m.helpFile = u"JZ21UI.HLP";
-  m.paperSizes = PapersByKeyword({"A4", "Letter", "Legal", "Executive", "A5", "B5", "Env10", "EnvDL",
-                                  "EnvC5", "EnvMonarch"});
+  m.paperSizes = PapersByKeyword(
+      {"A4", "Letter", "Legal", "Executive", "A5", "B5", "Env10", "EnvDL", "EnvC5", "EnvMonarch"});
   m.mediaTypes = MakeFeatures({{"Plain", 9100, DMMEDIA_STANDARD, 0},
                                {"Transparency", 9101, DMMEDIA_TRANSPARENCY, 0},
                                {"Heavy", 9103, 257, 0},
@@ -418,15 +431,17 @@ PrinterModel BuildMonoLaser() {
   m.info.dwSize = sizeof m.info;
   m.info.dwModelCode = 2100;
   std::strcpy(m.info.szModelKey, "JZM2100");
-  m.info.wUnit = 1;  // millimetres
+  m.info.bRestriction = 4;  // settings locked by the administrator
+  m.info.wUnit = 1;         // millimetres
 
   m.capabilities.dwSize = sizeof m.capabilities;
   m.capabilities.dwDevice = 1u << 3;
   m.capabilities.dwLayout = 1u << 0;
   m.capabilities.dwUserInterface = 1u << 7;
 
-  m.publicDefaults = PublicDefaults(m.driverName, m.driverVersion, DMPAPER_A4, kPapers[6], 300, false);
-  m.mainDefaults = MainBlockDefaults({0, 1, 300, PDL_PCLXL, 0});
+  m.publicDefaults =
+      PublicDefaults(m.driverName, m.driverVersion, DMPAPER_A4, kPapers[6], 300, false);
+  m.mainDefaults = MainBlockDefaults({0, 1, 300, PDL_PCLXL, 0, 0, false});
   m.pluginDefaults = {WatermarkDefaults(), ProfileBlockDefaults(), SecurityWatermarkDefaults()};
 
   Append(m.driverData, CustomSizeValues({CustomSize("Index Card 5x8", 1270, 2032)}));

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "apply/private_data.h"
+#include "abi/private_blocks.h"
 
 namespace host {
 

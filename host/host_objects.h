@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "module/host_interfaces.h"
+#include "abi/host_interfaces.h"
 
 namespace host {
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "module/host_interfaces.h"
+#include "abi/host_interfaces.h"
 
 namespace host {
 

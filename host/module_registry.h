@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "host/registration_store.h"
-#include "module/host_interfaces.h"
+#include "abi/host_interfaces.h"
 
 namespace host {
 

@@ -3,19 +3,26 @@
 
 #include <cstring>
 
-#include "apply/private_data.h"
+#include "abi/private_blocks.h"
 
 namespace host {
 
 int PrinterModel::FeatureCount(int list) const {
   switch (list) {
-    case FEATURE_MODEL: return 1;
-    case FEATURE_PAPER_SIZE: return static_cast<int>(paperSizes.size());
-    case FEATURE_MEDIA_TYPE: return static_cast<int>(mediaTypes.size());
-    case FEATURE_PAPER_SOURCE: return static_cast<int>(paperSources.size());
-    case FEATURE_OUTPUT_BIN: return static_cast<int>(outputBins.size());
-    case FEATURE_RESOLUTION: return static_cast<int>(resolutions.size());
-    default: return 0;
+    case FEATURE_MODEL:
+      return 1;
+    case FEATURE_PAPER_SIZE:
+      return static_cast<int>(paperSizes.size());
+    case FEATURE_MEDIA_TYPE:
+      return static_cast<int>(mediaTypes.size());
+    case FEATURE_PAPER_SOURCE:
+      return static_cast<int>(paperSources.size());
+    case FEATURE_OUTPUT_BIN:
+      return static_cast<int>(outputBins.size());
+    case FEATURE_RESOLUTION:
+      return static_cast<int>(resolutions.size());
+    default:
+      return 0;
   }
 }
 
@@ -24,13 +31,20 @@ const void *PrinterModel::FeatureItem(int list, WORD index) const {
     return index < items.size() ? &items[index] : nullptr;
   };
   switch (list) {
-    case FEATURE_MODEL: return index == 0 ? &modelEntry : nullptr;
-    case FEATURE_PAPER_SIZE: return pick(paperSizes);
-    case FEATURE_MEDIA_TYPE: return pick(mediaTypes);
-    case FEATURE_PAPER_SOURCE: return pick(paperSources);
-    case FEATURE_OUTPUT_BIN: return pick(outputBins);
-    case FEATURE_RESOLUTION: return pick(resolutions);
-    default: return nullptr;
+    case FEATURE_MODEL:
+      return index == 0 ? &modelEntry : nullptr;
+    case FEATURE_PAPER_SIZE:
+      return pick(paperSizes);
+    case FEATURE_MEDIA_TYPE:
+      return pick(mediaTypes);
+    case FEATURE_PAPER_SOURCE:
+      return pick(paperSources);
+    case FEATURE_OUTPUT_BIN:
+      return pick(outputBins);
+    case FEATURE_RESOLUTION:
+      return pick(resolutions);
+    default:
+      return nullptr;
   }
 }
 
@@ -38,7 +52,8 @@ std::vector<BYTE> PrinterModel::DefaultDevMode() const {
   std::vector<BYTE> devMode(sizeof(DEVMODEW));
   std::memcpy(devMode.data(), &publicDefaults, sizeof(DEVMODEW));
   devMode.insert(devMode.end(), mainDefaults.begin(), mainDefaults.end());
-  for (const auto &block : pluginDefaults) devMode.insert(devMode.end(), block.begin(), block.end());
+  for (const auto &block : pluginDefaults)
+    devMode.insert(devMode.end(), block.begin(), block.end());
   auto *dm = reinterpret_cast<DEVMODEW *>(devMode.data());
   dm->dmSize = sizeof(DEVMODEW);
   dm->dmDriverExtra = static_cast<WORD>(devMode.size() - sizeof(DEVMODEW));
@@ -49,7 +64,8 @@ const std::vector<BYTE> *PrinterModel::PluginDefault(WORD blockId) const {
   for (const auto &block : pluginDefaults) {
     PrivateDataBlockHeader header;
     std::memcpy(&header, block.data(), sizeof header);
-    if (header.wBlockId == blockId) return &block;
+    if (header.wBlockId == blockId)
+      return &block;
   }
   return nullptr;
 }
@@ -71,7 +87,8 @@ const std::vector<const PrinterModel *> &AllModels() {
 
 const PrinterModel *FindModel(std::u16string_view driverName) {
   for (const PrinterModel *model : AllModels())
-    if (model->driverName == driverName) return model;
+    if (model->driverName == driverName)
+      return model;
   return nullptr;
 }
 

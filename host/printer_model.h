@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "module/host_records.h"
+#include "abi/host_records.h"
 
 namespace host {
 

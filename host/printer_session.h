@@ -12,7 +12,7 @@
 #include "host/resource_module.h"
 #include "host/string_table.h"
 #include "host/win32_handles.h"
-#include "module/host_interfaces.h"
+#include "abi/host_interfaces.h"
 
 namespace host {
 

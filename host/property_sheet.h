@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "host/printer_session.h"
-#include "module/host_interfaces.h"
+#include "abi/host_interfaces.h"
 
 namespace host {
 

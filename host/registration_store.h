@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "module/host_records.h"
+#include "abi/registration_records.h"
 
 namespace host {
 

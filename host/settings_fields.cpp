@@ -8,24 +8,33 @@
 #include <limits>
 #include <strings.h>
 
-#include "host/plugin_blocks.h"
+#include "abi/private_blocks.h"
+#include "host/devmode_chain.h"
 #include "host/text_convert.h"
 
 namespace host {
 namespace {
 
-#define PUBLIC(field, kind, names, ro)                                                         \
-  {#field, nullptr, 0, offsetof(DEVMODEW, field), sizeof(DEVMODEW::field), FieldKind::kind,     \
-   ValueNames::names, ro}
-#define TAGGED(field, alias, kind, names, ro)                                                  \
-  {#field, alias, 0, offsetof(DEVMODEW, field), sizeof(DEVMODEW::field), FieldKind::kind,       \
-   ValueNames::names, ro}
-#define MAIN(field, alias, kind, names)                                                        \
-  {"pdMain." #field, alias, PRIVATE_DATA_ID_MAIN, offsetof(pdMain, field), sizeof(pdMain::field), \
-   FieldKind::kind, ValueNames::names, false}
-#define PLUGIN(prefix, id, type, field, kind)                                                  \
-  {prefix "." #field, nullptr, id, offsetof(type, field), sizeof(type::field), FieldKind::kind,  \
-   ValueNames::None, false}
+#define PUBLIC(field, kind, names, ro)                                                       \
+  {                                                                                          \
+#field, nullptr, 0, offsetof(DEVMODEW, field), sizeof(DEVMODEW::field), FieldKind::kind, \
+        ValueNames::names, ro                                                                \
+  }
+#define TAGGED(field, alias, kind, names, ro)                                              \
+  {                                                                                        \
+#field, alias, 0, offsetof(DEVMODEW, field), sizeof(DEVMODEW::field), FieldKind::kind, \
+        ValueNames::names, ro                                                              \
+  }
+#define MAIN(field, alias, kind, names)                                                            \
+  {                                                                                                \
+    "pdMain." #field, alias, PRIVATE_DATA_ID_MAIN, offsetof(pdMain, field), sizeof(pdMain::field), \
+        FieldKind::kind, ValueNames::names, false                                                  \
+  }
+#define PLUGIN(prefix, id, type, field, kind)                                                    \
+  {                                                                                              \
+    prefix "." #field, nullptr, id, offsetof(type, field), sizeof(type::field), FieldKind::kind, \
+        ValueNames::None, false                                                                  \
+  }
 
 const std::vector<SettingField> kFields = {
     PUBLIC(dmDeviceName, WideText, None, true),
@@ -122,8 +131,10 @@ const std::vector<SettingField> kFields = {
     PLUGIN("overlay", PRIVATE_DATA_ID_OVERLAY, OverlayBlock, dwEnabled, Unsigned),
     PLUGIN("overlay", PRIVATE_DATA_ID_OVERLAY, OverlayBlock, szForm, WideText),
     PLUGIN("poster", PRIVATE_DATA_ID_POSTER, PosterBlock, dwLayout, Hex),
-    PLUGIN("securitywmark", PRIVATE_DATA_ID_SECURITYWMARK, SecurityWatermarkBlock, dwEnabled, Unsigned),
-    PLUGIN("securitywmark", PRIVATE_DATA_ID_SECURITYWMARK, SecurityWatermarkBlock, szName, WideText),
+    PLUGIN("securitywmark", PRIVATE_DATA_ID_SECURITYWMARK, SecurityWatermarkBlock, dwEnabled,
+           Unsigned),
+    PLUGIN("securitywmark", PRIVATE_DATA_ID_SECURITYWMARK, SecurityWatermarkBlock, szName,
+           WideText),
 };
 
 #undef PUBLIC
@@ -138,56 +149,82 @@ struct NamedValue {
 
 std::vector<NamedValue> FixedNames(ValueNames names) {
   switch (names) {
-    case ValueNames::Orientation: return {{"portrait", DMORIENT_PORTRAIT}, {"landscape", DMORIENT_LANDSCAPE}};
-    case ValueNames::Color: return {{"monochrome", DMCOLOR_MONOCHROME}, {"color", DMCOLOR_COLOR}};
+    case ValueNames::Orientation:
+      return {{"portrait", DMORIENT_PORTRAIT}, {"landscape", DMORIENT_LANDSCAPE}};
+    case ValueNames::Color:
+      return {{"monochrome", DMCOLOR_MONOCHROME}, {"color", DMCOLOR_COLOR}};
     case ValueNames::Duplex:
-      return {{"simplex", DMDUP_SIMPLEX}, {"vertical", DMDUP_VERTICAL}, {"horizontal", DMDUP_HORIZONTAL}};
+      return {{"simplex", DMDUP_SIMPLEX},
+              {"vertical", DMDUP_VERTICAL},
+              {"horizontal", DMDUP_HORIZONTAL}};
     case ValueNames::TrueType:
-      return {{"bitmap", DMTT_BITMAP}, {"download", DMTT_DOWNLOAD}, {"substitute", DMTT_SUBDEV},
+      return {{"bitmap", DMTT_BITMAP},
+              {"download", DMTT_DOWNLOAD},
+              {"substitute", DMTT_SUBDEV},
               {"outline", DMTT_DOWNLOAD_OUTLINE}};
-    case ValueNames::Collate: return {{"off", DMCOLLATE_FALSE}, {"on", DMCOLLATE_TRUE}};
-    default: return {};
+    case ValueNames::Collate:
+      return {{"off", DMCOLLATE_FALSE}, {"on", DMCOLLATE_TRUE}};
+    default:
+      return {};
   }
 }
 
 // The names of a field's values: keywords of the model's lists, mapped to codes or positions.
-std::vector<std::pair<std::string, long long>> ValueNamesOf(const PrinterModel &model, ValueNames names) {
+std::vector<std::pair<std::string, long long>> ValueNamesOf(const PrinterModel &model,
+                                                            ValueNames names) {
   std::vector<std::pair<std::string, long long>> result;
   auto add = [&](const auto &entries, bool byPosition, auto code) {
     for (size_t i = 0; i < entries.size(); ++i)
-      result.emplace_back(entries[i].szKeyword, byPosition ? static_cast<long long>(i) : code(entries[i]));
+      result.emplace_back(entries[i].szKeyword,
+                          byPosition ? static_cast<long long>(i) : code(entries[i]));
   };
   auto paperCode = [](const PaperSizeEntry &e) -> long long { return e.wPaperCode; };
   auto featureCode = [](const FeatureEntry &e) -> long long { return e.wCode; };
   switch (names) {
-    case ValueNames::PaperCode: add(model.paperSizes, false, paperCode); break;
-    case ValueNames::PaperPosition: add(model.paperSizes, true, paperCode); break;
-    case ValueNames::SourceCode: add(model.paperSources, false, featureCode); break;
-    case ValueNames::SourcePosition: add(model.paperSources, true, featureCode); break;
-    case ValueNames::MediaCode: add(model.mediaTypes, false, featureCode); break;
-    case ValueNames::MediaPosition: add(model.mediaTypes, true, featureCode); break;
-    case ValueNames::ResolutionDpi: add(model.resolutions, false, featureCode); break;
-    case ValueNames::ResolutionPosition: add(model.resolutions, true, featureCode); break;
-    case ValueNames::BinPosition: add(model.outputBins, true, featureCode); break;
+    case ValueNames::PaperCode:
+      add(model.paperSizes, false, paperCode);
+      break;
+    case ValueNames::PaperPosition:
+      add(model.paperSizes, true, paperCode);
+      break;
+    case ValueNames::SourceCode:
+      add(model.paperSources, false, featureCode);
+      break;
+    case ValueNames::SourcePosition:
+      add(model.paperSources, true, featureCode);
+      break;
+    case ValueNames::MediaCode:
+      add(model.mediaTypes, false, featureCode);
+      break;
+    case ValueNames::MediaPosition:
+      add(model.mediaTypes, true, featureCode);
+      break;
+    case ValueNames::ResolutionDpi:
+      add(model.resolutions, false, featureCode);
+      break;
+    case ValueNames::ResolutionPosition:
+      add(model.resolutions, true, featureCode);
+      break;
+    case ValueNames::BinPosition:
+      add(model.outputBins, true, featureCode);
+      break;
     default:
-      for (const NamedValue &fixed : FixedNames(names)) result.emplace_back(fixed.name, fixed.value);
+      for (const NamedValue &fixed : FixedNames(names))
+        result.emplace_back(fixed.name, fixed.value);
   }
   return result;
 }
 
 BYTE *FieldAddress(PrinterSession &session, const SettingField &field) {
-  if (field.block == 0) return reinterpret_cast<BYTE *>(session.devMode()) + field.offset;
-  BYTE *block = session.privateBlock(field.block);
-  if (!block) return nullptr;
-  PrivateDataBlockHeader header;
-  std::memcpy(&header, block, sizeof header);
-  return field.offset + field.size <= header.dwSize ? block + field.offset : nullptr;
+  const std::optional<size_t> offset = SettingOffset(session.devModeBytes(), field);
+  return offset ? reinterpret_cast<BYTE *>(session.devMode()) + *offset : nullptr;
 }
 
 long long ReadInteger(const BYTE *at, const SettingField &field) {
   unsigned long long raw = 0;
   std::memcpy(&raw, at, field.size);  // little-endian host
-  if (field.kind != FieldKind::Signed) return static_cast<long long>(raw);
+  if (field.kind != FieldKind::Signed)
+    return static_cast<long long>(raw);
   int shift = 64 - static_cast<int>(field.size) * 8;
   return static_cast<long long>(raw << shift) >> shift;
 }
@@ -203,24 +240,29 @@ bool InRange(long long value, const SettingField &field) {
 
 bool ParseInteger(std::string_view text, long long *value) {
   std::string s(text);
-  if (s.empty()) return false;
+  if (s.empty())
+    return false;
   errno = 0;
   char *end = nullptr;
   long long parsed = std::strtoll(s.c_str(), &end, 0);
-  if (errno != 0 || *end != '\0') return false;
+  if (errno != 0 || *end != '\0')
+    return false;
   *value = parsed;
   return true;
 }
 
 std::string ValueName(const PrinterModel &model, const SettingField &field, long long value) {
   for (const auto &[name, named] : ValueNamesOf(model, field.names))
-    if (named == value) return name;
+    if (named == value)
+      return name;
   return {};
 }
 
 }  // namespace
 
-const std::vector<SettingField> &SettingFields() { return kFields; }
+const std::vector<SettingField> &SettingFields() {
+  return kFields;
+}
 
 const SettingField *FindSettingField(std::string_view name) {
   std::string wanted(name);
@@ -231,12 +273,36 @@ const SettingField *FindSettingField(std::string_view name) {
   return nullptr;
 }
 
+std::optional<size_t> SettingOffset(const std::vector<BYTE> &devMode, const SettingField &field) {
+  if (field.block == 0) {
+    DEVMODEW publicPart;
+    if (devMode.size() < sizeof publicPart)
+      return std::nullopt;
+    std::memcpy(&publicPart, devMode.data(), sizeof publicPart);
+    if (field.offset + field.size > publicPart.dmSize)
+      return std::nullopt;
+    return field.offset;
+  }
+  const std::optional<BlockInfo> block = FindPrivateBlock(devMode, field.block);
+  if (!block || field.offset + field.size > block->header.dwSize)
+    return std::nullopt;
+  return block->offset + field.offset;
+}
+
 std::string FormatSetting(PrinterSession &session, const SettingField &field) {
-  const BYTE *at = FieldAddress(session, field);
-  if (!at) return {};
+  return FormatSettingIn(session.model(), session.devModeBytes(), field);
+}
+
+std::string FormatSettingIn(const PrinterModel &model, const std::vector<BYTE> &devMode,
+                            const SettingField &field) {
+  const std::optional<size_t> offset = SettingOffset(devMode, field);
+  if (!offset)
+    return {};
+  const BYTE *at = devMode.data() + *offset;
   switch (field.kind) {
     case FieldKind::AnsiText: {
-      std::string text(reinterpret_cast<const char *>(at), strnlen(reinterpret_cast<const char *>(at), field.size));
+      std::string text(reinterpret_cast<const char *>(at),
+                       strnlen(reinterpret_cast<const char *>(at), field.size));
       return "\"" + Utf8FromUtf16(WideFromAnsi(text, CP_ACP)) + "\"";
     }
     case FieldKind::WideText: {
@@ -260,7 +326,7 @@ std::string FormatSetting(PrinterSession &session, const SettingField &field) {
     }
     default: {
       long long value = ReadInteger(at, field);
-      std::string name = ValueName(session.model(), field, value);
+      std::string name = ValueName(model, field, value);
       return std::to_string(value) + (name.empty() ? "" : " (" + name + ")");
     }
   }
@@ -282,11 +348,13 @@ bool SetSetting(PrinterSession &session, const SettingField &field, std::string_
       std::u16string wide = Utf16FromUtf8(value);
       std::string text = AnsiFromWide(wide, CP_ACP);
       if (WideFromAnsi(text, CP_ACP) != wide) {
-        *error = "\"" + std::string(value) + "\" cannot be written in code page " + std::to_string(GetACP());
+        *error = "\"" + std::string(value) + "\" cannot be written in code page " +
+                 std::to_string(GetACP());
         return false;
       }
       if (text.size() >= field.size) {
-        *error = std::string(field.name) + " holds at most " + std::to_string(field.size - 1) + " bytes";
+        *error =
+            std::string(field.name) + " holds at most " + std::to_string(field.size - 1) + " bytes";
         return false;
       }
       std::memset(at, 0, field.size);
@@ -296,7 +364,8 @@ bool SetSetting(PrinterSession &session, const SettingField &field, std::string_
     case FieldKind::WideText: {
       std::u16string text = Utf16FromUtf8(value);
       if (text.size() >= field.size / 2) {
-        *error = std::string(field.name) + " holds at most " + std::to_string(field.size / 2 - 1) + " characters";
+        *error = std::string(field.name) + " holds at most " + std::to_string(field.size / 2 - 1) +
+                 " characters";
         return false;
       }
       std::memset(at, 0, field.size);
@@ -314,7 +383,8 @@ bool SetSetting(PrinterSession &session, const SettingField &field, std::string_
       std::memcpy(at, &parsed, sizeof parsed);
       return true;
     }
-    default: break;
+    default:
+      break;
   }
   long long number = 0;
   bool named = false;
@@ -325,16 +395,19 @@ bool SetSetting(PrinterSession &session, const SettingField &field, std::string_
     }
   if (!named && !ParseInteger(value, &number)) {
     std::string known;
-    for (const auto &[name, code] : ValueNamesOf(session.model(), field.names)) known += " " + name;
-    *error = "\"" + std::string(value) + "\" is not a value of " + field.name +
-             (known.empty() ? " (expected a number)" : " (expected a number or one of:" + known + ")");
+    for (const auto &[name, code] : ValueNamesOf(session.model(), field.names))
+      known += " " + name;
+    *error =
+        "\"" + std::string(value) + "\" is not a value of " + field.name +
+        (known.empty() ? " (expected a number)" : " (expected a number or one of:" + known + ")");
     return false;
   }
   if (field.kind == FieldKind::Hex && number < 0 && field.size < 8)
     number &= (1LL << (field.size * 8)) - 1;
   if (!InRange(number, field)) {
     *error = std::to_string(number) + " does not fit " + field.name + " (" +
-             std::to_string(field.size * 8) + (field.kind == FieldKind::Signed ? "-bit signed)" : "-bit unsigned)");
+             std::to_string(field.size * 8) +
+             (field.kind == FieldKind::Signed ? "-bit signed)" : "-bit unsigned)");
     return false;
   }
   unsigned long long raw = static_cast<unsigned long long>(number);

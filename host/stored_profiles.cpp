@@ -1,15 +1,17 @@
 // Reading a printer's stored profiles through the spooler and the driver directory.
 #include "host/stored_profiles.h"
 
+#include <mbstring.h>
+
 #include <cstdio>
 #include <cstring>
 
 #include <winplat/config.h>
 
 #include "host/text_convert.h"
-#include "store/profile_header.h"
-#include "store/profile_value_entry.h"
-#include "store/stored_records.h"
+#include "abi/profile_records.h"
+#include "abi/storage_names.h"
+#include "abi/stored_records.h"
 
 namespace host {
 namespace {
@@ -51,6 +53,21 @@ std::string AnsiDriverDirectory(HANDLE printer) {
   return system;
 }
 
+std::optional<std::vector<BYTE>> ReadFileData(const std::string &path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    return std::nullopt;
+  std::vector<BYTE> data(GetFileSize(file, nullptr));
+  DWORD read = 0;
+  const bool whole = ReadFile(file, data.data(), static_cast<DWORD>(data.size()), &read, nullptr) &&
+                     read == data.size();
+  CloseHandle(file);
+  if (!whole)
+    return std::nullopt;
+  return data;
+}
+
 std::optional<DWORD> FileSize(const std::string &path) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -65,8 +82,8 @@ std::optional<DWORD> FileSize(const std::string &path) {
 
 std::vector<StoredProfile> ReadStoredProfiles(HANDLE printer) {
   std::vector<StoredProfile> profiles;
-  std::optional<std::vector<BYTE>> count = ReadPrinterValue(printer, "JzProfileCount");
-  std::optional<std::vector<BYTE>> data = ReadPrinterValue(printer, "JzProfileData");
+  std::optional<std::vector<BYTE>> count = ReadPrinterValue(printer, PROFILE_COUNT_VALUE);
+  std::optional<std::vector<BYTE>> data = ReadPrinterValue(printer, PROFILE_DATA_VALUE);
   if (!count || count->empty() || count->size() > sizeof(DWORD) || !data)
     return profiles;
   DWORD counted = 0;
@@ -82,8 +99,7 @@ std::vector<StoredProfile> ReadStoredProfiles(HANDLE printer) {
 std::vector<StoredProfileValue> ReadStoredProfileValues(HANDLE printer,
                                                         const std::u16string &printerName,
                                                         LONG regNum) {
-  char indexName[32];
-  std::snprintf(indexName, sizeof indexName, "JZP_%04d", static_cast<int>(regNum));
+  const std::string indexName = ProfileIndexName(regNum);
   std::vector<StoredProfileValue> values;
   std::optional<std::vector<BYTE>> index = ReadPrinterValue(printer, indexName);
   if (!index)
@@ -98,13 +114,13 @@ std::vector<StoredProfileValue> ReadStoredProfileValues(HANDLE printer,
     value.name = Utf8FromAnsi(entry.szValueName);
     value.type = entry.dwType;
     value.sideFile = sideFiles;
-    const std::string dataName = std::string(indexName) + "_" + entry.szValueName;
+    const std::string dataName = ProfileDataName(regNum, entry.szValueName);
     if (sideFiles) {
-      std::string path = directory + "\\" + AnsiFromWide(printerName, CP_ACP) + "_" + dataName;
-      for (char &c : path)
-        if (std::strchr("/\"<>|", c) != nullptr)
-          c = '_';
-      value.location = Utf8FromAnsi(path.c_str());
+      char path[MAX_PATH];
+      if (!ProfileSideFilePath(directory.c_str(), AnsiFromWide(printerName, CP_ACP).c_str(),
+                               dataName.c_str(), path, sizeof path))
+        continue;
+      value.location = Utf8FromAnsi(path);
       value.size = FileSize(path);
     } else {
       value.location = Utf8FromAnsi(dataName.c_str());
@@ -115,6 +131,24 @@ std::vector<StoredProfileValue> ReadStoredProfileValues(HANDLE printer,
     values.push_back(value);
   }
   return values;
+}
+
+std::optional<std::vector<BYTE>> ReadStoredProfileValueData(HANDLE printer,
+                                                            const StoredProfileValue &value) {
+  const std::string location = AnsiFromWide(Utf16FromUtf8(value.location), CP_ACP);
+  return value.sideFile ? ReadFileData(location) : ReadPrinterValue(printer, location);
+}
+
+const StoredProfile *FindStoredProfile(const std::vector<StoredProfile> &profiles,
+                                       const std::string &name) {
+  const std::string wanted = AnsiFromWide(Utf16FromUtf8(name), CP_ACP);
+  for (const StoredProfile &profile : profiles) {
+    const std::string stored = AnsiFromWide(Utf16FromUtf8(profile.name), CP_ACP);
+    if (_mbsicmp(reinterpret_cast<const unsigned char *>(stored.c_str()),
+                 reinterpret_cast<const unsigned char *>(wanted.c_str())) == 0)
+      return &profile;
+  }
+  return nullptr;
 }
 
 }  // namespace host

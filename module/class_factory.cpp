@@ -8,7 +8,7 @@
 
 #include "module/control_set_profil.h"
 #include "module/cprofil.h"
-#include "module/host_interfaces.h"
+#include "abi/host_interfaces.h"
 #include "module/module_state.h"
 
 namespace {

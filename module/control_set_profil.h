@@ -5,34 +5,10 @@
 
 #include <windows.h>
 
-#include <cstddef>
-
-#include "apply/private_data.h"
-#include "module/host_interfaces.h"
+#include "abi/private_blocks.h"
+#include "abi/host_interfaces.h"
 
 class ProfilePage;
-
-#pragma pack(push, 1)
-
-// The module's block in the private part of the DEVMODE (ID PRIVATE_DATA_ID_PROFIL). It carries
-// no data beyond its header.
-struct ProfilePrivateData {
-  DWORD dwSignature;  // 0: PRIVATE_DATA_SIGNATURE
-  WORD wBlockId;      // 4: PRIVATE_DATA_ID_PROFIL
-  WORD wReserved;     // 6: 0
-  WORD wVersion;      // 8: PROFILE_PRIVATE_DATA_VERSION
-  WORD wUnused;       // 10: not interpreted
-  DWORD dwSize;       // 12: sizeof(ProfilePrivateData)
-};
-static_assert(sizeof(ProfilePrivateData) == 16);
-static_assert(offsetof(ProfilePrivateData, wBlockId) == 4);
-static_assert(offsetof(ProfilePrivateData, wReserved) == 6);
-static_assert(offsetof(ProfilePrivateData, wVersion) == 8);
-static_assert(offsetof(ProfilePrivateData, dwSize) == 12);
-
-#pragma pack(pop)
-
-constexpr WORD PROFILE_PRIVATE_DATA_VERSION = 256;
 
 class CControlSetProfil final : public CControlSet {
  public:
@@ -43,24 +19,24 @@ class CControlSetProfil final : public CControlSet {
   CControlSetProfil &operator=(const CControlSetProfil &) = delete;
 
   void *DeletingDestructor(UINT flags) override { return DestroyBoundaryObject(this, flags); }  // 0
-  void SetHostValue(DWORD value) override { m_dwHostValue = value; }                      // 1
-  DWORD GetHostValue() override { return m_dwHostValue; }                                 // 2
-  int GetPageCount(DWORD mask) override;                                                  // 3
-  void SetDriverContext(DriverContext *context) override { m_pDriverContext = context; }  // 4
-  CPage *GetPage(int index, DWORD mask) override;                                         // 5
-  DriverContext *GetDriverContext() override { return m_pDriverContext; }                 // 6
-  void SetUIManager(UIManager *manager) override;                                         // 7
-  UIManager *GetUIManager() override { return m_pUIManager; }                             // 8
-  void CheckPrivateData(UIManager *manager) override;                                     // 9
-  void VerifyPrivateData(DWORD) override {}                                               // 10
-  void Unnamed11(DWORD) override {}                                                       // 11
-  void DevModeChanged(UIManager *manager) override;                                       // 12
-  void PrivateDataChanged(DWORD) override {}                                              // 13
-  void InvalidateDevMode() override;                                                      // 14
-  void Unnamed15() override {}                                                            // 15
-  void Unnamed16(DWORD) override {}                                                       // 16
-  void Unnamed17(DWORD, DWORD, DWORD) override {}                                         // 17
-  void Unnamed18() override {}                                                            // 18
+  void SetHostValue(DWORD value) override { m_dwHostValue = value; }                            // 1
+  DWORD GetHostValue() override { return m_dwHostValue; }                                       // 2
+  int GetPageCount(DWORD mask) override;                                                        // 3
+  void SetDriverContext(DriverContext *context) override { m_pDriverContext = context; }        // 4
+  CPage *GetPage(int index, DWORD mask) override;                                               // 5
+  DriverContext *GetDriverContext() override { return m_pDriverContext; }                       // 6
+  void SetUIManager(UIManager *manager) override;                                               // 7
+  UIManager *GetUIManager() override { return m_pUIManager; }                                   // 8
+  void CheckPrivateData(UIManager *manager) override;                                           // 9
+  void VerifyPrivateData(DWORD) override {}          // 10
+  void Unnamed11(DWORD) override {}                  // 11
+  void DevModeChanged(UIManager *manager) override;  // 12
+  void PrivateDataChanged(DWORD) override {}         // 13
+  void InvalidateDevMode() override;                 // 14
+  void Unnamed15() override {}                       // 15
+  void Unnamed16(DWORD) override {}                  // 16
+  void Unnamed17(DWORD, DWORD, DWORD) override {}    // 17
+  void Unnamed18() override {}                       // 18
 
   // The module's block inside the host's current settings, or null; never owned.
   const ProfilePrivateData *GetCurrentBlock() const { return m_pPrivateData; }

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "module/host_interfaces.h"
+#include "abi/host_interfaces.h"
 
 class ProfileList;
 
@@ -26,11 +26,11 @@ class CProfil final : public CUIModuleImpl {
   CProfil &operator=(const CProfil &) = delete;
 
   void *DeletingDestructor(UINT flags) override;  // 0
-  void SetHost(UIClassHost *host) override;  // 1
-  void Unnamed2() override;                  // 2
-  void SetHostValue(DWORD value) override;   // 3
-  DWORD GetHostValue() override;             // 4
-  int Unnamed5() override;                   // 5
+  void SetHost(UIClassHost *host) override;       // 1
+  void Unnamed2() override;                       // 2
+  void SetHostValue(DWORD value) override;        // 3
+  DWORD GetHostValue() override;                  // 4
+  int Unnamed5() override;                        // 5
 
   // The list built by SetHost, or null before a host was given.
   ProfileList *GetProfileList() const { return m_pProfileList; }

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "module/host_interfaces.h"
+#include "abi/host_interfaces.h"
 
 // Exports carry their names and ordinals from PRFMOD32.def on Windows; elsewhere the shared
 // object hides every symbol except these.

@@ -4,7 +4,6 @@
 namespace {
 
 HINSTANCE g_hModuleInstance = nullptr;
-ProfilePage *g_pCurrentPage = nullptr;
 
 }  // namespace
 
@@ -14,17 +13,4 @@ HINSTANCE GetModuleInstance() {
 
 void SetModuleInstance(HINSTANCE instance) {
   g_hModuleInstance = instance;
-}
-
-ProfilePage *GetCurrentPage() {
-  return g_pCurrentPage;
-}
-
-void SetCurrentPage(ProfilePage *page) {
-  g_pCurrentPage = page;
-}
-
-void ForgetCurrentPage(const ProfilePage *page) {
-  if (g_pCurrentPage == page)
-    g_pCurrentPage = nullptr;
 }

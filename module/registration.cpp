@@ -3,8 +3,8 @@
 
 #include <string.h>
 
-#include "apply/private_data.h"
-#include "module/host_records.h"
+#include "abi/private_blocks.h"
+#include "abi/host_records.h"
 #include "module/module_state.h"
 
 namespace {

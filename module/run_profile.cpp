@@ -5,6 +5,7 @@
 #include <new>
 
 #include "module/module_state.h"
+#include "page/current_page.h"
 #include "page/profile_page.h"
 
 int RunProfilePage(HWND parent, CControlSet *owner) {

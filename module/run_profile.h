@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "module/host_interfaces.h"
+#include "abi/host_interfaces.h"
 
 // Prepares a page owned by `owner` and runs it; always 0, also when the owner's UIManager lacks
 // what the page cannot work without.

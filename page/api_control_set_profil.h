@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "apply/plugin_walk.h"
-#include "module/host_interfaces.h"
+#include "abi/plugin_walk.h"
+#include "abi/host_interfaces.h"
 
 class ApiControlSetProfil : public CPage {
  public:

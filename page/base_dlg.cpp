@@ -3,7 +3,7 @@
 
 #include <string.h>
 
-#include "module/wide.h"
+#include "abi/wide.h"
 #include "page/dialog_help.h"
 #include "page/page_language.h"
 

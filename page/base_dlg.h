@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-#include "module/host_interfaces.h"
-#include "module/host_records.h"
+#include "abi/host_interfaces.h"
+#include "abi/host_records.h"
 
 // A control and the host string that becomes its text.
 struct DlgControlText {

@@ -3,7 +3,7 @@
 
 #include <initializer_list>
 
-#include "page/page_controls.h"
+#include "abi/resource_ids.h"
 
 namespace {
 
@@ -24,9 +24,9 @@ enum : int {
 };
 
 const int kControlIds[BUTTON_RULE_CONTROL_COUNT] = {
-    IDC_PROFILE_ADD,       IDC_PROFILE_DELETE,    IDC_PROFILE_EDIT,  IDC_PROFILE_IMPORT,
-    IDC_PROFILE_APPLY,     IDC_PROFILE_EXPORT,    IDC_PROFILE_LIST,  IDC_PROFILE_DESCRIPTION,
-    IDC_PAGE_CONTROL_1022, IDC_PAGE_CONTROL_1057, IDC_SETTINGS_INFO,
+    IDC_PROFILE_ADD,      IDC_PROFILE_DELETE,    IDC_PROFILE_EDIT,  IDC_PROFILE_IMPORT,
+    IDC_PROFILE_APPLY,    IDC_PROFILE_EXPORT,    IDC_PROFILE_LIST,  IDC_PROFILE_DESCRIPTION,
+    IDC_BUTTON_SEPARATOR, IDC_DESCRIPTION_LABEL, IDC_SETTINGS_INFO,
 };
 
 void Set(ButtonRuleState (&states)[BUTTON_RULE_CONTROL_COUNT], std::initializer_list<int> which,

@@ -2,7 +2,7 @@
 #include "page/command_buttons.h"
 
 #include "page/button_subclass.h"
-#include "page/page_controls.h"
+#include "abi/resource_ids.h"
 
 namespace {
 

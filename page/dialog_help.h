@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "module/host_interfaces.h"
+#include "abi/host_interfaces.h"
 
 // WM_CONTEXTMENU: context help for `control` (the message's wParam). False when the resource
 // module has no "CallSmallHelp".

@@ -1,7 +1,7 @@
 // Hotkey tables and their registration.
 #include "page/page_hotkeys.h"
 
-#include "page/page_controls.h"
+#include "abi/resource_ids.h"
 #include "page/page_language.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string.h>
 
-#include "module/wide.h"
+#include "abi/wide.h"
 
 namespace {
 

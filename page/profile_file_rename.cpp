@@ -3,7 +3,7 @@
 
 #include <shlwapi.h>
 
-#include "store/profile_value_names.h"
+#include "abi/storage_names.h"
 
 namespace {
 

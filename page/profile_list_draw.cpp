@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "page/page_controls.h"
+#include "abi/resource_ids.h"
 #include "page/transparent_bitmap.h"
 #include "store/profile_list.h"
 

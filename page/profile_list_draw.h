@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "module/host_records.h"
+#include "abi/host_records.h"
 
 class ProfileList;
 

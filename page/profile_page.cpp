@@ -4,9 +4,9 @@
 #include <string.h>
 
 #include "describe/summary_rows.h"
-#include "module/module_state.h"
-#include "module/wide.h"
-#include "page/page_controls.h"
+#include "page/current_page.h"
+#include "abi/wide.h"
+#include "abi/resource_ids.h"
 #include "page/page_language.h"
 #include "store/profile_list.h"
 

@@ -12,22 +12,23 @@
 
 #include "apply/settings_context.h"
 #include "describe/summary_context.h"
-#include "module/host_interfaces.h"
-#include "module/host_records.h"
+#include "abi/host_interfaces.h"
+#include "abi/host_records.h"
 #include "page/api_control_set_profil.h"
 #include "page/button_rules.h"
 #include "store/page_context.h"
-#include "store/profile_header.h"
+#include "abi/profile_records.h"
 
 class ProfileList;
+struct ProfileNode;
 class SummaryRowStore;
 struct ProfileListLook;
 
 // CPage comes first among the bases: the host reaches slots 0 to 30 through it.
 class ProfilePage final : public ApiControlSetProfil,
-                    public ProfilePageContext,
-                    public SettingsContext,
-                    public SummaryContext {
+                          public ProfilePageContext,
+                          public SettingsContext,
+                          public SummaryContext {
  public:
   ProfilePage();
   ~ProfilePage();
@@ -35,35 +36,35 @@ class ProfilePage final : public ApiControlSetProfil,
   ProfilePage &operator=(const ProfilePage &) = delete;
 
   void *DeletingDestructor(UINT flags) override { return DestroyBoundaryObject(this, flags); }  // 0
-  int Unnamed1() override { return 2; }                                 // 1
-  int GetDialogId() override { return m_nDialogId; }                    // 2
-  int Unnamed3() override { return 11; }                                // 3
-  int Unnamed4() override { return 0; }                                 // 4
-  LPCWSTR GetTitle() override;                                          // 5
-  SIZE *CreatePageWindow(SIZE *size) override;                          // 6
-  SIZE *GetDesignSize(SIZE *size) override;                             // 7
-  void SetHostValues8(DWORD first, DWORD second) override;              // 8
-  void SetHostValues9(DWORD first, DWORD second) override;              // 9
-  DWORD GetHostValue9First() override { return m_adwHostValues9[0]; }   // 10
-  DWORD GetHostValue9Second() override { return m_adwHostValues9[1]; }  // 11
-  HICON GetIcon(int *loaded) override;                                  // 12
-  bool Unnamed13(DWORD) override { return false; }                      // 13
-  bool Unnamed14(DWORD) override { return true; }                       // 14
-  bool Unnamed15(DWORD) override { return false; }                      // 15
-  void Activate() override;                                             // 16
-  bool Deactivate() override;                                           // 17
-  bool Unnamed18() override { return true; }                            // 18
-  bool Unnamed19() override { return true; }                            // 19
-  void SetOwner(CControlSet *owner) override { m_pOwner = owner; }      // 20
-  CControlSet *GetOwner() override { return m_pOwner; }                 // 21
-  void UIManagerChanged(UIManager *) override {}                        // 22
-  void Unnamed23(DWORD) override {}                                     // 23
-  bool Unnamed24() override { return true; }                            // 24
-  void SetHostByte(BYTE value) override { m_bHostByte = value; }        // 25
-  BYTE GetHostByte() override { return m_bHostByte; }                   // 26
-  int Unnamed27(DWORD, DWORD, DWORD) override { return -1; }            // 27
-  int Unnamed28(DWORD, DWORD, DWORD) override { return -1; }            // 28
-  bool Unnamed29() override { return true; }                            // 29
+  int Unnamed1() override { return 2; }                                                         // 1
+  int GetDialogId() override { return m_nDialogId; }                                            // 2
+  int Unnamed3() override { return 11; }                                                        // 3
+  int Unnamed4() override { return 0; }                                                         // 4
+  LPCWSTR GetTitle() override;                                                                  // 5
+  SIZE *CreatePageWindow(SIZE *size) override;                                                  // 6
+  SIZE *GetDesignSize(SIZE *size) override;                                                     // 7
+  void SetHostValues8(DWORD first, DWORD second) override;                                      // 8
+  void SetHostValues9(DWORD first, DWORD second) override;                                      // 9
+  DWORD GetHostValue9First() override { return m_adwHostValues9[0]; }    // 10
+  DWORD GetHostValue9Second() override { return m_adwHostValues9[1]; }   // 11
+  HICON GetIcon(int *loaded) override;                                   // 12
+  bool Unnamed13(DWORD) override { return false; }                       // 13
+  bool Unnamed14(DWORD) override { return true; }                        // 14
+  bool Unnamed15(DWORD) override { return false; }                       // 15
+  void Activate() override;                                              // 16
+  bool Deactivate() override;                                            // 17
+  bool Unnamed18() override { return true; }                             // 18
+  bool Unnamed19() override { return true; }                             // 19
+  void SetOwner(CControlSet *owner) override { m_pOwner = owner; }       // 20
+  CControlSet *GetOwner() override { return m_pOwner; }                  // 21
+  void UIManagerChanged(UIManager *) override {}                         // 22
+  void Unnamed23(DWORD) override {}                                      // 23
+  bool Unnamed24() override { return true; }                             // 24
+  void SetHostByte(BYTE value) override { m_bHostByte = value; }         // 25
+  BYTE GetHostByte() override { return m_bHostByte; }                    // 26
+  int Unnamed27(DWORD, DWORD, DWORD) override { return -1; }             // 27
+  int Unnamed28(DWORD, DWORD, DWORD) override { return -1; }             // 28
+  bool Unnamed29() override { return true; }                             // 29
   bool LoadPageString(UINT stringId, LPWSTR wide, LPSTR text) override;  // 30
 
   // The instance the page was given for its dialog templates, icon and bitmaps.
@@ -106,6 +107,9 @@ class ProfilePage final : public ApiControlSetProfil,
   ProfileList *GetProfileList() const override { return m_pProfileList.get(); }
   bool IsClientMode() const override { return m_bClient; }
   const DEVMODEW *GetCurrentDevMode() const override { return m_pDevMode; }
+  DriverDevModeSizeCache *GetDriverDevModeSizeCache() const override {
+    return &m_DriverDevModeSize;
+  }
 
   // SettingsContext and SummaryContext.
   UIManager *GetUIManager() const override { return Manager(); }
@@ -133,6 +137,9 @@ class ProfilePage final : public ApiControlSetProfil,
   void UpdateButtons();
   // Rebuilds the summary list 1074 for the selected profile.
   void ShowProfileSummary();
+  // Runs the settings-information dialog over `window` as opened from the page `pageNumber`,
+  // with the page's hotkeys off while it runs.
+  void ShowSettingsInformation(HWND window, WORD pageNumber);
   int GetProfileCount() const { return m_nProfileCount; }
   bool HasNoRights() const { return m_bNoRights; }
   bool IsNetworkPort() const { return m_bNetworkPort; }
@@ -155,7 +162,7 @@ class ProfilePage final : public ApiControlSetProfil,
     int controlId;
     void (ProfilePage::*handler)();
   };
-  static const std::array<CommandRoute, 2> kCommandRoutes;
+  static const std::array<CommandRoute, 3> kCommandRoutes;
 
   UIManager *Manager() const;
   // The three records the page needs to work, the capabilities record and the printer name;
@@ -197,6 +204,8 @@ class ProfilePage final : public ApiControlSetProfil,
 
   // OK and Cancel of the stand-alone page: both end it with 1.
   void EndStandAloneDialog();
+  // The information button: the settings-information dialog, on models that offer it.
+  void OpenSettingsInformation();
 
   INT_PTR OnInitDialog(WPARAM wParam, LPARAM lParam);
   INT_PTR OnCommand(WPARAM wParam, LPARAM lParam);
@@ -241,6 +250,8 @@ class ProfilePage final : public ApiControlSetProfil,
   HWND m_hProfileList;
   HFONT m_hListFont;
   std::unique_ptr<SummaryRowStore> m_pSummaryRows;
+  // The driver's DEVMODE size as the page's stores found it; const operations build stores too.
+  mutable DriverDevModeSizeCache m_DriverDevModeSize;
   char m_tszPrinterName[MAX_PATH];
   WCHAR m_wszPrinterName[MAX_PATH];
   // The printer name as a registry key may hold it: a network printer's backslashes become

@@ -2,7 +2,7 @@
 // name kept in its data so that a renamed printer's profile files can follow it.
 #include <string.h>
 
-#include "page/page_controls.h"
+#include "abi/resource_ids.h"
 #include "page/page_hotkeys.h"
 #include "page/page_language.h"
 #include "page/profile_file_rename.h"
@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr char kPrinterNameValue[] = "PrinterName";
 constexpr int kExplorerProcess = 1;
 
 }  // namespace
@@ -91,12 +90,12 @@ void ProfilePage::MoveRenamedPrinterFiles() {
   UIManager *manager = Manager();
   if (manager == nullptr || m_tszPrinterName[0] == 0)
     return;
-  VTPROFJZP store(m_hWnd, m_tszPrinterName, m_hPrinter, m_pOwner);
+  VTPROFJZP store(m_hWnd, m_tszPrinterName, m_hPrinter, m_pOwner, &m_DriverDevModeSize);
   char local[MAX_PATH] = {};
   BYTE *buffer = manager->GetPrinterNameBuffer(local);
   if (buffer == nullptr)
     return;
-  if (store.GetRegValue(PRINTER_DATA_KEY, kPrinterNameValue, buffer, MAX_PATH) == 0)
+  if (store.GetRegValue(PRINTER_DATA_KEY, PRINTER_NAME_VALUE, buffer, MAX_PATH) == 0)
     return;
   char storedName[MAX_PATH];
   memcpy(storedName, buffer, MAX_PATH);
@@ -113,6 +112,6 @@ void ProfilePage::WritePrinterName() {
   BYTE *buffer = manager->GetPrinterNameBuffer(m_tszPrinterName);
   if (buffer == nullptr)
     return;
-  VTPROFJZP store(m_hWnd, m_tszPrinterName, m_hPrinter, m_pOwner);
-  store.SetRegValue(PRINTER_DATA_KEY, kPrinterNameValue, buffer, MAX_PATH, REG_BINARY);
+  VTPROFJZP store(m_hWnd, m_tszPrinterName, m_hPrinter, m_pOwner, &m_DriverDevModeSize);
+  store.SetRegValue(PRINTER_DATA_KEY, PRINTER_NAME_VALUE, buffer, MAX_PATH, REG_BINARY);
 }

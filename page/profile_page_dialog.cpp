@@ -1,8 +1,8 @@
 // The page's dialog procedure: finds the page of a window and routes each message to the page's
 // handler for it through a table; messages without a handler answer 0.
-#include "module/module_state.h"
+#include "page/current_page.h"
 #include "page/dialog_help.h"
-#include "page/page_controls.h"
+#include "abi/resource_ids.h"
 #include "page/page_hotkeys.h"
 #include "page/page_language.h"
 #include "page/profile_list_draw.h"
@@ -111,9 +111,10 @@ INT_PTR ProfilePage::OnHotKey(WPARAM wParam, LPARAM) {
 
 // The commands of the buttons, the list's keys and the hotkeys. Every command but apply leaves
 // the buttons as the rules say for the list it leaves behind.
-const std::array<ProfilePage::CommandRoute, 2> ProfilePage::kCommandRoutes = {{
+const std::array<ProfilePage::CommandRoute, 3> ProfilePage::kCommandRoutes = {{
     {IDOK, &ProfilePage::EndStandAloneDialog},
     {IDCANCEL, &ProfilePage::EndStandAloneDialog},
+    {IDC_SETTINGS_INFO, &ProfilePage::OpenSettingsInformation},
 }};
 
 void ProfilePage::EndStandAloneDialog() {

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "page/command_buttons.h"
-#include "page/page_controls.h"
+#include "abi/resource_ids.h"
 #include "page/page_language.h"
 #include "page/profile_list_draw.h"
 #include "page/profile_page.h"
@@ -19,8 +19,6 @@ namespace {
 constexpr int kCaptionChars = 400;
 constexpr int kListColumnWidth = 245;
 constexpr int kReservedRows = 10;
-constexpr char kStaleCheckValue[] = "JZP_0000_Default DevMode";
-constexpr char kPrinterNameValue[] = "PrinterName";
 // Byte 193 of the model record: 4 is a model whose settings nobody may change; 0 to 3 allow
 // editing profiles.
 constexpr BYTE kRestrictionNoRights = 4;
@@ -44,7 +42,7 @@ const ControlCaption kCaptions[] = {
     {IDC_PROFILE_APPLY, IDS_APPLY_CAPTION},
     {IDC_PROFILE_IMPORT, IDS_IMPORT_CAPTION},
     {IDC_PROFILE_EXPORT, IDS_EXPORT_CAPTION},
-    {IDC_PAGE_CONTROL_1057, IDS_CONTROL_1057_CAPTION},
+    {IDC_DESCRIPTION_LABEL, IDS_DESCRIPTION_LABEL},
     {IDC_SETTINGS_INFO, IDS_SETTINGS_INFO_CAPTION},
     {IDOK, IDS_OK_CAPTION},
     {IDCANCEL, IDS_CANCEL_CAPTION},
@@ -142,7 +140,7 @@ INT_PTR ProfilePage::OnInitDialog(WPARAM, LPARAM) {
     context->RefreshSettings();
   InitSummaryList();
   EnableWindow(GetDlgItem(m_hWnd, IDC_PROFILE_DESCRIPTION), FALSE);
-  EnableWindow(GetDlgItem(m_hWnd, IDC_PAGE_CONTROL_1057), FALSE);
+  EnableWindow(GetDlgItem(m_hWnd, IDC_DESCRIPTION_LABEL), FALSE);
   return 0;
 }
 
@@ -233,8 +231,8 @@ void ProfilePage::CheckStoredPrinterName() {
   BYTE *buffer = Manager()->GetPrinterNameBuffer(local);
   if (buffer == nullptr)
     return;
-  VTPROFJZP store(m_hWnd, m_tszPrinterName, m_hPrinter, m_pOwner);
-  if (store.GetRegValue(PRINTER_DATA_KEY, kPrinterNameValue, buffer, MAX_PATH) == 0)
+  VTPROFJZP store(m_hWnd, m_tszPrinterName, m_hPrinter, m_pOwner, &m_DriverDevModeSize);
+  if (store.GetRegValue(PRINTER_DATA_KEY, PRINTER_NAME_VALUE, buffer, MAX_PATH) == 0)
     WritePrinterName();
   else
     MoveRenamedPrinterFiles();
@@ -243,9 +241,9 @@ void ProfilePage::CheckStoredPrinterName() {
 // A stored default DEVMODE of another size than the driver's was written by another driver
 // version: it goes, and the host reloads the current settings.
 void ProfilePage::RemoveStaleDefault() {
-  VTPROFJZP store(m_hWnd, m_tszPrinterName, m_hPrinter, m_pOwner);
+  VTPROFJZP store(m_hWnd, m_tszPrinterName, m_hPrinter, m_pOwner, &m_DriverDevModeSize);
   const DWORD expected = DWORD{m_pDevMode->dmSize} + m_pDevMode->dmDriverExtra;
-  if (store.GetRegValueSize(PRINTER_DATA_KEY, kStaleCheckValue) == expected)
+  if (store.GetRegValueSize(PRINTER_DATA_KEY, DEFAULT_PROFILE_DEVMODE_VALUE) == expected)
     return;
   store.RemoveProfileRegValue(FACTORY_DEFAULT_PROFILE, 0);
   UIManager *manager = Manager();
@@ -272,7 +270,7 @@ void ProfilePage::CreateDefaultProfile() {
 }
 
 void ProfilePage::InitPageState() {
-  EnableWindow(GetDlgItem(m_hWnd, IDC_PAGE_CONTROL_1025), FALSE);
+  EnableWindow(GetDlgItem(m_hWnd, IDC_SUMMARY_SEPARATOR), FALSE);
   DriverContext *context = GetDriverContext();
   m_bAdministrator = (context != nullptr && context->IsAdministrator()) ||
                      Manager()->CanChangeSettings() || IsWindows2000(m_nPlatform);

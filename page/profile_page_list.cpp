@@ -7,8 +7,8 @@
 #include "apply/restore_settings.h"
 #include "describe/profile_summary.h"
 #include "describe/summary_list.h"
-#include "module/wide.h"
-#include "page/page_controls.h"
+#include "abi/wide.h"
+#include "abi/resource_ids.h"
 #include "page/profile_page.h"
 #include "store/profile_list.h"
 

@@ -2,7 +2,7 @@
 #include "page/settings_button.h"
 
 #include "page/button_subclass.h"
-#include "page/page_controls.h"
+#include "abi/resource_ids.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <stddef.h>
 
-#include "apply/plugin_walk.h"
+#include "abi/plugin_walk.h"
 #include "profilefile/jzp_tags.h"
 
 template <typename Byte>

@@ -3,7 +3,7 @@
 
 #include <string.h>
 
-#include "apply/private_data.h"
+#include "abi/private_blocks.h"
 #include "profilefile/jzp_devmode.h"
 #include "profilefile/jzp_items.h"
 

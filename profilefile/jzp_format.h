@@ -10,7 +10,6 @@
 #include <stddef.h>
 
 constexpr char JZP_MAGIC[4] = {'J', 'Z', 'P', '\0'};
-constexpr char JZP_SETUP_VALUE[] = "_Setup";
 
 // Bits of the open mode of VTPROFJZP::OpenJzpFile.
 enum : DWORD {

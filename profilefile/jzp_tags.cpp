@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "apply/private_data.h"
+#include "abi/private_blocks.h"
 
 namespace {
 

@@ -3,58 +3,47 @@
 
 #include <string.h>
 
+#include <utility>
+
 #include "profilefile/jzp_decode.h"
 #include "profilefile/jzp_items.h"
 
-ManageProfile::ManageProfile(LPCSTR printerName, HANDLE printer, CControlSet *controlSet)
-    : m_pStore(std::make_unique<VTPROFJZP>(nullptr, printerName, printer, controlSet)) {
-  LoadDefaultDevMode();
-}
-
-ManageProfile::ManageProfile(LPCWSTR printerName, HANDLE printer, CControlSet *controlSet)
-    : m_pStore(std::make_unique<VTPROFJZP>(nullptr, printerName, printer, controlSet)) {
-  LoadDefaultDevMode();
-}
+ManageProfile::ManageProfile(std::vector<BYTE> defaultDevMode, const JzpHead &newHead)
+    : m_DefaultDevMode(std::move(defaultDevMode)), m_NewHead(newHead) {}
 
 ManageProfile::~ManageProfile() = default;
 
-void ManageProfile::LoadDefaultDevMode() {
-  const DWORD size = m_pStore->GetDefaultDevModeBufferSize();
-  m_DefaultDevMode.assign(m_pStore->GetDefaultDevModeBuffer(),
-                          m_pStore->GetDefaultDevModeBuffer() + size);
-}
-
 int ManageProfile::OpenProfile(LPCSTR fileName, DWORD mode) {
-  return m_pStore->OpenJzpFile(fileName, mode == JZP_MODE_READ ? JZP_MODE_READ : JZP_MODE_EXPORT)
+  return m_File.Open(fileName, mode == JZP_MODE_READ ? JZP_MODE_READ : JZP_MODE_EXPORT, m_NewHead)
              ? 0
              : -1;
 }
 
 int ManageProfile::OpenProfile(LPCWSTR fileName, DWORD mode) {
-  return m_pStore->OpenJzpFile(fileName, mode == JZP_MODE_READ ? JZP_MODE_READ : JZP_MODE_EXPORT)
+  return m_File.Open(fileName, mode == JZP_MODE_READ ? JZP_MODE_READ : JZP_MODE_EXPORT, m_NewHead)
              ? 0
              : -1;
 }
 
 int ManageProfile::CloseProfile() {
-  m_pStore->CloseJzpFile();
+  m_File.Close();
   return 0;
 }
 
 bool ManageProfile::LoadProfileHeader(JzpHead *head) const {
-  if (!m_pStore->IsJzpFileOpen())
+  if (!m_File.IsOpen())
     return false;
-  *head = m_pStore->GetJzpHead();
+  *head = m_File.Head();
   return true;
 }
 
 int ManageProfile::GetProfileDataFromJZP(char (*names)[32], char (*descriptions)[512],
                                          DWORD capacity) {
-  return m_pStore->GetProfileDataFromJZP(names, descriptions, capacity);
+  return m_File.ListProfiles(names, descriptions, capacity);
 }
 
 bool ManageProfile::FindProfileEntry(LPCSTR profileName, JzpProfileEntry *entry) {
-  return m_pStore->FindProfileEntry(profileName, entry);
+  return m_File.FindEntry(profileName, entry);
 }
 
 // The sizes come from the entry as the caller has it; the file's own entry of that name decides
@@ -67,8 +56,8 @@ bool ManageProfile::LoadProfile(const JzpProfileEntry &entry) {
   m_Section1.assign(m_adwSectionSize[JZP_SECTION_ITEMS], 0);
   m_Section2.assign(m_adwSectionSize[JZP_SECTION_BUFFERS], 0);
   m_dwItemCount = JzpDwordItemCount(m_adwSectionSize[JZP_SECTION_ITEMS]);
-  if (m_pStore->ReadProfileSections(name, m_Section1.data(), static_cast<DWORD>(m_Section1.size()),
-                                    m_Section2.data(), static_cast<DWORD>(m_Section2.size())))
+  if (m_File.ReadSections(name, m_Section1.data(), static_cast<DWORD>(m_Section1.size()),
+                          m_Section2.data(), static_cast<DWORD>(m_Section2.size())))
     return true;
   m_Section1.clear();
   m_Section2.clear();

@@ -1,25 +1,24 @@
 // The reader of profile files for one printer: opens a file, lists and finds its profiles,
 // loads a profile's Sections 1 and 2 and rebuilds its settings onto the printer's own factory
-// default DEVMODE.
+// default DEVMODE, which the printer's store hands it with the header a new file gets.
 #pragma once
 
 #include <windows.h>
 
-#include <memory>
 #include <vector>
 
 #include "profilefile/jzp_format.h"
-#include "store/vtprofjzp.h"
+#include "profilefile/jzp_file.h"
 
 class ManageProfile {
  public:
-  ManageProfile(LPCSTR printerName, HANDLE printer, CControlSet *controlSet);
-  ManageProfile(LPCWSTR printerName, HANDLE printer, CControlSet *controlSet);
+  ManageProfile(std::vector<BYTE> defaultDevMode, const JzpHead &newHead);
   virtual ~ManageProfile();
   ManageProfile(const ManageProfile &) = delete;
   ManageProfile &operator=(const ManageProfile &) = delete;
 
-  // 0 on success, -1 on failure. JZP_MODE_READ reads; any other mode creates a new file.
+  // 0 on success, -1 on failure. JZP_MODE_READ reads; any other mode creates a new file. An
+  // ANSI name is opened with the A calls, a wide one with the W calls.
   int OpenProfile(LPCSTR fileName, DWORD mode);
   int OpenProfile(LPCWSTR fileName, DWORD mode);
   int CloseProfile();
@@ -41,12 +40,11 @@ class ManageProfile {
   const std::vector<BYTE> &GetDefaultDevMode() const { return m_DefaultDevMode; }
 
  private:
-  void LoadDefaultDevMode();
-
   std::vector<BYTE> m_DefaultDevMode;
+  JzpHead m_NewHead;
   std::vector<BYTE> m_Section1;
   std::vector<BYTE> m_Section2;
   DWORD m_adwSectionSize[JZP_SECTION_COUNT] = {};
   DWORD m_dwItemCount = 0;
-  std::unique_ptr<VTPROFJZP> m_pStore;
+  JzpFile m_File;
 };

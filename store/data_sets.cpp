@@ -5,9 +5,10 @@
 #include <string.h>
 #include <winspool.h>
 
+#include <optional>
 #include <string>
 
-#include "module/wide.h"
+#include "abi/wide.h"
 #include "store/page_store.h"
 #include "store/profile_list.h"
 #include "store/win_handles.h"
@@ -17,7 +18,6 @@ namespace {
 
 constexpr char kPrintersKeyA[] = "System\\CurrentControlSet\\Control\\Print\\Printers";
 constexpr char kSetupValue[] = "Setup";
-constexpr char kProfileSetupValue[] = "_Setup";
 constexpr char kDefaultDevFontValue[] = "Default DevFont";
 constexpr DWORD kCustomPaperCountUnset = 0xFFFFFFFF;
 
@@ -38,7 +38,7 @@ LPCSTR ProfileNameOfPrinterValue(LPCSTR name) {
   if (strncmp(name, "Vt", 2) == 0)
     return name;
   if (strcmp(name, kSetupValue) == 0)
-    return kProfileSetupValue;
+    return PROFILE_SETUP_VALUE;
   return nullptr;
 }
 
@@ -120,16 +120,20 @@ void WritePrinterValueAsAdministrator(const ProfilePageContext &page, LPCSTR val
 
 }  // namespace
 
-// The data sets are read first and stored afterwards, so that the profile values written into
-// the same key cannot disturb the enumeration.
+// A profile that the page's list lacks has no registry number to store under: its data sets
+// are not stored, yet the result still tells whether the printer's key could be opened. The
+// data sets are read first and stored afterwards, so that the profile values written into the
+// same key cannot disturb the enumeration.
 bool SaveProfilePrinterRegData(const ProfilePageContext &page, HKEY root, LPCSTR profileName) {
-  const int regNum = ListedRegNum(page, profileName);
   std::unique_ptr<VTPROFJZP> store = MakePageStore(page);
-  if (regNum < 0 || !store)
+  if (!store)
     return false;
   const ScopedRegKey key = OpenPrinterKey(*store, root);
   if (!key)
     return false;
+  const int regNum = ListedRegNum(page, profileName);
+  if (regNum < 0)
+    return true;
 
   struct DataSet {
     std::string storedName;
@@ -159,52 +163,55 @@ bool SaveProfilePrinterRegData(const ProfilePageContext &page, HKEY root, LPCSTR
   return true;
 }
 
+// A profile that the page's list lacks stores nothing, as it has no registry number.
 bool SaveProfilePrinterValue(const ProfilePageContext &page, LPCSTR profileName, LPCSTR valueName,
                              const BYTE *data, DWORD size) {
   const int regNum = ListedRegNum(page, profileName);
   if (regNum < 0)
-    return false;
+    return true;
   std::unique_ptr<VTPROFJZP> store = MakePageStore(page);
-  if (!store)
-    return false;
-  store->SaveProfileRegValue(profileName, regNum, valueName, data, size, REG_BINARY);
+  if (store)
+    store->SaveProfileRegValue(profileName, regNum, valueName, data, size, REG_BINARY);
   return true;
 }
 
 // Each value goes back under its name in the profile ("_Setup" included) through a printer
-// opened for administration. Font substitution also resets "Default DevFont"; a custom-paper
-// count still marked unset is written as 0.
+// opened for administration, at its stored size: a data set that was empty when the profile was
+// saved empties the printer's value again. A value that the index lists but that is missing is
+// skipped. Font substitution also resets "Default DevFont"; a custom-paper count still marked
+// unset is written as 0. A profile that the page's list lacks has nothing to restore.
 bool RestoreProfilePrinterRegData(const ProfilePageContext &page, LPCSTR profileName) {
   if (page.IsClientMode())
     return true;
   const int regNum = ListedRegNum(page, profileName);
+  if (regNum < 0)
+    return true;
   std::unique_ptr<VTPROFJZP> store = MakePageStore(page);
-  if (regNum < 0 || !store)
-    return false;
+  if (!store)
+    return true;
   CControlSet *controlSet = page.GetControlSet();
   UIManager *manager = controlSet != nullptr ? controlSet->GetUIManager() : nullptr;
 
   for (const ProfileValueInfo &value : store->EnumProfileRegValue(profileName, regNum)) {
     LPCSTR name = value.name.c_str();
-    if (_stricmp(name, PROFILE_DEVMODE_VALUE) == 0 || value.size == 0)
+    if (_stricmp(name, PROFILE_DEVMODE_VALUE) == 0)
       continue;
-    std::vector<BYTE> data(value.size);
-    DWORD size = 0, type = 0;
-    if (store->LoadProfileRegValue(profileName, regNum, name, data.data(), value.size, &size,
-                                   &type) == 0)
+    std::optional<ProfileValue> loaded = store->ReadProfileValue(profileName, regNum, name);
+    if (!loaded)
       continue;
+    std::vector<BYTE> &data = loaded->data;
     if (Contains(name, "VtFontSub") && manager != nullptr) {
       const BYTE noFont[4] = {};
       manager->WritePrinterValue(kDefaultDevFontValue, REG_BINARY, noFont, sizeof noFont);
     }
     DWORD first = 0;
-    if (Contains(name, "VtCPSCount") && size >= sizeof first) {
+    if (Contains(name, "VtCPSCount") && data.size() >= sizeof first) {
       memcpy(&first, data.data(), sizeof first);
       if (first == kCustomPaperCountUnset)
         memset(data.data(), 0, sizeof first);
     }
 
-    WritePrinterValueAsAdministrator(page, name, data.data(), size);
+    WritePrinterValueAsAdministrator(page, name, data.data(), static_cast<DWORD>(data.size()));
   }
   return true;
 }

@@ -4,7 +4,8 @@
 
 #include <windows.h>
 
-#include "module/host_interfaces.h"
+#include "abi/host_interfaces.h"
+#include "store/devmode_size_cache.h"
 
 class ProfileList;
 
@@ -22,4 +23,6 @@ class ProfilePageContext {
   virtual ProfileList *GetProfileList() const = 0;
   virtual bool IsClientMode() const = 0;
   virtual const DEVMODEW *GetCurrentDevMode() const = 0;
+  // The page's cache of the driver's DEVMODE size, shared by every store built for the page.
+  virtual DriverDevModeSizeCache *GetDriverDevModeSizeCache() const = 0;
 };

@@ -21,13 +21,15 @@ std::vector<BYTE> GetProfileDevModeFromRegW(const ProfilePageContext &page, LPCS
                                             int regNum, LPCSTR valueName);
 
 // Copies the printer's data sets (values beginning with "Vt", and "Setup" as "_Setup") from
-// the printer's key under `root` into the profile. False when the key cannot be opened.
+// the printer's key under `root` into the profile. False when the key cannot be opened; a
+// profile that the page's list lacks gets nothing.
 bool SaveProfilePrinterRegData(const ProfilePageContext &page, HKEY root, LPCSTR profileName);
-// Stores one value in the profile as REG_BINARY. False when the page's list lacks the profile.
+// Stores one value in the profile as REG_BINARY; nothing for a profile that the page's list
+// lacks. Always true.
 bool SaveProfilePrinterValue(const ProfilePageContext &page, LPCSTR profileName, LPCSTR valueName,
                              const BYTE *data, DWORD size);
-// Writes the profile's data sets back into the printer's data; in client mode nothing is
-// written. False when the page's list lacks the profile.
+// Writes the profile's data sets back into the printer's data, empty ones included; nothing in
+// client mode or for a profile that the page's list lacks. Always true.
 bool RestoreProfilePrinterRegData(const ProfilePageContext &page, LPCSTR profileName);
 // Removes all of the profile's values and its index. False, removing nothing, when the page's
 // list lacks the profile.

@@ -8,13 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "store/stored_records.h"
+#include "abi/storage_names.h"
+#include "abi/stored_records.h"
 #include "store/win_text.h"
 
 namespace {
-
-constexpr char kProfileCountValue[] = "JzProfileCount";
-constexpr char kProfileDataValue[] = "JzProfileData";
 
 // "<base> (k)" within a name field. A base too long for the suffix is cut at a character
 // boundary of the code page, so that the number always shows and no double-byte character is
@@ -60,14 +58,14 @@ bool ProfileList::Load() {
   if (m_pUIManager == nullptr)
     return false;
   DWORD count = 0, size = sizeof count;
-  if (!m_pUIManager->ReadPrinterValue(kProfileCountValue, &count, &size) || size == 0)
+  if (!m_pUIManager->ReadPrinterValue(PROFILE_COUNT_VALUE, &count, &size) || size == 0)
     return false;
   DWORD dataSize = 0;
-  if (!m_pUIManager->ReadPrinterValue(kProfileDataValue, nullptr, &dataSize) || dataSize == 0 ||
+  if (!m_pUIManager->ReadPrinterValue(PROFILE_DATA_VALUE, nullptr, &dataSize) || dataSize == 0 ||
       count == 0)
     return false;
   std::vector<BYTE> data(dataSize);
-  if (!m_pUIManager->ReadPrinterValue(kProfileDataValue, data.data(), &dataSize))
+  if (!m_pUIManager->ReadPrinterValue(PROFILE_DATA_VALUE, data.data(), &dataSize))
     return false;
 
   const StoredRecords<ProfileHeader> headers(data.data(), dataSize);
@@ -91,15 +89,19 @@ bool ProfileList::Save() {
     return false;
   m_pUIManager->NotifyChange(0);
   const DWORD count = static_cast<DWORD>(m_nCount);
-  if (!m_pUIManager->WritePrinterValue(kProfileCountValue, REG_DWORD, &count, sizeof count) ||
+  if (!m_pUIManager->WritePrinterValue(PROFILE_COUNT_VALUE, REG_DWORD, &count, sizeof count) ||
       count == 0)
     return false;
+  // The page edits nodes in place (the default profile takes its localized name), so a field
+  // may hold the rest of an older, longer text behind its end: only zeros are stored there.
   std::vector<ProfileHeader> headers;
   headers.reserve(count);
-  for (const ProfileNode *node = First(); node != nullptr; node = node->pNext)
+  for (const ProfileNode *node = First(); node != nullptr; node = node->pNext) {
     headers.push_back(node->header);
+    ClearTextFieldTails(headers.back());
+  }
   return m_pUIManager->WritePrinterValue(
-      kProfileDataValue, REG_BINARY, headers.data(),
+      PROFILE_DATA_VALUE, REG_BINARY, headers.data(),
       static_cast<DWORD>(headers.size() * sizeof(ProfileHeader)));
 }
 
@@ -111,7 +113,7 @@ ProfileNode *ProfileList::Insert(ProfileHeader *header) {
     return nullptr;
   RenameDefaultNamedProfile(header);
   node->header = *header;
-  TerminateTextFields(node->header);
+  ClearTextFieldTails(node->header);
 
   ProfileNode *before = &m_Head;
   while (before->pNext != nullptr &&
@@ -136,7 +138,7 @@ void ProfileList::RenameDefaultNamedProfile(ProfileHeader *header) const {
     return;
 
   // The list holds m_nCount names, so one of the first m_nCount + 1 numbers is free.
-  char name[sizeof header->strProfileName];
+  char name[sizeof header->strProfileName] = {};
   for (int k = 0; k <= m_nCount; ++k) {
     FormatNumberedName(defaultName, k, m_uCodePage, name);
     if (Find(name) == nullptr)
@@ -197,7 +199,7 @@ DWORD ProfileList::ReadCount() {
   if (m_pUIManager == nullptr)
     return 0;
   DWORD count = 0, size = sizeof count;
-  if (!m_pUIManager->ReadPrinterValue(kProfileCountValue, &count, &size) || size == 0)
+  if (!m_pUIManager->ReadPrinterValue(PROFILE_COUNT_VALUE, &count, &size) || size == 0)
     return 0;
   return count;
 }

@@ -5,11 +5,15 @@
 
 #include <windows.h>
 
-#include "module/host_interfaces.h"
-#include "store/profile_header.h"
+#include "abi/host_interfaces.h"
+#include "abi/profile_records.h"
+#include "abi/resource_ids.h"
 
-// Host string: the localized display name of the built-in default profile.
-constexpr UINT IDS_DEFAULT_PROFILE_NAME = 1940;
+// One header of the list and the link to the next.
+struct ProfileNode {
+  ProfileHeader header;
+  ProfileNode *pNext;
+};
 
 class ProfileList {
  public:

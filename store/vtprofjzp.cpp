@@ -6,12 +6,10 @@
 #include <string.h>
 #include <winspool.h>
 
-#include "module/wide.h"
+#include "abi/wide.h"
 #include "store/win_text.h"
 
 namespace {
-
-constexpr char kClientProbeValue[] = "JZP_FLAG";
 
 template <typename Char>
 bool StartsWith(const Char *text, const Char *prefix) {
@@ -98,7 +96,8 @@ bool IsNoHandle(HANDLE printer) {
 
 }  // namespace
 
-VTPROFJZP::VTPROFJZP(HWND owner, HANDLE printer, CControlSet *controlSet)
+VTPROFJZP::VTPROFJZP(HWND owner, HANDLE printer, CControlSet *controlSet,
+                     DriverDevModeSizeCache *sizeCache)
     : m_hOwner(owner),
       m_dwOsVersionCode(0),
       m_dwLanguageCode(0),
@@ -115,15 +114,18 @@ VTPROFJZP::VTPROFJZP(HWND owner, HANDLE printer, CControlSet *controlSet)
       m_szDriverDirectory{},
       m_dwDefaultDevModeSize(0),
       m_bHeadersCached(false),
-      m_pControlSet(controlSet) {}
+      m_pControlSet(controlSet),
+      m_pDriverSizeCache(sizeCache) {}
 
-VTPROFJZP::VTPROFJZP(HWND owner, LPCSTR printerName, HANDLE printer, CControlSet *controlSet)
-    : VTPROFJZP(owner, printer, controlSet) {
+VTPROFJZP::VTPROFJZP(HWND owner, LPCSTR printerName, HANDLE printer, CControlSet *controlSet,
+                     DriverDevModeSizeCache *sizeCache)
+    : VTPROFJZP(owner, printer, controlSet, sizeCache) {
   Initialize(printerName, nullptr);
 }
 
-VTPROFJZP::VTPROFJZP(HWND owner, LPCWSTR printerName, HANDLE printer, CControlSet *controlSet)
-    : VTPROFJZP(owner, printer, controlSet) {
+VTPROFJZP::VTPROFJZP(HWND owner, LPCWSTR printerName, HANDLE printer, CControlSet *controlSet,
+                     DriverDevModeSizeCache *sizeCache)
+    : VTPROFJZP(owner, printer, controlSet, sizeCache) {
   Initialize(nullptr, printerName);
 }
 
@@ -227,7 +229,7 @@ void VTPROFJZP::ProbeClientMode(HANDLE givenPrinter) {
     return;
   }
   BYTE probe[8];
-  memcpy(probe, kClientProbeValue, sizeof probe);
+  memcpy(probe, CLIENT_PROBE_VALUE, sizeof probe);
   DWORD status;
   if (m_bAnsi) {
     char name[] = "JZP_FLAG";

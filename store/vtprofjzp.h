@@ -8,24 +8,20 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "apply/private_data.h"
-#include "module/host_interfaces.h"
-#include "profilefile/jzp_file_handle.h"
-#include "profilefile/jzp_format.h"
-#include "profilefile/jzp_reader.h"
-#include "store/profile_header.h"
+#include "abi/private_blocks.h"
+#include "abi/storage_names.h"
+#include "abi/host_interfaces.h"
+#include "profilefile/jzp_file.h"
+#include "store/devmode_size_cache.h"
+#include "abi/profile_records.h"
 #include "store/win_handles.h"
 
 // The registry key that every printer-data operation addresses.
 constexpr char PRINTER_DATA_KEY[] = "PrinterDriverData";
-// The name under which the store addresses the built-in default profile, registry number 0,
-// whose stored DEVMODE stands for the driver's default.
-constexpr char FACTORY_DEFAULT_PROFILE[] = "Factory Default";
-// Value name of a profile's complete DEVMODE.
-constexpr char PROFILE_DEVMODE_VALUE[] = "Default DevMode";
 // Registry number that asks the value operations to look the profile up by its name.
 constexpr int PROFILE_REGNUM_BY_NAME = -1;
 
@@ -46,12 +42,21 @@ struct ProfileValueInfo {
   DWORD size;
 };
 
+// The bytes and registry type of one of a profile's stored values.
+struct ProfileValue {
+  std::vector<BYTE> data;
+  DWORD type;
+};
+
 class VTPROFJZP {
  public:
   // The printer name may be given in either form; the store keeps both. A printer handle of
-  // null or INVALID_HANDLE_VALUE means none: the store then opens the printer itself.
-  VTPROFJZP(HWND owner, LPCSTR printerName, HANDLE printer, CControlSet *controlSet);
-  VTPROFJZP(HWND owner, LPCWSTR printerName, HANDLE printer, CControlSet *controlSet);
+  // null or INVALID_HANDLE_VALUE means none: the store then opens the printer itself. A store
+  // built for a profile page shares the page's cache of the driver's DEVMODE size.
+  VTPROFJZP(HWND owner, LPCSTR printerName, HANDLE printer, CControlSet *controlSet,
+            DriverDevModeSizeCache *sizeCache = nullptr);
+  VTPROFJZP(HWND owner, LPCWSTR printerName, HANDLE printer, CControlSet *controlSet,
+            DriverDevModeSizeCache *sizeCache = nullptr);
   ~VTPROFJZP();
   VTPROFJZP(const VTPROFJZP &) = delete;
   VTPROFJZP &operator=(const VTPROFJZP &) = delete;
@@ -66,6 +71,8 @@ class VTPROFJZP {
   bool RemoveRegValue(LPCSTR key, LPCSTR valueName);
 
   // The driver's DEVMODE size (the stored default profile's, else the driver's); 0 on failure.
+  // With a page's cache, the driver's answer is the one the page's stores got first, and a
+  // retry that gave up answers the fallback size.
   DWORD GetDefaultDevModeSize();
   // GetDefaultDevModeSize with up to five attempts a second apart; never 0.
   DWORD RetryDefaultDevModeSize();
@@ -90,13 +97,16 @@ class VTPROFJZP {
   // Value names must not contain "JZP_" and must fit an index entry.
   void SaveProfileRegValue(LPCSTR profileName, int regNum, LPCSTR valueName, const BYTE *data,
                            DWORD size, DWORD type);
-  // Size of the value, 0 when it is missing or unreadable. A buffer, when given, must hold the
-  // whole value: a smaller one is refused (0) and left untouched, as are size and type.
+  // Size of the value, 0 when it is missing, unreadable or empty (ReadProfileValue tells these
+  // apart). A buffer, when given, must hold the whole value: a smaller one is refused (0) and
+  // left untouched, as are size and type.
   DWORD LoadProfileRegValue(LPCSTR profileName, int regNum, LPCSTR valueName, BYTE *buffer,
                             DWORD bufferSize, DWORD *size, DWORD *type);
   DWORD LoadProfileRegValue(LPCSTR profileName, LPCSTR valueName, BYTE *buffer, DWORD bufferSize,
                             DWORD *size, DWORD *type);
   DWORD GetProfileRegValueSize(LPCSTR profileName, LPCSTR valueName);
+  // The value as stored, an empty one included; nullopt when it is missing or unreadable.
+  std::optional<ProfileValue> ReadProfileValue(LPCSTR profileName, int regNum, LPCSTR valueName);
   std::vector<ProfileValueInfo> EnumProfileRegValue(LPCSTR profileName, int regNum);
   // Deletes every value the profile's index names, then the index.
   void RemoveProfileRegValue(LPCSTR profileName, int regNum);
@@ -108,8 +118,11 @@ class VTPROFJZP {
   bool OpenJzpFile(LPCWSTR fileName, DWORD mode);
   // In a write mode the header, with its count, is written at offset 0 first.
   void CloseJzpFile();
-  bool IsJzpFileOpen() const { return m_hJzpFile.IsOpen(); }
-  const JzpHead &GetJzpHead() const { return m_JzpHead; }
+  // The header a new file gets: the factory default's driver version, the store's language and
+  // the printer's driver name.
+  JzpHead NewJzpHead();
+  bool IsJzpFileOpen() const { return m_JzpFile.IsOpen(); }
+  const JzpHead &GetJzpHead() const { return m_JzpFile.Head(); }
 
   // Appends the profile's entry and sections: 0 when done or when the profile is unknown; -1
   // when nothing can be written (no default DEVMODE to compare with, no file open to write).
@@ -154,7 +167,7 @@ class VTPROFJZP {
   const BYTE *GetDefaultDevModeBuffer() const { return m_DefaultDevMode.data(); }
 
  private:
-  VTPROFJZP(HWND owner, HANDLE printer, CControlSet *controlSet);
+  VTPROFJZP(HWND owner, HANDLE printer, CControlSet *controlSet, DriverDevModeSizeCache *sizeCache);
   void Initialize(LPCSTR ansiName, LPCWSTR wideName);
   bool ReadOsVersion();
   void ReadLanguage();
@@ -168,28 +181,21 @@ class VTPROFJZP {
   // The held handle, or the printer opened by name (with `access`, 0 for none) for the call.
   ScopedPrinter UsePrinter(ACCESS_MASK access);
   std::vector<BYTE> ReadPrinterInfo2(HANDLE printer);
+  DWORD DriverDevModeSize();
   bool CacheHeaders();
 
   // Per-profile values: where a data value lives and how it is named.
   bool UsesSideFile(int regNum) const { return m_bAnsi != 0 && regNum != 0; }
   bool SideFilePath(LPCSTR dataName, char *path, size_t size) const;
   void WriteSideFile(LPCSTR dataName, const BYTE *data, DWORD size);
-  std::vector<BYTE> ReadSideFile(LPCSTR dataName);
+  std::optional<std::vector<BYTE>> ReadSideFile(LPCSTR dataName);
   bool ReadPrinterData(LPCSTR valueName, std::vector<BYTE> *data, DWORD *type);
   std::vector<BYTE> ReadIndex(int regNum);
   int ResolveRegNum(LPCSTR profileName, int regNum);
 
   // Profile files.
-  HANDLE OpenFileForName(LPCSTR ansiName, LPCWSTR wideName, DWORD access, DWORD share,
-                         DWORD disposition);
-  bool DeleteFileForName(LPCSTR ansiName, LPCWSTR wideName);
-  bool OpenJzpFileNamed(LPCSTR ansiName, LPCWSTR wideName, DWORD mode);
-  void FillNewJzpHead();
-  DWORD WriteJzp(const void *data, DWORD size);
-  DWORD WriteRegItem(LPCSTR valueName, DWORD type, const BYTE *data, DWORD size);
-  DWORD SaveProfileValuesToJzp(LPCSTR profileName);
-  DWORD SaveSetupValueToJzp(LPCSTR profileName);
-  bool FindJzpEntry(LPCSTR profileName, JzpEntryInfo *info);
+  std::vector<JzpRegValue> ProfileValuesForJzp(LPCSTR profileName);
+  std::vector<BYTE> SetupValueForJzp(LPCSTR profileName);
 
   HWND m_hOwner;
   DWORD m_dwOsVersionCode;
@@ -210,9 +216,6 @@ class VTPROFJZP {
   std::vector<ProfileHeader> m_Headers;
   bool m_bHeadersCached;
   CControlSet *m_pControlSet;
-  JzpFileHandle m_hJzpFile;
-  JzpHead m_JzpHead{};
-  DWORD m_dwJzpMode = 0;
-  JzpProfileEntry m_JzpEntry{};
-  DWORD m_dwProfileOffset = 0;
+  DriverDevModeSizeCache *m_pDriverSizeCache;
+  JzpFile m_JzpFile;
 };

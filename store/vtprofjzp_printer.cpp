@@ -5,15 +5,13 @@
 #include <string.h>
 #include <winspool.h>
 
-#include "apply/plugin_walk.h"
-#include "store/stored_records.h"
+#include "abi/plugin_walk.h"
+#include "abi/stored_records.h"
 #include "store/vtprofjzp.h"
 #include "store/win_text.h"
 
 namespace {
 
-constexpr char kProfileCountValue[] = "JzProfileCount";
-constexpr char kProfileDataValue[] = "JzProfileData";
 constexpr int kDevModeSizeAttempts = 5;
 constexpr DWORD kDevModeRetryDelayMs = 1000;
 // The size taken when the driver never tells its DEVMODE size.
@@ -27,21 +25,33 @@ bool SameName(LPCSTR a, LPCSTR b) {
 }  // namespace
 
 // The default profile's values are those of registry number 0; they are addressed by that
-// number so that a user profile named like it (case ignored) is never taken for it.
+// number so that a user profile named like it (case ignored) is never taken for it. The stored
+// value is read every time: the page removes or writes it while its stores come and go.
 DWORD VTPROFJZP::GetDefaultDevModeSize() {
   DWORD size = 0, type = 0;
   const DWORD stored = LoadProfileRegValue(FACTORY_DEFAULT_PROFILE, 0, PROFILE_DEVMODE_VALUE,
                                            nullptr, 0, &size, &type);
-  if (stored != 0)
-    return stored;
+  return stored != 0 ? stored : DriverDevModeSize();
+}
+
+// The page's earlier answer when there is one; a size the driver tells is kept for the page.
+DWORD VTPROFJZP::DriverDevModeSize() {
+  if (m_pDriverSizeCache != nullptr && m_pDriverSizeCache->size)
+    return *m_pDriverSizeCache->size;
   ScopedPrinter printer = UsePrinter(0);
   if (!printer)
     return 0;
   const LONG driverSize =
       DocumentPropertiesW(m_hOwner, printer.get(), m_wszPrinterName, nullptr, nullptr, 0);
-  return driverSize > 0 ? static_cast<DWORD>(driverSize) : 0;
+  if (driverSize <= 0)
+    return 0;
+  if (m_pDriverSizeCache != nullptr)
+    m_pDriverSizeCache->size = static_cast<DWORD>(driverSize);
+  return static_cast<DWORD>(driverSize);
 }
 
+// A retry that gives up leaves the fallback in the page's cache: the page's later stores take it
+// at once instead of waiting for the driver again.
 DWORD VTPROFJZP::RetryDefaultDevModeSize() {
   for (int attempt = 0; attempt < kDevModeSizeAttempts; ++attempt) {
     const DWORD size = GetDefaultDevModeSize();
@@ -49,6 +59,8 @@ DWORD VTPROFJZP::RetryDefaultDevModeSize() {
       return size;
     Sleep(kDevModeRetryDelayMs);
   }
+  if (m_pDriverSizeCache != nullptr)
+    m_pDriverSizeCache->size = kFallbackDevModeSize;
   return kFallbackDevModeSize;
 }
 
@@ -132,11 +144,11 @@ void VTPROFJZP::GetDriverName() {
 int VTPROFJZP::GetProfRegNum(LPCSTR profileName) {
   if (profileName == nullptr)
     return 0;
-  const DWORD size = GetRegValueSize(PRINTER_DATA_KEY, kProfileDataValue);
+  const DWORD size = GetRegValueSize(PRINTER_DATA_KEY, PROFILE_DATA_VALUE);
   if (size == 0)
     return 0;
   std::vector<BYTE> data(size);
-  const DWORD read = GetRegValue(PRINTER_DATA_KEY, kProfileDataValue, data.data(), size);
+  const DWORD read = GetRegValue(PRINTER_DATA_KEY, PROFILE_DATA_VALUE, data.data(), size);
   const StoredRecords<ProfileHeader> headers(data.data(), read);
   ProfileHeader header;
   for (size_t i = 0; headers.Get(i, &header); ++i)
@@ -151,14 +163,14 @@ bool VTPROFJZP::CacheHeaders() {
   if (m_bHeadersCached)
     return true;
   DWORD count = 0;
-  if (GetRegValue(PRINTER_DATA_KEY, kProfileCountValue, reinterpret_cast<BYTE *>(&count),
+  if (GetRegValue(PRINTER_DATA_KEY, PROFILE_COUNT_VALUE, reinterpret_cast<BYTE *>(&count),
                   sizeof count) == 0)
     return false;
-  const DWORD size = GetRegValueSize(PRINTER_DATA_KEY, kProfileDataValue);
+  const DWORD size = GetRegValueSize(PRINTER_DATA_KEY, PROFILE_DATA_VALUE);
   if (size == 0)
     return false;
   std::vector<BYTE> data(size);
-  const DWORD read = GetRegValue(PRINTER_DATA_KEY, kProfileDataValue, data.data(), size);
+  const DWORD read = GetRegValue(PRINTER_DATA_KEY, PROFILE_DATA_VALUE, data.data(), size);
   if (read == 0)
     return false;
   const StoredRecords<ProfileHeader> headers(data.data(), read);

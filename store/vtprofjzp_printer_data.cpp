@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "module/wide.h"
+#include "abi/wide.h"
 #include "store/vtprofjzp.h"
 #include "store/win_text.h"
 

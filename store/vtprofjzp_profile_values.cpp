@@ -5,9 +5,11 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "store/profile_value_entry.h"
-#include "store/profile_value_names.h"
-#include "store/stored_records.h"
+#include <utility>
+
+#include "abi/profile_records.h"
+#include "abi/storage_names.h"
+#include "abi/stored_records.h"
 #include "store/vtprofjzp.h"
 
 namespace {
@@ -86,27 +88,38 @@ void VTPROFJZP::SaveProfileRegValue(LPCSTR profileName, int regNum, LPCSTR value
     SetRegValue(PRINTER_DATA_KEY, dataName.c_str(), data, size, type);
 }
 
-DWORD VTPROFJZP::LoadProfileRegValue(LPCSTR profileName, int regNum, LPCSTR valueName, BYTE *buffer,
-                                     DWORD bufferSize, DWORD *size, DWORD *type) {
+std::optional<ProfileValue> VTPROFJZP::ReadProfileValue(LPCSTR profileName, int regNum,
+                                                        LPCSTR valueName) {
   if (valueName == nullptr)
-    return 0;
+    return std::nullopt;
   regNum = ResolveRegNum(profileName, regNum);
   const std::string dataName = ProfileDataName(regNum, valueName);
-  std::vector<BYTE> value;
-  DWORD valueType = REG_BINARY;
-  if (UsesSideFile(regNum))
-    value = ReadSideFile(dataName.c_str());
-  else if (!ReadPrinterData(dataName.c_str(), &value, &valueType))
+  ProfileValue value{{}, REG_BINARY};
+  if (UsesSideFile(regNum)) {
+    std::optional<std::vector<BYTE>> file = ReadSideFile(dataName.c_str());
+    if (!file)
+      return std::nullopt;
+    value.data = std::move(*file);
+  } else if (!ReadPrinterData(dataName.c_str(), &value.data, &value.type)) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+DWORD VTPROFJZP::LoadProfileRegValue(LPCSTR profileName, int regNum, LPCSTR valueName, BYTE *buffer,
+                                     DWORD bufferSize, DWORD *size, DWORD *type) {
+  const std::optional<ProfileValue> value = ReadProfileValue(profileName, regNum, valueName);
+  if (!value)
     return 0;
-  const DWORD valueSize = static_cast<DWORD>(value.size());
+  const DWORD valueSize = static_cast<DWORD>(value->data.size());
   if (valueSize == 0 || (buffer != nullptr && bufferSize < valueSize))
     return 0;
   if (buffer != nullptr)
-    memcpy(buffer, value.data(), valueSize);
+    memcpy(buffer, value->data.data(), valueSize);
   if (size != nullptr)
     *size = valueSize;
   if (type != nullptr)
-    *type = valueType;
+    *type = value->type;
   return valueSize;
 }
 
@@ -150,15 +163,8 @@ void VTPROFJZP::RemoveProfileRegValue(LPCSTR profileName, int regNum) {
   RemoveRegValue(PRINTER_DATA_KEY, ProfileIndexName(regNum).c_str());
 }
 
-// "<driver directory>\<printer name>_<data name>" with the characters that file names cannot
-// hold replaced; false when the path does not fit.
 bool VTPROFJZP::SideFilePath(LPCSTR dataName, char *path, size_t size) const {
-  const int length =
-      snprintf(path, size, "%s\\%s_%s", m_szDriverDirectory, m_tszPrinterName, dataName);
-  if (length < 0 || static_cast<size_t>(length) >= size)
-    return false;
-  ReplaceInvalidChar4Filename(path);
-  return true;
+  return ProfileSideFilePath(m_szDriverDirectory, m_tszPrinterName, dataName, path, size);
 }
 
 // A file that cannot be written whole is removed again, so that no cut value is read later.
@@ -179,21 +185,22 @@ void VTPROFJZP::WriteSideFile(LPCSTR dataName, const BYTE *data, DWORD size) {
     DeleteFileA(path);
 }
 
-std::vector<BYTE> VTPROFJZP::ReadSideFile(LPCSTR dataName) {
+// An empty file is an empty value; a missing or unreadable one is no value.
+std::optional<std::vector<BYTE>> VTPROFJZP::ReadSideFile(LPCSTR dataName) {
   char path[MAX_PATH];
   if (!SideFilePath(dataName, path, sizeof path))
-    return {};
+    return std::nullopt;
   ScopedFile file(
       CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.IsOpen())
-    return {};
+    return std::nullopt;
   DWORD high = 0;
   const DWORD size = GetFileSize(file.get(), &high);
-  if (size == INVALID_FILE_SIZE || high != 0 || size == 0 || size > kMaxSideFileSize)
-    return {};
+  if (size == INVALID_FILE_SIZE || high != 0 || size > kMaxSideFileSize)
+    return std::nullopt;
   std::vector<BYTE> data(size);
   DWORD done = 0;
-  if (!ReadFile(file.get(), data.data(), size, &done, nullptr) || done != size)
-    return {};
+  if (size != 0 && (!ReadFile(file.get(), data.data(), size, &done, nullptr) || done != size))
+    return std::nullopt;
   return data;
 }

@@ -459,6 +459,7 @@ typedef struct tagHELPINFO {
 #define HELP_QUIT 0x0002
 #define HELP_CONTENTS 0x0003
 #define HELP_CONTEXTPOPUP 0x0008
+#define HELP_CONTEXTMENU 0x000a
 #define HELP_WM_HELP 0x000c
 
 #ifdef UNICODE

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "apply/plugin_walk.h"
+#include "abi/plugin_walk.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <vector>
 
-#include "apply/private_data.h"
+#include "abi/private_blocks.h"
 
 namespace jzp_fuzz {
 

@@ -10,6 +10,7 @@
 
 #include "fuzz_devmode.h"
 #include "profilefile/jzp_encode.h"
+#include "abi/storage_names.h"
 #include "profilefile/jzp_format.h"
 
 namespace {
@@ -62,7 +63,7 @@ std::vector<BYTE> FileOf(const std::vector<Change> &changes) {
         Section(&EncodeJzpDwordItems, devMode, reference),
         Section(&EncodeJzpBufferItems, devMode, reference),
         number % 2 ? RegItem("VtCPSData", std::vector<BYTE>(48, 7)) : std::vector<BYTE>(),
-        RegItem(JZP_SETUP_VALUE, std::vector<BYTE>(number, 1))};
+        RegItem(PROFILE_SETUP_VALUE, std::vector<BYTE>(number, 1))};
     JzpProfileEntry entry{};
     std::snprintf(entry.szProfileName, sizeof entry.szProfileName, "Profile %d", ++number);
     for (int k = 0; k < JZP_SECTION_COUNT; ++k)

@@ -2,13 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstddef>
 #include <cstring>
 #include <string>
+#include <typeinfo>
 #include <utility>
 #include <vector>
 
 #include "support/demo_machine.h"
-#include "apply/private_data.h"
+#include "abi/private_blocks.h"
 #include "host/module_library.h"
 #include "host/module_registry.h"
 #include "host/printer_model.h"
@@ -71,6 +73,14 @@ RawControlSet *Self(void *object) {
   return static_cast<RawControlSet *>(object);
 }
 
+// A vtable as a compiler lays one out: the offset to the top of the object and its type (which
+// the undefined-behaviour sanitizer reads before a call) stand in front of slot 0.
+struct RawVtable {
+  std::ptrdiff_t offsetToTop;
+  const std::type_info *type;
+  std::array<void *, 19> slots;
+};
+
 template <int Slot>
 void BOUNDARY_SLOT_CALL UnexpectedSlot(void *object) {
   Self(object)->calls->push_back("slot " + std::to_string(Slot));
@@ -111,7 +121,8 @@ TEST_F(ModuleHostTest, PropertySheetCallsTheControlSetByItsSlotNumbers) {
   std::string error;
   auto session = PrinterSession::Open(kColorPrinterName, {}, &error);
   ASSERT_TRUE(session) << error;
-  std::array<void *, 19> vtable = UnexpectedSlots(std::make_index_sequence<19>());
+  RawVtable raw{0, &typeid(CControlSet), UnexpectedSlots(std::make_index_sequence<19>())};
+  std::array<void *, 19> &vtable = raw.slots;
   vtable[SlotOf("CControlSet", "deleting destructor")] = reinterpret_cast<void *>(&DestroySlot);
   vtable[SlotOf("CControlSet", "SetDriverContext")] =
       reinterpret_cast<void *>(&SetDriverContextSlot);

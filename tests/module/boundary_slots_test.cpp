@@ -18,7 +18,7 @@
 #include "module/control_set_profil.h"
 #include "module/cprofil.h"
 #include "module/fake_ui_manager.h"
-#include "module/host_records.h"
+#include "abi/host_records.h"
 #include "module/module_state.h"
 #include "page/profile_page.h"
 #include "store/profile_list.h"

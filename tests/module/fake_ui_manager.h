@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "module/host_interfaces.h"
+#include "abi/host_interfaces.h"
 
 namespace prfmod::testing {
 

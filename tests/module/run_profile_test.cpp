@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "module/control_set_profil.h"
-#include "module/host_records.h"
+#include "abi/host_records.h"
 #include "module/fake_ui_manager.h"
 #include "module/module_state.h"
+#include "page/current_page.h"
 #include "module/run_profile.h"
 
 namespace prfmod::testing {

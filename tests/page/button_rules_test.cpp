@@ -5,7 +5,7 @@
 #include <set>
 
 #include "page/button_rules.h"
-#include "page/page_controls.h"
+#include "abi/resource_ids.h"
 
 namespace {
 
@@ -74,12 +74,12 @@ TEST(ButtonRulesTest, ListDescriptionAndInformationButtonFollowOnlyTheRights) {
   DecideButtons({false, false, 0, 0, false, false}, states);
   EXPECT_EQ(stateOf(IDC_PROFILE_LIST), ControlState::Keep);
   EXPECT_EQ(stateOf(IDC_PROFILE_DESCRIPTION), ControlState::Keep);
-  EXPECT_EQ(stateOf(IDC_PAGE_CONTROL_1057), ControlState::Keep);
-  EXPECT_EQ(stateOf(IDC_PAGE_CONTROL_1022), ControlState::Enable);
+  EXPECT_EQ(stateOf(IDC_DESCRIPTION_LABEL), ControlState::Keep);
+  EXPECT_EQ(stateOf(IDC_BUTTON_SEPARATOR), ControlState::Enable);
   EXPECT_EQ(stateOf(IDC_SETTINGS_INFO), ControlState::Enable);
   DecideButtons({true, false, 2, 1, true, false}, states);
   for (int id :
-       {IDC_PROFILE_LIST, IDC_PROFILE_DESCRIPTION, IDC_PAGE_CONTROL_1022, IDC_PAGE_CONTROL_1057})
+       {IDC_PROFILE_LIST, IDC_PROFILE_DESCRIPTION, IDC_BUTTON_SEPARATOR, IDC_DESCRIPTION_LABEL})
     EXPECT_EQ(stateOf(id), ControlState::Disable) << id;
   EXPECT_EQ(stateOf(IDC_SETTINGS_INFO), ControlState::Keep);
 }

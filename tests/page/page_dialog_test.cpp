@@ -102,7 +102,7 @@ TEST_F(PageDialogTest, RowsShowTheBuiltInProfileFirstUnderItsLocalizedName) {
   GetDlgItemTextW(window_, IDC_PROFILE_ADD, text, 64);
   EXPECT_EQ(std::u16string(text), u"Add");
   EXPECT_FALSE(Enabled(IDC_PROFILE_DESCRIPTION));
-  EXPECT_FALSE(Enabled(IDC_PAGE_CONTROL_1057));
+  EXPECT_FALSE(Enabled(IDC_DESCRIPTION_LABEL));
 }
 
 // Every caption is its own host string, set through the platform's A or W call; the summary
@@ -121,7 +121,7 @@ TEST_F(PageDialogTest, CaptionsAndSummaryColumnsOnBothPlatforms) {
       {IDC_PROFILE_APPLY, 919, u"Use"},
       {IDC_PROFILE_IMPORT, 1926, u"Read file"},
       {IDC_PROFILE_EXPORT, 1927, u"Write file"},
-      {IDC_PAGE_CONTROL_1057, 1949, u"Comment:"},
+      {IDC_DESCRIPTION_LABEL, 1949, u"Comment:"},
       {IDC_SETTINGS_INFO, 2708, u"Current settings"},
       {IDOK, 915, u"Close"},
       {IDCANCEL, 916, u"Dismiss"},
@@ -363,6 +363,38 @@ TEST_F(PageDialogTest, RefreshMessageSavesTheListAsThePageHoldsIt) {
   SendMessageW(window_, 256, 7, 0);
   EXPECT_EQ(storedCount(), 3u);
   EXPECT_EQ(fixture_.page.GetProfileCount(), 3);
+}
+
+// The built-in profile shows its display name and a user profile named like it the first free
+// numbered name. The saved list holds zeros behind every text, though the built-in profile took
+// its shorter name and description in place.
+TEST_F(PageDialogTest, ProfilesNamedLikeTheDisplayNameAndTheirStoredHeaders) {
+  ProfileList list(nullptr, CP_ACP, &manager(), nullptr, nullptr);
+  ProfileHeader builtIn{};
+  std::strcpy(builtIn.strProfileName, "Factory Default");
+  std::strcpy(builtIn.strProfileInfo, "The settings the printer came with");
+  ProfileHeader mine{};
+  std::strcpy(mine.strProfileName, "Standard");
+  std::strcpy(mine.strProfileInfo, "Mine");
+  mine.nProfRegNum = 1;
+  list.Insert(&builtIn);
+  list.Insert(&mine);
+  ASSERT_TRUE(list.Save());
+
+  Open();
+  ASSERT_EQ(Rows(), 2);
+  EXPECT_EQ(RowText(0), u"Standard");
+  EXPECT_EQ(RowText(1), u"Standard (0)");
+
+  SendMessageW(window_, 256, 7, 0);  // the host asks the page to save its list
+  // Two headers of 556 bytes: name at 0, description at 32, registry number at 552.
+  std::vector<BYTE> expected(2 * 556, 0);
+  std::memcpy(expected.data(), "Standard", 8);
+  std::memcpy(expected.data() + 32, "Driver defaults", 15);
+  std::memcpy(expected.data() + 556, "Standard (0)", 12);
+  std::memcpy(expected.data() + 556 + 32, "Mine", 4);
+  expected[556 + 552] = 1;
+  EXPECT_EQ(manager().printerValues["JzProfileData"], expected);
 }
 
 TEST_F(PageDialogTest, BulgarianAndRussianWidenTheCommandButtons) {

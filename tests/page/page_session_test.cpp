@@ -156,5 +156,39 @@ TEST_F(PageSessionTest, SummaryFollowsTheSelection) {
   DestroyWindow(window_);
 }
 
+// A driver that does not tell its DEVMODE size stalls the page for five seconds once: not again
+// in each store that the page's initialisation, summaries and commands build.
+TEST_F(PageSessionTest, SilentDriverStallsThePageOnce) {
+  OpenSession(host::kColorPrinterName);
+  std::vector<BYTE> settings = session_->devModeBytes();
+  ProfileList list(nullptr, CP_ACP, session_->uiManager(), nullptr, nullptr);
+  ProfileHeader builtIn = store_testing::Header("Factory Default", 0);
+  ProfileHeader copies = store_testing::Header("Three copies", 1);
+  list.Insert(&builtIn);
+  list.Insert(&copies);
+  ASSERT_TRUE(list.Save());
+  reinterpret_cast<DEVMODEW *>(settings.data())->dmCopies = 3;
+  Store().SaveProfileRegValue("Three copies", 1, PROFILE_DEVMODE_VALUE, settings.data(),
+                              static_cast<DWORD>(settings.size()), REG_BINARY);
+  host::RegKey key = host::RegKey::Open(
+      HKEY_LOCAL_MACHINE, host::PrinterKeyPath(host::kColorPrinterName), KEY_SET_VALUE);
+  ASSERT_EQ(RegDeleteValueW(key.get(), u"Default DevMode"), ERROR_SUCCESS);
+  const ULONGLONG sleptBefore = winplat::SleptMilliseconds();
+
+  OpenPage();
+  HWND profiles = GetDlgItem(window_, IDC_PROFILE_LIST);
+  LVITEMW item{};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  for (int row : {1, 0, 1})
+    SendMessageW(profiles, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&item));
+  EXPECT_FALSE(SummaryRows().empty());
+  EXPECT_TRUE(page_.ApplyProfileDevMode("Three copies"));
+
+  EXPECT_EQ(winplat::SleptMilliseconds() - sleptBefore, 5000u);
+  DestroyWindow(window_);
+}
+
 }  // namespace
 }  // namespace prfmod::testing

@@ -18,8 +18,8 @@
 
 #include "module/control_set_profil.h"
 #include "module/fake_ui_manager.h"
-#include "module/module_state.h"
-#include "page/page_controls.h"
+#include "page/current_page.h"
+#include "abi/resource_ids.h"
 #include "page/profile_page.h"
 #include "store/profile_list.h"
 
@@ -100,12 +100,13 @@ class PageDriverContext final : public DriverContext {
   int QueryDriver(int, void *, int) override { return 0; }
 };
 
-// The built-in profile ("Standard") and `users` user profiles ("Profile 01"...) stored as the
-// printer's profile list.
+// The built-in profile and `users` user profiles ("Profile 01"...) stored as the printer's
+// profile list. The built-in one is stored as "Factory Default", another name than the display
+// name the tests give string 1940, so that the page must rename it.
 inline void StoreUserProfiles(PageUIManager &manager, int users) {
   ProfileList list(nullptr, CP_ACP, &manager, nullptr, nullptr);
   ProfileHeader header{};
-  std::strcpy(header.strProfileName, "Standard");
+  std::strcpy(header.strProfileName, "Factory Default");
   list.Insert(&header);
   for (int i = 1; i <= users; ++i) {
     header = ProfileHeader{};
@@ -169,8 +170,8 @@ inline HWND CreateTestPageWindow(ProfilePage *page) {
       {IDC_PROFILE_LIST, 0, kList, 10, 10, 150, 60},
       {IDC_PROFILE_DESCRIPTION, 0x0082, 0, 10, 72, 150, 16},
       {IDC_SETTINGS_SUMMARY, 0, kList, 10, 90, 150, 48},
-      {IDC_PAGE_CONTROL_1022, 0x0082, 0, 80, 140, 40, 8},
-      {IDC_PAGE_CONTROL_1057, 0x0082, 0, 80, 150, 40, 8},
+      {IDC_BUTTON_SEPARATOR, 0x0082, 0, 80, 140, 40, 8},
+      {IDC_DESCRIPTION_LABEL, 0x0082, 0, 80, 150, 40, 8},
       {IDOK, 0x0080, 0, 130, 160, 40, 14},
       {IDCANCEL, 0x0080, 0, 180, 160, 40, 14},
   };

@@ -123,7 +123,11 @@ TEST_P(JzpFileTest, ExportedProfilesReadBackWithTheirSectionsAndSettings) {
   EXPECT_EQ(value.dwSize, 20u);
   store->CloseJzpFile();
 
-  ManageProfile reader(host::kColorPrinterName, nullptr, nullptr);
+  VTPROFJZP reading(nullptr, host::kColorPrinterName, nullptr, nullptr);
+  ManageProfile reader(
+      std::vector<BYTE>(reading.GetDefaultDevModeBuffer(),
+                        reading.GetDefaultDevModeBuffer() + reading.GetDefaultDevModeBufferSize()),
+      reading.NewJzpHead());
   ASSERT_EQ(reader.OpenProfile(host::Utf16FromUtf8(path_).c_str(), JZP_MODE_READ), 0);
   ASSERT_TRUE(reader.FindProfileEntry("Office", &office));
   ASSERT_TRUE(reader.LoadProfile(office));

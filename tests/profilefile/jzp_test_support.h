@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "apply/plugin_walk.h"
-#include "apply/private_data.h"
+#include "abi/plugin_walk.h"
+#include "abi/private_blocks.h"
 #include "host/printer_model.h"
 #include "profilefile/jzp_format.h"
 #include "profilefile/jzp_items.h"

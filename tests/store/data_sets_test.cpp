@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 
 #include "store/page_store.h"
@@ -53,6 +54,28 @@ class DataSetsTest : public StoreTest {
     return names;
   }
 
+  // A profile value where the platform keeps it: a side file for user profiles on the ANSI
+  // platform, printer data otherwise.
+  std::optional<std::vector<BYTE>> Stored(int regNum, const std::string &valueName) {
+    const std::string dataName = DataName(regNum, valueName);
+    if (Ansi() && regNum != 0)
+      return SideFile("JZ Color 5300_" + dataName);
+    return PrinterValue(host::kColorPrinterName, dataName);
+  }
+
+  void RemoveStored(int regNum, const std::string &valueName) {
+    const std::string dataName = DataName(regNum, valueName);
+    if (Ansi() && regNum != 0) {
+      ASSERT_EQ(
+          std::remove(winplat::HostPathFromWindows("C:\\WINDOWS\\SYSTEM\\JZ Color 5300_" + dataName)
+                          .c_str()),
+          0);
+      return;
+    }
+    host::RegKey key = PrinterDataKey(host::kColorPrinterName, KEY_SET_VALUE);
+    ASSERT_EQ(RegDeleteValueW(key.get(), host::Utf16FromUtf8(dataName).c_str()), ERROR_SUCCESS);
+  }
+
   std::unique_ptr<host::PrinterSession> session_;
   std::unique_ptr<OverridingUIManager> manager_;
   std::unique_ptr<FakePage> page_;
@@ -89,11 +112,19 @@ TEST_P(DataSetsTest, ProfileTakesTheVtValuesAndSetupAsUnderscoreSetupAndNothingE
   }
 }
 
+// A profile that the page's list lacks has no registry number: saving stores nothing, yet
+// reports whether the printer's key opened.
 TEST_P(DataSetsTest, DataSetsOfAProfileTheListLacksAreNotStored) {
-  EXPECT_FALSE(SaveProfilePrinterRegData(*page_, HKEY_LOCAL_MACHINE, "Nobody"));
-  EXPECT_FALSE(SaveProfilePrinterValue(*page_, "Nobody", "VtCPSData", Pattern(4, 1).data(), 4));
+  SetPrinterValue(host::kColorPrinterName, "VtCPSData", Pattern(12, 1));
+  const std::map<std::string, std::vector<BYTE>> before = PrinterValues();
+
+  EXPECT_TRUE(SaveProfilePrinterRegData(*page_, HKEY_LOCAL_MACHINE, "Nobody"));
+  EXPECT_TRUE(SaveProfilePrinterValue(*page_, "Nobody", "VtCPSData", Pattern(4, 1).data(), 4));
+  EXPECT_FALSE(SaveProfilePrinterRegData(*page_, HKEY_CURRENT_USER, "Nobody"));  // no such key
+  EXPECT_FALSE(SaveProfilePrinterRegData(*page_, HKEY_CURRENT_USER, "Office"));
+
+  EXPECT_EQ(PrinterValues(), before);
   EXPECT_TRUE(ProfileValueNames(0).empty());
-  EXPECT_FALSE(SaveProfilePrinterRegData(*page_, HKEY_CURRENT_USER, "Office"));  // no such key
   EXPECT_TRUE(ProfileValueNames(3).empty());
 }
 
@@ -115,7 +146,7 @@ TEST_P(DataSetsTest, RestoringWritesTheValuesBackWithTheirAdjustments) {
       ASSERT_TRUE(SaveProfilePrinterValue(*page_, "Office", name, data.data(),
                                           static_cast<DWORD>(data.size())));
     SetPrinterValue(host::kColorPrinterName, "Default DevFont", Pattern(4, 5));
-    manager_->written.clear();
+    manager_->calls.clear();
 
     ASSERT_TRUE(RestoreProfilePrinterRegData(*page_, "Office"));
 
@@ -124,25 +155,46 @@ TEST_P(DataSetsTest, RestoringWritesTheValuesBackWithTheirAdjustments) {
     EXPECT_EQ(values["VtFontSub"], Pattern(16, 2));
     EXPECT_EQ(values["_Setup"], Pattern(8, 3));
     EXPECT_EQ(values["Default DevFont"], Bytes({0, 0, 0, 0}));
-    EXPECT_EQ(manager_->written, std::vector<std::string>{"Default DevFont"});
+    EXPECT_EQ(manager_->calls,
+              std::vector<std::string>{"WritePrinterValue(Default DevFont, 3, 4)"});
     EXPECT_EQ(values.count("Default DevMode"), 0u);
     EXPECT_NE(values["Setup"], Pattern(8, 3));
   }
 }
 
+TEST_P(DataSetsTest, EmptyDataSetIsWrittenBackEmptyAndAMissingOneIsSkipped) {
+  SetPrinterValue(host::kColorPrinterName, "VtWMarkData", {});
+  SetPrinterValue(host::kColorPrinterName, "VtCPSData", Pattern(8, 1));
+  ASSERT_TRUE(SaveProfilePrinterRegData(*page_, HKEY_LOCAL_MACHINE, "Office"));
+  EXPECT_EQ(Stored(3, "VtWMarkData"), std::vector<BYTE>{});
+  // Later the printer gains a watermark, and the profile's custom paper value goes missing.
+  SetPrinterValue(host::kColorPrinterName, "VtWMarkData", Pattern(24, 2));
+  RemoveStored(3, "VtCPSData");
+  SetPrinterValue(host::kColorPrinterName, "VtCPSData", Pattern(6, 3));
+
+  ASSERT_TRUE(RestoreProfilePrinterRegData(*page_, "Office"));
+
+  EXPECT_EQ(PrinterValue(host::kColorPrinterName, "VtWMarkData"), std::vector<BYTE>{});
+  EXPECT_EQ(PrinterValue(host::kColorPrinterName, "VtCPSData"), Pattern(6, 3));
+}
+
+// Nothing is written in client mode, nor for a profile that the page's list lacks, which would
+// otherwise be looked up by name as the built-in profile; both report success.
 TEST_P(DataSetsTest, RestoringInClientModeOrForAnUnlistedProfileWritesNothing) {
-  ASSERT_TRUE(SaveProfilePrinterValue(*page_, "Office", "VtFontSub", Pattern(16, 2).data(), 16));
-  ASSERT_TRUE(SaveProfilePrinterValue(*page_, "Office", "VtCPSCount",
-                                      Bytes({0xFF, 0xFF, 0xFF, 0xFF}).data(), 4));
+  for (const char *profile : {"Office", "Factory Default"}) {
+    ASSERT_TRUE(SaveProfilePrinterValue(*page_, profile, "VtFontSub", Pattern(16, 2).data(), 16));
+    ASSERT_TRUE(SaveProfilePrinterValue(*page_, profile, "VtCPSCount",
+                                        Bytes({0xFF, 0xFF, 0xFF, 0xFF}).data(), 4));
+  }
   const std::map<std::string, std::vector<BYTE>> before = PrinterValues();
 
   page_->clientMode = true;
   EXPECT_TRUE(RestoreProfilePrinterRegData(*page_, "Office"));
   page_->clientMode = false;
-  EXPECT_FALSE(RestoreProfilePrinterRegData(*page_, "Nobody"));
+  EXPECT_TRUE(RestoreProfilePrinterRegData(*page_, "Nobody"));
 
   EXPECT_EQ(PrinterValues(), before);
-  EXPECT_TRUE(manager_->written.empty());
+  EXPECT_TRUE(manager_->calls.empty());
 }
 
 TEST_P(DataSetsTest, DeletingRemovesTheProfilesValuesOnlyWhenTheListHoldsIt) {

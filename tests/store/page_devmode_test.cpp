@@ -74,6 +74,28 @@ TEST_P(PageDevModeTest, DevModeOfTheDefaultSizeOrLongerIsReadAsStored) {
   EXPECT_TRUE(GetProfileDevModeFromRegW(*page_, "Nobody", 4, "Default DevMode").empty());
 }
 
+// A driver that does not tell its DEVMODE size costs one five-second wait per page, however
+// many stores the page's tasks build; the fallback size holds for the rest of the page's life.
+TEST_P(PageDevModeTest, SilentDriverIsWaitedForOncePerPage) {
+  SilenceDriver(host::kColorPrinterName);
+  ProfileHeader office = Header("Office", 1);
+  page_->list().Insert(&office);
+  store_->SaveProfileRegValue("Office", 1, "Default DevMode", Pattern(1000, 1).data(), 1000,
+                              REG_BINARY);
+  const ULONGLONG sleptBefore = winplat::SleptMilliseconds();
+
+  for (int task = 0; task < 3; ++task) {
+    EXPECT_EQ(GetProfileDevModeFromRegW(*page_, "Office", 1, "Default DevMode").size(), 2268u);
+    EXPECT_TRUE(SaveProfilePrinterRegData(*page_, HKEY_LOCAL_MACHINE, "Office"));
+    EXPECT_TRUE(RestoreProfilePrinterRegData(*page_, "Office"));
+  }
+  EXPECT_EQ(winplat::SleptMilliseconds() - sleptBefore, 5000u);
+
+  FakePage otherPage(*session_, session_->uiManager());
+  GetProfileDevModeFromRegW(otherPage, "Office", 1, "Default DevMode");
+  EXPECT_EQ(winplat::SleptMilliseconds() - sleptBefore, 10000u);
+}
+
 INSTANTIATE_TEST_SUITE_P(Platforms, PageDevModeTest,
                          ::testing::Values(WindowsVersion::WinXP, WindowsVersion::Win98),
                          PlatformName);

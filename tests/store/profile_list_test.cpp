@@ -16,7 +16,8 @@ class ProfileListTest : public StoreTest {
   void SetUp() override {
     StoreTest::SetUp();
     session_ = Open(host::kColorPrinterName);
-    page_ = std::make_unique<FakePage>(*session_, session_->uiManager());
+    manager_ = std::make_unique<OverridingUIManager>(session_->uiManager());
+    page_ = std::make_unique<FakePage>(*session_, manager_.get());
   }
 
   ProfileList &List() { return page_->list(); }
@@ -39,24 +40,77 @@ class ProfileListTest : public StoreTest {
   }
 
   std::unique_ptr<host::PrinterSession> session_;
+  std::unique_ptr<OverridingUIManager> manager_;
   std::unique_ptr<FakePage> page_;
 };
 
-TEST_P(ProfileListTest, SaveStoresTheHeadersInCaseInsensitiveOrderAfterNotifying) {
+// One stored header as its 556 bytes: name at 0, description at 32, icon at 544, colour at 548,
+// registry number at 552; every other byte zero.
+std::vector<BYTE> StoredHeader(const std::string &name, const std::string &info, DWORD icon,
+                               DWORD color, LONG regNum) {
+  std::vector<BYTE> bytes(556, 0);
+  std::memcpy(bytes.data(), name.data(), name.size());
+  std::memcpy(bytes.data() + 32, info.data(), info.size());
+  std::memcpy(bytes.data() + 544, &icon, 4);
+  std::memcpy(bytes.data() + 548, &color, 4);
+  std::memcpy(bytes.data() + 552, &regNum, 4);
+  return bytes;
+}
+
+TEST_P(ProfileListTest, SaveNotifiesThenWritesTheCountThenTheHeadersInCaseInsensitiveOrder) {
   for (const char *name : {"beta", "Factory Default", "gamma", "Alpha", "delta", "Delta 2"}) {
     ProfileHeader header =
         Header(name, std::strcmp(name, "Factory Default") == 0 ? 0 : List().GetAvailableRegNum());
     ASSERT_NE(List().Insert(&header), nullptr);
   }
+  manager_->calls.clear();
   ASSERT_TRUE(List().Save());
 
-  EXPECT_EQ(session_->events().notifyChange, 1);
+  EXPECT_EQ(manager_->calls, (std::vector<std::string>{
+                                 "NotifyChange(0)", "WritePrinterValue(JzProfileCount, 4, 4)",
+                                 "WritePrinterValue(JzProfileData, 3, 3336)",  // 6 x 556
+                             }));
   const std::vector<std::string> sorted = {"Alpha",           "beta", "delta", "Delta 2",
                                            "Factory Default", "gamma"};
   EXPECT_EQ(Names(), sorted);
   EXPECT_EQ(StoredNames(), sorted);
   EXPECT_EQ(*PrinterValue(host::kColorPrinterName, "JzProfileCount"), Bytes({6, 0, 0, 0}));
   EXPECT_EQ(List().ReadCount(), 6u);
+}
+
+TEST_P(ProfileListTest, NodesAndStoredHeadersHoldZerosBehindTheEndOfEveryText) {
+  manager_->stringId = IDS_DEFAULT_PROFILE_NAME;
+  manager_->text = u"Standard";
+  ProfileHeader builtIn = Header("Factory Default", 0, "Driver defaults");
+  // Headers as a caller may fill them: the bytes behind the texts hold what the buffer held.
+  ProfileHeader renamed = Header("Standard", 1, "Mine");
+  ProfileHeader office = Header("Office", 2, "Letters");
+  for (ProfileHeader *header : {&renamed, &office}) {
+    const size_t name = std::strlen(header->strProfileName) + 1;
+    const size_t info = std::strlen(header->strProfileInfo) + 1;
+    std::memset(header->strProfileName + name, 0xA5, sizeof header->strProfileName - name);
+    std::memset(header->strProfileInfo + info, 0x5A, sizeof header->strProfileInfo - info);
+  }
+  office.nProfileIcon = 7;
+  office.rgbIconColor = 0x00336699;
+  for (ProfileHeader *header : {&builtIn, &renamed, &office})
+    ASSERT_NE(List().Insert(header), nullptr);
+  ASSERT_TRUE(List().Save());
+
+  const std::vector<std::vector<BYTE>> headers = {
+      StoredHeader("Factory Default", "Driver defaults", 0, 0, 0),
+      StoredHeader("Office", "Letters", 7, 0x00336699, 2),
+      StoredHeader("Standard (0)", "Mine", 0, 0, 1)};
+  std::vector<BYTE> expected;
+  const ProfileNode *node = List().First();
+  for (const std::vector<BYTE> &header : headers) {
+    ASSERT_NE(node, nullptr);
+    const BYTE *bytes = reinterpret_cast<const BYTE *>(&node->header);
+    EXPECT_EQ(std::vector<BYTE>(bytes, bytes + sizeof(ProfileHeader)), header);
+    expected.insert(expected.end(), header.begin(), header.end());
+    node = node->pNext;
+  }
+  EXPECT_EQ(*PrinterValue(host::kColorPrinterName, "JzProfileData"), expected);
 }
 
 TEST_P(ProfileListTest, LoadGivesBackWhatSaveStoredWithTheFirstStoredHeaderAsDefault) {

@@ -5,19 +5,13 @@
 #include <cstdio>
 #include <cstring>
 
-#include "store/profile_value_entry.h"
+#include "abi/profile_records.h"
 #include "store/store_test_support.h"
 
 namespace store_testing {
 namespace {
 
 using winplat::WindowsVersion;
-
-std::string DataName(int regNum, const std::string &valueName) {
-  char prefix[16];
-  std::snprintf(prefix, sizeof prefix, "JZP_%04d_", regNum);
-  return prefix + valueName;
-}
 
 class ProfileValuesTest : public StoreTest {
  protected:
@@ -140,6 +134,29 @@ TEST_P(ProfileValuesTest, LoadingRefusesBuffersSmallerThanTheValueAndMissingValu
       store_->LoadProfileRegValue("Office", 3, "VtWMarkData", buffer.data(), 50, &size, &type),
       50u);
   EXPECT_EQ(buffer, data);
+}
+
+// The built-in profile keeps its values as printer data on both platforms, a user profile as a
+// side file on the ANSI platform: both tell an empty value from a missing one.
+TEST_P(ProfileValuesTest, EmptyValueReadsAsPresentAndEmptyUnlikeAMissingOne) {
+  const BYTE none = 0;
+  for (int regNum : {0, 3}) {
+    SCOPED_TRACE(regNum);
+    store_->SaveProfileRegValue("Office", regNum, "VtWMarkData", &none, 0, REG_BINARY);
+    store_->SaveProfileRegValue("Office", regNum, "VtCPSData", Pattern(6, 1).data(), 6, REG_BINARY);
+    EXPECT_EQ(Stored(regNum, "VtWMarkData"), std::vector<BYTE>{});
+
+    const std::optional<ProfileValue> empty =
+        store_->ReadProfileValue("Office", regNum, "VtWMarkData");
+    ASSERT_TRUE(empty.has_value());
+    EXPECT_TRUE(empty->data.empty());
+    EXPECT_EQ(empty->type, DWORD{REG_BINARY});
+    const std::optional<ProfileValue> full =
+        store_->ReadProfileValue("Office", regNum, "VtCPSData");
+    ASSERT_TRUE(full.has_value());
+    EXPECT_EQ(full->data, Pattern(6, 1));
+    EXPECT_FALSE(store_->ReadProfileValue("Office", regNum, "VtFontSub").has_value());
+  }
 }
 
 TEST_P(ProfileValuesTest, ProfileIsFoundByNameWhenNoNumberIsGiven) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -61,7 +62,9 @@ class OverridingUIManager final : public UIManager {
   UINT stringId = 0;
   std::u16string text;
   std::optional<bool> clientMode;
-  std::vector<std::string> written;  // value names given to WritePrinterValue
+  // The calls that change the printer's values, in order: "NotifyChange(reason)" and
+  // "WritePrinterValue(name, type, size)".
+  std::vector<std::string> calls;
 
   bool CanChangeSettings() override { return inner_->CanChangeSettings(); }
   LPCSTR GetHelpFileName(int r) override { return inner_->GetHelpFileName(r); }
@@ -73,12 +76,16 @@ class OverridingUIManager final : public UIManager {
   void *GetFeatureItem(int list, WORD i) override { return inner_->GetFeatureItem(list, i); }
   int GetFeatureCount(int list) override { return inner_->GetFeatureCount(list); }
   void RemovePrivateData(WORD id, DWORD r) override { inner_->RemovePrivateData(id, r); }
-  void NotifyChange(DWORD r) override { inner_->NotifyChange(r); }
+  void NotifyChange(DWORD r) override {
+    calls.push_back("NotifyChange(" + std::to_string(r) + ")");
+    inner_->NotifyChange(r);
+  }
   bool ReadPrinterValue(LPCSTR name, void *buffer, DWORD *size) override {
     return inner_->ReadPrinterValue(name, buffer, size);
   }
   bool WritePrinterValue(LPCSTR name, DWORD type, const void *data, DWORD size) override {
-    written.push_back(name);
+    calls.push_back("WritePrinterValue(" + std::string(name) + ", " + std::to_string(type) + ", " +
+                    std::to_string(size) + ")");
     return inner_->WritePrinterValue(name, type, data, size);
   }
   bool IsClientMode() override { return clientMode ? *clientMode : inner_->IsClientMode(); }
@@ -126,6 +133,7 @@ class FakePage : public ProfilePageContext {
   ProfileList *GetProfileList() const override { return const_cast<ProfileList *>(&list_); }
   bool IsClientMode() const override { return clientMode; }
   const DEVMODEW *GetCurrentDevMode() const override { return session_.devMode(); }
+  DriverDevModeSizeCache *GetDriverDevModeSizeCache() const override { return &sizeCache_; }
 
   ProfileList &list() { return list_; }
   CControlSet *controlSet() { return &controlSet_; }
@@ -135,6 +143,7 @@ class FakePage : public ProfilePageContext {
   FakeControlSet controlSet_;
   ProfileList list_;
   std::string nameA_;
+  mutable DriverDevModeSizeCache sizeCache_;
 };
 
 inline ProfileHeader Header(const char *name, LONG regNum, const char *info = "") {
@@ -144,6 +153,13 @@ inline ProfileHeader Header(const char *name, LONG regNum, const char *info = ""
   std::strncpy(header.strProfileInfo, info, sizeof header.strProfileInfo - 1);
   header.nProfRegNum = regNum;
   return header;
+}
+
+// "JZP_%04d_<value name>": where a profile keeps one of its values.
+inline std::string DataName(int regNum, const std::string &valueName) {
+  char prefix[16];
+  std::snprintf(prefix, sizeof prefix, "JZP_%04d_", regNum);
+  return prefix + valueName;
 }
 
 inline std::vector<BYTE> Bytes(std::initializer_list<int> values) {
@@ -185,11 +201,19 @@ class StoreTest : public host::testing::DemoMachineTest,
 
   // A store as the platform's code builds it: the ANSI name on the ANSI platform.
   std::unique_ptr<VTPROFJZP> Store(const std::u16string &printer, HANDLE handle = nullptr,
-                                   CControlSet *controlSet = nullptr) {
+                                   CControlSet *controlSet = nullptr,
+                                   DriverDevModeSizeCache *sizeCache = nullptr) {
     if (Ansi())
       return std::make_unique<VTPROFJZP>(nullptr, host::AnsiFromWide(printer, CP_ACP).c_str(),
-                                         handle, controlSet);
-    return std::make_unique<VTPROFJZP>(nullptr, printer.c_str(), handle, controlSet);
+                                         handle, controlSet, sizeCache);
+    return std::make_unique<VTPROFJZP>(nullptr, printer.c_str(), handle, controlSet, sizeCache);
+  }
+
+  // The driver no longer tells its DEVMODE size: the printer's own default DEVMODE is gone.
+  void SilenceDriver(const std::u16string &printer) {
+    host::RegKey key =
+        host::RegKey::Open(HKEY_LOCAL_MACHINE, host::PrinterKeyPath(printer), KEY_SET_VALUE);
+    ASSERT_EQ(RegDeleteValueW(key.get(), u"Default DevMode"), ERROR_SUCCESS);
   }
 
   host::RegKey PrinterDataKey(const std::u16string &printer, REGSAM access) {

@@ -46,9 +46,7 @@ TEST_P(VtProfJzpTest, StoredDefaultProfileDevModeTakesPrecedenceOverTheDrivers) 
 }
 
 TEST_P(VtProfJzpTest, DriverThatNeverTellsItsDevModeSizeGetsFiveTriesAndTheFallback) {
-  host::RegKey key = host::RegKey::Open(
-      HKEY_LOCAL_MACHINE, host::PrinterKeyPath(host::kColorPrinterName), KEY_SET_VALUE);
-  ASSERT_EQ(RegDeleteValueW(key.get(), u"Default DevMode"), ERROR_SUCCESS);
+  SilenceDriver(host::kColorPrinterName);
   const ULONGLONG sleptBefore = winplat::SleptMilliseconds();
 
   auto store = Store(host::kColorPrinterName);
@@ -57,6 +55,40 @@ TEST_P(VtProfJzpTest, DriverThatNeverTellsItsDevModeSizeGetsFiveTriesAndTheFallb
   EXPECT_EQ(winplat::SleptMilliseconds() - sleptBefore, 5000u);
   EXPECT_EQ(store->RetryDefaultDevModeSize(), 2268u);
   EXPECT_EQ(winplat::SleptMilliseconds() - sleptBefore, 10000u);
+}
+
+// The stores of one page share its cache: the driver's silence costs five seconds once, while a
+// default DEVMODE stored later still takes precedence over the fallback.
+TEST_P(VtProfJzpTest, StoresSharingACacheWaitForASilentDriverOnce) {
+  SilenceDriver(host::kColorPrinterName);
+  DriverDevModeSizeCache cache;
+  const ULONGLONG sleptBefore = winplat::SleptMilliseconds();
+
+  EXPECT_EQ(Store(host::kColorPrinterName, nullptr, nullptr, &cache)->GetDefaultDevModeBufferSize(),
+            2268u);
+  auto second = Store(host::kColorPrinterName, nullptr, nullptr, &cache);
+  EXPECT_EQ(second->GetDefaultDevModeBufferSize(), 2268u);
+  EXPECT_EQ(second->RetryDefaultDevModeSize(), 2268u);
+  EXPECT_EQ(winplat::SleptMilliseconds() - sleptBefore, 5000u);
+
+  SetPrinterValue(host::kColorPrinterName, "JZP_0000_Default DevMode", Pattern(1200, 3));
+  EXPECT_EQ(Store(host::kColorPrinterName, nullptr, nullptr, &cache)->GetDefaultDevModeBufferSize(),
+            1200u);
+  EXPECT_EQ(winplat::SleptMilliseconds() - sleptBefore, 5000u);
+}
+
+// A driver that answers is asked once for the page's stores too.
+TEST_P(VtProfJzpTest, StoresSharingACacheKeepTheDriversAnswer) {
+  auto session = Open(host::kColorPrinterName);
+  const size_t driverSize = session->PrinterDefaultDevMode().size();
+  DriverDevModeSizeCache cache;
+  EXPECT_EQ(Store(host::kColorPrinterName, nullptr, nullptr, &cache)->GetDefaultDevModeBufferSize(),
+            driverSize);
+  SilenceDriver(host::kColorPrinterName);
+  const ULONGLONG sleptBefore = winplat::SleptMilliseconds();
+  EXPECT_EQ(Store(host::kColorPrinterName, nullptr, nullptr, &cache)->GetDefaultDevModeBufferSize(),
+            driverSize);
+  EXPECT_EQ(winplat::SleptMilliseconds(), sleptBefore);
 }
 
 TEST_P(VtProfJzpTest, ClientModeFollowsTheControlSetOrTheWriteProbeOnTheGivenHandle) {

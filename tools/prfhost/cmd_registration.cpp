@@ -9,7 +9,7 @@
 #include "host/module_library.h"
 #include "host/module_registry.h"
 #include "host/text_convert.h"
-#include "module/registration.h"
+#include "abi/registration_records.h"
 
 namespace prfhost {
 namespace {

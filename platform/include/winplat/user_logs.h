@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <windef.h>
@@ -13,6 +14,9 @@ struct HelpCall {
   std::string helpFile;
   UINT command;
   ULONG_PTR data;
+  // HELP_CONTEXTMENU and HELP_WM_HELP pass a table of control and help identifiers in `data`,
+  // ended by a zero pair: its pairs, copied at the call.
+  std::vector<std::pair<DWORD, DWORD>> helpIds;
 };
 
 const std::vector<HelpCall> &HelpLog();

@@ -10,7 +10,7 @@
 
 #include <windows.h>
 
-#include "apply/private_data.h"
+#include "abi/private_blocks.h"
 
 // The first block of the chain with the given identifier, or null.
 PrivateDataBlockHeader *GetPlugInAddr(DEVMODEW *devMode, WORD blockId);

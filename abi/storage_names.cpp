@@ -1,11 +1,11 @@
 // Names of a profile's stored values.
-#include "store/profile_value_names.h"
+#include "abi/storage_names.h"
 
 #include <mbstring.h>
 #include <stdio.h>
 #include <string.h>
 
-#include "store/profile_value_entry.h"
+#include "abi/profile_records.h"
 
 std::string ProfileIndexName(int regNum) {
   char name[32];
@@ -32,4 +32,13 @@ void ReplaceInvalidChar4Filename(char *path) {
   for (char *p = path; *p != '\0'; ++p)
     if (strchr("/\"<>|", *p) != nullptr)
       *p = '_';
+}
+
+bool ProfileSideFilePath(LPCSTR driverDirectory, LPCSTR printerName, LPCSTR dataName, char *path,
+                         size_t size) {
+  const int length = snprintf(path, size, "%s\\%s_%s", driverDirectory, printerName, dataName);
+  if (length < 0 || static_cast<size_t>(length) >= size)
+    return false;
+  ReplaceInvalidChar4Filename(path);
+  return true;
 }

@@ -1,5 +1,5 @@
 // The walk over a DEVMODE's chain of private-data blocks.
-#include "apply/plugin_walk.h"
+#include "abi/plugin_walk.h"
 
 #include <string.h>
 

@@ -40,7 +40,7 @@ class SummaryContext {
 
   // The profile's stored "Default DevMode" as the page reads it; empty when it has none.
   virtual std::vector<BYTE> ReadProfileDevMode(const ProfileHeader &header) const;
-  // The driver's default DEVMODE through a store for the page's printer (the stored
-  // "Factory Default" settings, else the printer's); empty when none can be had.
+  // The driver's default DEVMODE as the page's stores know it (the stored "Factory Default"
+  // settings, else the printer's); without a main block when none can be had.
   virtual std::vector<BYTE> ReadDefaultDevMode() const;
 };

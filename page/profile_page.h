@@ -97,17 +97,18 @@ class ProfilePage final : public ApiControlSetProfil,
   // The page's platform and the code page of its language, for every text and A/W call.
   const TextPolicy &Text() const override { return m_Text; }
 
+  LPCSTR GetPrinterNameA() const { return m_tszPrinterName; }
+  LPCWSTR GetPrinterNameW() const { return m_wszPrinterName; }
+
   // ProfilePageContext.
-  LPCSTR GetPrinterNameA() const override { return m_tszPrinterName; }
-  LPCWSTR GetPrinterNameW() const override { return m_wszPrinterName; }
   HANDLE GetPrinterHandle() const override { return m_hPrinter; }
   CControlSet *GetControlSet() const override { return m_pOwner; }
   ProfileList *GetProfileList() const override { return m_pProfileList.get(); }
   bool IsClientMode() const override { return m_bClient; }
   const DEVMODEW *GetCurrentDevMode() const override { return m_pDevMode; }
-  DriverDevModeSizeCache *GetDriverDevModeSizeCache() const override {
-    return &m_DriverDevModeSize;
-  }
+  // Read on first use from the page's printer name (in the platform's form), handle and owner;
+  // read again after the printer's name has changed.
+  PrinterIdentity &GetPrinterIdentity() const override;
 
   // SettingsContext and SummaryContext.
   UIManager *GetUIManager() const override { return Manager(); }
@@ -237,8 +238,8 @@ class ProfilePage final : public ApiControlSetProfil,
   HWND m_hProfileList;
   HFONT m_hListFont;
   std::unique_ptr<SummaryRowStore> m_pSummaryRows;
-  // The driver's DEVMODE size as the page's stores found it; const operations build stores too.
-  mutable DriverDevModeSizeCache m_DriverDevModeSize;
+  // The identity the page's stores share; const operations build stores too.
+  mutable std::unique_ptr<PrinterIdentity> m_pPrinterIdentity;
   char m_tszPrinterName[MAX_PATH];
   WCHAR m_wszPrinterName[MAX_PATH];
   // The printer name as a registry key may hold it: a network printer's backslashes become

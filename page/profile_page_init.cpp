@@ -196,7 +196,7 @@ void ProfilePage::CheckStoredPrinterName() {
   BYTE *buffer = Manager()->GetPrinterNameBuffer(local);
   if (buffer == nullptr)
     return;
-  VTPROFJZP store(m_hWnd, m_tszPrinterName, m_hPrinter, m_pOwner, &m_DriverDevModeSize);
+  VTPROFJZP store(m_hWnd, GetPrinterIdentity(), m_hPrinter);
   if (store.GetRegValue(PRINTER_DATA_KEY, PRINTER_NAME_VALUE, buffer, MAX_PATH) == 0)
     WritePrinterName();
   else
@@ -206,7 +206,7 @@ void ProfilePage::CheckStoredPrinterName() {
 // A stored default DEVMODE of another size than the driver's was written by another driver
 // version: it goes, and the host reloads the current settings.
 void ProfilePage::RemoveStaleDefault() {
-  VTPROFJZP store(m_hWnd, m_tszPrinterName, m_hPrinter, m_pOwner, &m_DriverDevModeSize);
+  VTPROFJZP store(m_hWnd, GetPrinterIdentity(), m_hPrinter);
   const DWORD expected = DWORD{m_pDevMode->dmSize} + m_pDevMode->dmDriverExtra;
   if (store.GetRegValueSize(PRINTER_DATA_KEY, DEFAULT_PROFILE_DEVMODE_VALUE) == expected)
     return;

@@ -45,9 +45,9 @@ LPCSTR ProfileNameOfPrinterValue(LPCSTR name) {
 ScopedRegKey OpenPrinterKey(const VTPROFJZP &store, HKEY root) {
   const TextPolicy &text = store.Text();
   const DualText separator = text.FromText("\\");
-  const DualText registryName{store.GetRegistryNameA(), store.GetRegistryNameW()};
   return text.OpenRegKey(root,
-                         text.FromText(kPrintersKeyA) + separator + registryName + separator +
+                         text.FromText(kPrintersKeyA) + separator +
+                             store.Identity().RegistryName() + separator +
                              text.FromText(PRINTER_DATA_KEY),
                          KEY_ALL_ACCESS);
 }
@@ -65,8 +65,8 @@ bool ReadEnumeratedValue(const TextPolicy &text, HKEY key, DWORD index, std::str
 void WritePrinterValueAsAdministrator(const VTPROFJZP &store, LPCSTR valueName, const BYTE *data,
                                       DWORD size) {
   const TextPolicy &text = store.Text();
-  const ScopedPrinter printer = text.OpenPrinterByName(
-      {store.GetPrinterNameA(), store.GetPrinterNameW()}, PRINTER_ACCESS_ADMINISTER);
+  const ScopedPrinter printer =
+      text.OpenPrinterByName(store.Identity().PrinterName(), PRINTER_ACCESS_ADMINISTER);
   if (printer)
     text.WritePrinterData(printer.get(), valueName, REG_BINARY, data, size);
 }

@@ -204,8 +204,8 @@ void PrinterIdentity::ProbeClientMode(HANDLE printer, CControlSet *controlSet) {
 // read through the given handle or the printer opened for this step alone. Without a driver
 // path the system directory serves.
 void PrinterIdentity::ReadPortAndDriver(HANDLE printer) {
-  const ScopedPrinter reading =
-      printer != nullptr ? ScopedPrinter(printer, false) : m_Text.OpenPrinterByName(PrinterName(), 0);
+  const ScopedPrinter reading = printer != nullptr ? ScopedPrinter(printer, false)
+                                                   : m_Text.OpenPrinterByName(PrinterName(), 0);
   if (reading) {
     const std::optional<PrinterPortAndDriver> info = m_Text.ReadPrinterInfo(reading.get());
     if (info)

@@ -1,5 +1,6 @@
 // The store's raw printer-data operations: values of the printer's PrinterDriverData key read
-// and written through the spooler, and deleted through the registry.
+// and written through the spooler, and deleted through the registry. Writing or removing the
+// stored default profile's DEVMODE makes the identity forget the default DEVMODE it holds.
 #include <windows.h>
 #include <string.h>
 #include <winspool.h>
@@ -9,6 +10,10 @@
 namespace {
 
 constexpr char kPrintersKeyA[] = "SYSTEM\\CurrentControlSet\\Control\\Print\\Printers";
+
+bool IsDefaultProfileDevMode(LPCSTR valueName) {
+  return _stricmp(valueName, DEFAULT_PROFILE_DEVMODE_VALUE) == 0;
+}
 
 }  // namespace
 
@@ -20,7 +25,7 @@ DWORD VTPROFJZP::GetRegValueSize(LPCSTR /*key*/, LPCSTR valueName) {
     return 0;
   DWORD type = 0, needed = 0;
   const DWORD status =
-      m_Text.QueryPrinterData(printer.get(), valueName, &type, nullptr, 0, &needed);
+      Text().QueryPrinterData(printer.get(), valueName, &type, nullptr, 0, &needed);
   return status == ERROR_SUCCESS || status == ERROR_MORE_DATA ? needed : 0;
 }
 
@@ -32,7 +37,7 @@ DWORD VTPROFJZP::GetRegValue(LPCSTR /*key*/, LPCSTR valueName, BYTE *buffer, DWO
     return 0;
   DWORD type = 0, needed = 0;
   const DWORD status =
-      m_Text.QueryPrinterData(printer.get(), valueName, &type, buffer, bufferSize, &needed);
+      Text().QueryPrinterData(printer.get(), valueName, &type, buffer, bufferSize, &needed);
   return status == ERROR_SUCCESS ? needed : 0;
 }
 
@@ -43,7 +48,9 @@ void VTPROFJZP::SetRegValue(LPCSTR /*key*/, LPCSTR valueName, const BYTE *data, 
   ScopedPrinter printer = UsePrinter(PRINTER_ACCESS_ADMINISTER);
   if (!printer)
     return;
-  m_Text.WritePrinterData(printer.get(), valueName, type, data, size);
+  Text().WritePrinterData(printer.get(), valueName, type, data, size);
+  if (IsDefaultProfileDevMode(valueName))
+    m_pIdentity->ForgetDefaultDevMode();
 }
 
 // The value is deleted from "SYSTEM\CurrentControlSet\Control\Print\Printers\<registry
@@ -52,14 +59,17 @@ void VTPROFJZP::SetRegValue(LPCSTR /*key*/, LPCSTR valueName, const BYTE *data, 
 bool VTPROFJZP::RemoveRegValue(LPCSTR key, LPCSTR valueName) {
   if (valueName == nullptr)
     return false;
-  LPCSTR subKey = key == nullptr ? nullptr : (m_Text.IsAnsi() ? key : PRINTER_DATA_KEY);
-  DualText path = m_Text.FromText(kPrintersKeyA) + m_Text.FromText("\\") + RegistryName();
+  LPCSTR subKey = key == nullptr ? nullptr : (Text().IsAnsi() ? key : PRINTER_DATA_KEY);
+  DualText path =
+      Text().FromText(kPrintersKeyA) + Text().FromText("\\") + m_pIdentity->RegistryName();
   if (subKey != nullptr)
-    path = path + m_Text.FromText("\\") + m_Text.FromText(subKey);
-  const ScopedRegKey printerKey = m_Text.CreateRegKey(HKEY_LOCAL_MACHINE, path, KEY_SET_VALUE);
+    path = path + Text().FromText("\\") + Text().FromText(subKey);
+  const ScopedRegKey printerKey = Text().CreateRegKey(HKEY_LOCAL_MACHINE, path, KEY_SET_VALUE);
   if (!printerKey)
     return false;
   RegDeleteValueA(printerKey.get(), valueName);
+  if (IsDefaultProfileDevMode(valueName))
+    m_pIdentity->ForgetDefaultDevMode();
   return true;
 }
 
@@ -68,11 +78,11 @@ bool VTPROFJZP::ReadPrinterData(LPCSTR valueName, std::vector<BYTE> *data, DWORD
   if (!printer)
     return false;
   DWORD needed = 0;
-  m_Text.QueryPrinterData(printer.get(), valueName, type, nullptr, 0, &needed);
+  Text().QueryPrinterData(printer.get(), valueName, type, nullptr, 0, &needed);
   if (needed == 0)
     needed = 4096;
   data->assign(needed, 0);
-  if (m_Text.QueryPrinterData(printer.get(), valueName, type, data->data(), needed, &needed) !=
+  if (Text().QueryPrinterData(printer.get(), valueName, type, data->data(), needed, &needed) !=
       ERROR_SUCCESS)
     return false;
   data->resize(needed);

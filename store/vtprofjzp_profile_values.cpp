@@ -164,7 +164,7 @@ void VTPROFJZP::RemoveProfileRegValue(LPCSTR profileName, int regNum) {
 }
 
 bool VTPROFJZP::SideFilePath(LPCSTR dataName, char *path, size_t size) const {
-  return ProfileSideFilePath(m_szDriverDirectory, m_tszPrinterName, dataName, path, size);
+  return ProfileSideFilePath(GetDriverDirectory(), GetPrinterNameA(), dataName, path, size);
 }
 
 // A file that cannot be written whole is removed again, so that no cut value is read later.

@@ -126,15 +126,20 @@ class FakePage : public ProfilePageContext {
   bool clientMode = false;
   HANDLE printer = nullptr;  // the page's handle; none by default
 
-  const TextPolicy &Text() const override { return text_; }
-  LPCSTR GetPrinterNameA() const override { return nameA_.c_str(); }
-  LPCWSTR GetPrinterNameW() const override { return session_.printerName().c_str(); }
   HANDLE GetPrinterHandle() const override { return printer; }
   CControlSet *GetControlSet() const override { return const_cast<FakeControlSet *>(&controlSet_); }
   ProfileList *GetProfileList() const override { return const_cast<ProfileList *>(&list_); }
   bool IsClientMode() const override { return clientMode; }
   const DEVMODEW *GetCurrentDevMode() const override { return session_.devMode(); }
-  DriverDevModeSizeCache *GetDriverDevModeSizeCache() const override { return &sizeCache_; }
+  // The page's identity: its printer name in the platform's form, its handle and control set.
+  PrinterIdentity &GetPrinterIdentity() const override {
+    if (identity_ == nullptr)
+      identity_ = winplat::IsAnsiPlatform()
+                      ? std::make_unique<PrinterIdentity>(nameA_.c_str(), printer, GetControlSet())
+                      : std::make_unique<PrinterIdentity>(session_.printerName().c_str(), printer,
+                                                          GetControlSet());
+    return *identity_;
+  }
 
   ProfileList &list() { return list_; }
   CControlSet *controlSet() { return &controlSet_; }
@@ -145,7 +150,7 @@ class FakePage : public ProfilePageContext {
   TextPolicy text_;
   ProfileList list_;
   std::string nameA_;
-  mutable DriverDevModeSizeCache sizeCache_;
+  mutable std::unique_ptr<PrinterIdentity> identity_;
 };
 
 inline ProfileHeader Header(const char *name, LONG regNum, const char *info = "") {
@@ -178,6 +183,22 @@ inline std::vector<BYTE> Pattern(size_t size, BYTE seed) {
   return bytes;
 }
 
+// Adds a local printer of the colour model under the name.
+inline void AddColorLaserPrinter(const std::u16string &name) {
+  std::vector<BYTE> devMode = host::ColorLaserModel().DefaultDevMode();
+  PRINTER_INFO_2W info{};
+  info.pPrinterName = const_cast<LPWSTR>(name.c_str());
+  info.pPortName = const_cast<LPWSTR>(u"LPT1:");
+  info.pDriverName = const_cast<LPWSTR>(host::ColorLaserModel().driverName.c_str());
+  info.pPrintProcessor = const_cast<LPWSTR>(u"WinPrint");
+  info.pDatatype = const_cast<LPWSTR>(u"RAW");
+  info.pDevMode = reinterpret_cast<DEVMODEW *>(devMode.data());
+  info.Attributes = PRINTER_ATTRIBUTE_LOCAL;
+  HANDLE added = AddPrinterW(nullptr, 2, reinterpret_cast<BYTE *>(&info));
+  ASSERT_NE(added, nullptr);
+  ClosePrinter(added);
+}
+
 inline const char *PlatformName(const ::testing::TestParamInfo<winplat::WindowsVersion> &info) {
   return info.param == winplat::WindowsVersion::Win98 ? "Win98" : "WinXP";
 }
@@ -203,12 +224,22 @@ class StoreTest : public host::testing::DemoMachineTest,
 
   // A store as the platform's code builds it: the ANSI name on the ANSI platform.
   std::unique_ptr<VTPROFJZP> Store(const std::u16string &printer, HANDLE handle = nullptr,
-                                   CControlSet *controlSet = nullptr,
-                                   DriverDevModeSizeCache *sizeCache = nullptr) {
+                                   CControlSet *controlSet = nullptr) {
     if (Ansi())
       return std::make_unique<VTPROFJZP>(nullptr, host::AnsiFromWide(printer, CP_ACP).c_str(),
-                                         handle, controlSet, sizeCache);
-    return std::make_unique<VTPROFJZP>(nullptr, printer.c_str(), handle, controlSet, sizeCache);
+                                         handle, controlSet);
+    return std::make_unique<VTPROFJZP>(nullptr, printer.c_str(), handle, controlSet);
+  }
+
+  // An identity as a page reads it, and a store of that page.
+  std::unique_ptr<PrinterIdentity> Identity(const std::u16string &printer) {
+    if (Ansi())
+      return std::make_unique<PrinterIdentity>(host::AnsiFromWide(printer, CP_ACP).c_str(), nullptr,
+                                               nullptr);
+    return std::make_unique<PrinterIdentity>(printer.c_str(), nullptr, nullptr);
+  }
+  std::unique_ptr<VTPROFJZP> Store(PrinterIdentity &identity) {
+    return std::make_unique<VTPROFJZP>(nullptr, identity, nullptr);
   }
 
   // The driver no longer tells its DEVMODE size: the printer's own default DEVMODE is gone.
@@ -276,21 +307,7 @@ class StoreTest : public host::testing::DemoMachineTest,
     return std::vector<BYTE>(std::istreambuf_iterator<char>(file), {});
   }
 
-  // Adds a local printer of the colour model under the name.
-  void AddColorPrinter(const std::u16string &name) {
-    std::vector<BYTE> devMode = host::ColorLaserModel().DefaultDevMode();
-    PRINTER_INFO_2W info{};
-    info.pPrinterName = const_cast<LPWSTR>(name.c_str());
-    info.pPortName = const_cast<LPWSTR>(u"LPT1:");
-    info.pDriverName = const_cast<LPWSTR>(host::ColorLaserModel().driverName.c_str());
-    info.pPrintProcessor = const_cast<LPWSTR>(u"WinPrint");
-    info.pDatatype = const_cast<LPWSTR>(u"RAW");
-    info.pDevMode = reinterpret_cast<DEVMODEW *>(devMode.data());
-    info.Attributes = PRINTER_ATTRIBUTE_LOCAL;
-    HANDLE added = AddPrinterW(nullptr, 2, reinterpret_cast<BYTE *>(&info));
-    ASSERT_NE(added, nullptr);
-    ClosePrinter(added);
-  }
+  void AddColorPrinter(const std::u16string &name) { AddColorLaserPrinter(name); }
 };
 
 }  // namespace store_testing

@@ -57,37 +57,42 @@ TEST_P(VtProfJzpTest, DriverThatNeverTellsItsDevModeSizeGetsFiveTriesAndTheFallb
   EXPECT_EQ(winplat::SleptMilliseconds() - sleptBefore, 10000u);
 }
 
-// The stores of one page share its cache: the driver's silence costs five seconds once, while a
-// default DEVMODE stored later still takes precedence over the fallback.
-TEST_P(VtProfJzpTest, StoresSharingACacheWaitForASilentDriverOnce) {
+// The stores of one page share its identity: the driver's silence costs five seconds once, while
+// a default DEVMODE that one of them stores later takes precedence over the fallback until one
+// of them removes it again.
+TEST_P(VtProfJzpTest, StoresSharingAnIdentityWaitForASilentDriverOnce) {
   SilenceDriver(host::kColorPrinterName);
-  DriverDevModeSizeCache cache;
+  auto identity = Identity(host::kColorPrinterName);
   const ULONGLONG sleptBefore = winplat::SleptMilliseconds();
 
-  EXPECT_EQ(Store(host::kColorPrinterName, nullptr, nullptr, &cache)->GetDefaultDevModeBufferSize(),
-            2268u);
-  auto second = Store(host::kColorPrinterName, nullptr, nullptr, &cache);
+  EXPECT_EQ(Store(*identity)->GetDefaultDevModeBufferSize(), 2268u);
+  auto second = Store(*identity);
   EXPECT_EQ(second->GetDefaultDevModeBufferSize(), 2268u);
   EXPECT_EQ(second->RetryDefaultDevModeSize(), 2268u);
   EXPECT_EQ(winplat::SleptMilliseconds() - sleptBefore, 5000u);
 
-  SetPrinterValue(host::kColorPrinterName, "JZP_0000_Default DevMode", Pattern(1200, 3));
-  EXPECT_EQ(Store(host::kColorPrinterName, nullptr, nullptr, &cache)->GetDefaultDevModeBufferSize(),
-            1200u);
+  const std::vector<BYTE> stored = Pattern(1200, 3);
+  Store(*identity)->SetRegValue(PRINTER_DATA_KEY, "JZP_0000_Default DevMode", stored.data(), 1200,
+                                REG_BINARY);
+  auto third = Store(*identity);
+  ASSERT_EQ(third->GetDefaultDevModeBufferSize(), 1200u);
+  EXPECT_EQ(std::memcmp(third->GetDefaultDevModeBuffer(), stored.data(), 1200), 0);
+  Store(*identity)->RemoveRegValue(PRINTER_DATA_KEY, "JZP_0000_Default DevMode");
+  EXPECT_EQ(Store(*identity)->GetDefaultDevModeBufferSize(), 2268u);
   EXPECT_EQ(winplat::SleptMilliseconds() - sleptBefore, 5000u);
 }
 
 // A driver that answers is asked once for the page's stores too.
-TEST_P(VtProfJzpTest, StoresSharingACacheKeepTheDriversAnswer) {
+TEST_P(VtProfJzpTest, StoresSharingAnIdentityKeepTheDriversAnswer) {
   auto session = Open(host::kColorPrinterName);
   const size_t driverSize = session->PrinterDefaultDevMode().size();
-  DriverDevModeSizeCache cache;
-  EXPECT_EQ(Store(host::kColorPrinterName, nullptr, nullptr, &cache)->GetDefaultDevModeBufferSize(),
-            driverSize);
+  auto identity = Identity(host::kColorPrinterName);
+  EXPECT_EQ(Store(*identity)->GetDefaultDevModeBufferSize(), driverSize);
   SilenceDriver(host::kColorPrinterName);
   const ULONGLONG sleptBefore = winplat::SleptMilliseconds();
-  EXPECT_EQ(Store(host::kColorPrinterName, nullptr, nullptr, &cache)->GetDefaultDevModeBufferSize(),
-            driverSize);
+  auto second = Store(*identity);
+  EXPECT_EQ(second->GetDefaultDevModeBufferSize(), driverSize);
+  EXPECT_EQ(second->RetryDefaultDevModeSize(), driverSize);
   EXPECT_EQ(winplat::SleptMilliseconds(), sleptBefore);
 }
 

@@ -44,6 +44,10 @@ TextPolicy TextPolicy::ForSystemNames(bool ansiPlatform) {
   return TextPolicy(ansiPlatform, CP_ACP);
 }
 
+TextPolicy TextPolicy::ForSettingsInfo(bool ansiPlatform, UINT infoCodePage) {
+  return TextPolicy(ansiPlatform, infoCodePage);
+}
+
 WideString TextPolicy::ToWide(LPCSTR text) const {
   if (text == nullptr || *text == '\0')
     return WideString();

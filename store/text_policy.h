@@ -2,7 +2,7 @@
 // converts a text from one form into the other. A TextPolicy is a platform (ANSI on Windows 95,
 // 98 and Me) and a code page; each A/W pair the module calls is written once, here.
 //
-// Three code pages are in use, and each has its factory:
+// Four code pages are in use, and each has its factory:
 // - ForPage: the code page the page's language chooses. Every text the user reads goes through
 //   it: host strings, profile names and descriptions, list rows, the summary.
 // - ForDialogs: the code page of the dialogs built on BaseDlg. It follows the system, not the
@@ -10,10 +10,14 @@
 //   otherwise CP_ACP.
 // - ForSystemNames: CP_ACP, for the names the system keeps: printers, drivers, registry keys and
 //   values, and files.
+// - ForSettingsInfo: the code page the settings-information dialog chose by its own language
+//   rules, which differ from the page's; 0, the system's code page, until it has chosen.
 #pragma once
 
 #include <windows.h>
 #include <winspool.h>
+
+#include <commctrl.h>
 
 #include <optional>
 #include <string>
@@ -42,6 +46,7 @@ class TextPolicy {
   static TextPolicy ForPage(bool ansiPlatform, UINT pageCodePage);
   static TextPolicy ForDialogs(bool ansiPlatform);
   static TextPolicy ForSystemNames(bool ansiPlatform);
+  static TextPolicy ForSettingsInfo(bool ansiPlatform, UINT infoCodePage);
 
   bool IsAnsi() const { return m_bAnsi; }
   UINT CodePage() const { return m_uCodePage; }
@@ -80,6 +85,10 @@ class TextPolicy {
   bool SetText(HWND window, const DualText &text) const;
   bool SetItemText(HWND dialog, int controlId, const DualText &text) const;
   void PostCommand(HWND window, int controlId) const;
+  LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const;
+  LRESULT SendItem(HWND dialog, int controlId, UINT message, WPARAM wParam, LPARAM lParam) const;
+  // The text of a dialog item, at most `chars` characters.
+  DualText ItemText(HWND dialog, int controlId, int chars) const;
   HWND CreateModeless(HINSTANCE resources, int templateId, HWND parent, DLGPROC procedure) const;
   INT_PTR RunModal(HINSTANCE resources, int templateId, HWND parent, DLGPROC procedure) const;
   // Puts the procedure of the platform's form in place of the window's, keeping the previous
@@ -92,6 +101,9 @@ class TextPolicy {
   int InsertListItem(HWND list, int row, const DualText &text, int image) const;
   DualText ListItemText(HWND list, int row) const;
   void InsertListColumn(HWND list, int column, int width, const DualText &title) const;
+
+  // Tree views: a text-only item at the end of `parent`'s children.
+  HTREEITEM InsertTreeItem(HWND tree, HTREEITEM parent, const DualText &text) const;
 
   // Drawing.
   int TextHeight(HDC dc) const;

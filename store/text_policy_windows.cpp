@@ -22,6 +22,28 @@ void TextPolicy::PostCommand(HWND window, int controlId) const {
     PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(controlId), 0);
 }
 
+LRESULT TextPolicy::Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const {
+  return m_bAnsi ? SendMessageA(window, message, wParam, lParam)
+                 : SendMessageW(window, message, wParam, lParam);
+}
+
+LRESULT TextPolicy::SendItem(HWND dialog, int controlId, UINT message, WPARAM wParam,
+                             LPARAM lParam) const {
+  return m_bAnsi ? SendDlgItemMessageA(dialog, controlId, message, wParam, lParam)
+                 : SendDlgItemMessageW(dialog, controlId, message, wParam, lParam);
+}
+
+DualText TextPolicy::ItemText(HWND dialog, int controlId, int chars) const {
+  if (m_bAnsi) {
+    std::string text(static_cast<size_t>(chars), '\0');
+    GetDlgItemTextA(dialog, controlId, text.data(), chars);
+    return FromText(text.c_str());
+  }
+  WideString wide(static_cast<size_t>(chars), WCHAR{0});
+  GetDlgItemTextW(dialog, controlId, wide.data(), chars);
+  return FromWide(wide.c_str());
+}
+
 HWND TextPolicy::CreateModeless(HINSTANCE resources, int templateId, HWND parent,
                                 DLGPROC procedure) const {
   if (m_bAnsi)
@@ -126,6 +148,25 @@ void TextPolicy::InsertListColumn(HWND list, int column, int width, const DualTe
   entry.iSubItem = column;
   SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column),
                reinterpret_cast<LPARAM>(&entry));
+}
+
+HTREEITEM TextPolicy::InsertTreeItem(HWND tree, HTREEITEM parent, const DualText &text) const {
+  if (m_bAnsi) {
+    TVINSERTSTRUCTA insert{};
+    insert.hParent = parent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT;
+    insert.item.pszText = const_cast<LPSTR>(text.text.c_str());
+    return reinterpret_cast<HTREEITEM>(
+        SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+  }
+  TVINSERTSTRUCTW insert{};
+  insert.hParent = parent;
+  insert.hInsertAfter = TVI_LAST;
+  insert.item.mask = TVIF_TEXT;
+  insert.item.pszText = const_cast<LPWSTR>(text.wide.c_str());
+  return reinterpret_cast<HTREEITEM>(
+      SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
 }
 
 int TextPolicy::TextHeight(HDC dc) const {

@@ -69,7 +69,7 @@ bool FillMissingBlocks(DriverContext *driver, DEVMODEW *working, const DEVMODEW 
 void StoreDefaultProfileDevMode(const SettingsContext &page, const std::vector<BYTE> &devMode) {
   std::unique_ptr<VTPROFJZP> store = MakePageStore(page.GetPageContext());
   if (store)
-    store->SetRegValue(PRINTER_DATA_KEY, DEFAULT_PROFILE_DEVMODE_VALUE, devMode.data(),
+    store->SetRegValue(DEFAULT_PROFILE_DEVMODE_VALUE, devMode.data(),
                        static_cast<DWORD>(devMode.size()), REG_BINARY);
 }
 

@@ -96,7 +96,7 @@ void ProfilePage::MoveRenamedPrinterFiles() {
   BYTE *buffer = manager->GetPrinterNameBuffer(local);
   if (buffer == nullptr)
     return;
-  if (store.GetRegValue(PRINTER_DATA_KEY, PRINTER_NAME_VALUE, buffer, MAX_PATH) == 0)
+  if (store.GetRegValue(PRINTER_NAME_VALUE, buffer, MAX_PATH) == 0)
     return;
   char storedName[MAX_PATH];
   memcpy(storedName, buffer, MAX_PATH);
@@ -114,5 +114,5 @@ void ProfilePage::WritePrinterName() {
   if (buffer == nullptr)
     return;
   VTPROFJZP store(m_hWnd, GetPrinterIdentity(), m_hPrinter);
-  store.SetRegValue(PRINTER_DATA_KEY, PRINTER_NAME_VALUE, buffer, MAX_PATH, REG_BINARY);
+  store.SetRegValue(PRINTER_NAME_VALUE, buffer, MAX_PATH, REG_BINARY);
 }

@@ -197,7 +197,7 @@ void ProfilePage::CheckStoredPrinterName() {
   if (buffer == nullptr)
     return;
   VTPROFJZP store(m_hWnd, GetPrinterIdentity(), m_hPrinter);
-  if (store.GetRegValue(PRINTER_DATA_KEY, PRINTER_NAME_VALUE, buffer, MAX_PATH) == 0)
+  if (store.GetRegValue(PRINTER_NAME_VALUE, buffer, MAX_PATH) == 0)
     WritePrinterName();
   else
     MoveRenamedPrinterFiles();
@@ -208,7 +208,7 @@ void ProfilePage::CheckStoredPrinterName() {
 void ProfilePage::RemoveStaleDefault() {
   VTPROFJZP store(m_hWnd, GetPrinterIdentity(), m_hPrinter);
   const DWORD expected = DWORD{m_pDevMode->dmSize} + m_pDevMode->dmDriverExtra;
-  if (store.GetRegValueSize(PRINTER_DATA_KEY, DEFAULT_PROFILE_DEVMODE_VALUE) == expected)
+  if (store.GetRegValueSize(DEFAULT_PROFILE_DEVMODE_VALUE) == expected)
     return;
   store.RemoveProfileRegValue(FACTORY_DEFAULT_PROFILE, 0);
   UIManager *manager = Manager();

@@ -55,13 +55,15 @@ class VTPROFJZP {
   VTPROFJZP(const VTPROFJZP &) = delete;
   VTPROFJZP &operator=(const VTPROFJZP &) = delete;
 
-  // Printer data. The key argument is PRINTER_DATA_KEY; only RemoveRegValue builds a registry
-  // path from it, the spooler calls address the key by themselves.
-  DWORD GetRegValueSize(LPCSTR key, LPCSTR valueName);
+  // Printer data: values of the printer's PrinterDriverData key, which the spooler calls address
+  // by themselves.
+  DWORD GetRegValueSize(LPCSTR valueName);
   // Bytes the value holds; 0 on any failure, including a buffer smaller than the value.
-  DWORD GetRegValue(LPCSTR key, LPCSTR valueName, BYTE *buffer, DWORD bufferSize);
-  void SetRegValue(LPCSTR key, LPCSTR valueName, const BYTE *data, DWORD size, DWORD type);
-  // True when the key could be opened; whether the value existed is not reported.
+  DWORD GetRegValue(LPCSTR valueName, BYTE *buffer, DWORD bufferSize);
+  void SetRegValue(LPCSTR valueName, const BYTE *data, DWORD size, DWORD type);
+  // Deletes the value through the registry, from the printer's key `key` (PRINTER_DATA_KEY) or,
+  // with a null key, from the printer's own key. True when the key could be opened; whether the
+  // value existed is not reported.
   bool RemoveRegValue(LPCSTR key, LPCSTR valueName);
 
   // The driver's DEVMODE size (the stored default profile's, else the driver's); 0 on failure.

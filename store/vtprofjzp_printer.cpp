@@ -30,7 +30,7 @@ bool SameName(LPCSTR a, LPCSTR b) {
 // taken for it. The stored value is read every time: the page removes or writes it while its
 // stores come and go.
 DWORD VTPROFJZP::GetDefaultDevModeSize() {
-  const DWORD stored = GetRegValueSize(PRINTER_DATA_KEY, DEFAULT_PROFILE_DEVMODE_VALUE);
+  const DWORD stored = GetRegValueSize(DEFAULT_PROFILE_DEVMODE_VALUE);
   return stored != 0 ? stored : DriverDevModeSize();
 }
 
@@ -130,11 +130,11 @@ void VTPROFJZP::GetDriverName() {
 int VTPROFJZP::GetProfRegNum(LPCSTR profileName) {
   if (profileName == nullptr)
     return 0;
-  const DWORD size = GetRegValueSize(PRINTER_DATA_KEY, PROFILE_DATA_VALUE);
+  const DWORD size = GetRegValueSize(PROFILE_DATA_VALUE);
   if (size == 0)
     return 0;
   std::vector<BYTE> data(size);
-  const DWORD read = GetRegValue(PRINTER_DATA_KEY, PROFILE_DATA_VALUE, data.data(), size);
+  const DWORD read = GetRegValue(PROFILE_DATA_VALUE, data.data(), size);
   const StoredRecords<ProfileHeader> headers(data.data(), read);
   ProfileHeader header;
   for (size_t i = 0; headers.Get(i, &header); ++i)
@@ -149,14 +149,13 @@ bool VTPROFJZP::CacheHeaders() {
   if (m_bHeadersCached)
     return true;
   DWORD count = 0;
-  if (GetRegValue(PRINTER_DATA_KEY, PROFILE_COUNT_VALUE, reinterpret_cast<BYTE *>(&count),
-                  sizeof count) == 0)
+  if (GetRegValue(PROFILE_COUNT_VALUE, reinterpret_cast<BYTE *>(&count), sizeof count) == 0)
     return false;
-  const DWORD size = GetRegValueSize(PRINTER_DATA_KEY, PROFILE_DATA_VALUE);
+  const DWORD size = GetRegValueSize(PROFILE_DATA_VALUE);
   if (size == 0)
     return false;
   std::vector<BYTE> data(size);
-  const DWORD read = GetRegValue(PRINTER_DATA_KEY, PROFILE_DATA_VALUE, data.data(), size);
+  const DWORD read = GetRegValue(PROFILE_DATA_VALUE, data.data(), size);
   if (read == 0)
     return false;
   const StoredRecords<ProfileHeader> headers(data.data(), read);

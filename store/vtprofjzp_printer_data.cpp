@@ -17,7 +17,7 @@ bool IsDefaultProfileDevMode(LPCSTR valueName) {
 
 }  // namespace
 
-DWORD VTPROFJZP::GetRegValueSize(LPCSTR /*key*/, LPCSTR valueName) {
+DWORD VTPROFJZP::GetRegValueSize(LPCSTR valueName) {
   if (valueName == nullptr)
     return 0;
   ScopedPrinter printer = UsePrinter(0);
@@ -29,7 +29,7 @@ DWORD VTPROFJZP::GetRegValueSize(LPCSTR /*key*/, LPCSTR valueName) {
   return status == ERROR_SUCCESS || status == ERROR_MORE_DATA ? needed : 0;
 }
 
-DWORD VTPROFJZP::GetRegValue(LPCSTR /*key*/, LPCSTR valueName, BYTE *buffer, DWORD bufferSize) {
+DWORD VTPROFJZP::GetRegValue(LPCSTR valueName, BYTE *buffer, DWORD bufferSize) {
   if (valueName == nullptr || buffer == nullptr)
     return 0;
   ScopedPrinter printer = UsePrinter(0);
@@ -41,8 +41,7 @@ DWORD VTPROFJZP::GetRegValue(LPCSTR /*key*/, LPCSTR valueName, BYTE *buffer, DWO
   return status == ERROR_SUCCESS ? needed : 0;
 }
 
-void VTPROFJZP::SetRegValue(LPCSTR /*key*/, LPCSTR valueName, const BYTE *data, DWORD size,
-                            DWORD type) {
+void VTPROFJZP::SetRegValue(LPCSTR valueName, const BYTE *data, DWORD size, DWORD type) {
   if (valueName == nullptr || (data == nullptr && size != 0))
     return;
   ScopedPrinter printer = UsePrinter(PRINTER_ACCESS_ADMINISTER);

@@ -112,9 +112,7 @@ TEST_F(PageSessionTest, StoredDefaultOfAnotherSizeIsRemovedAndTheHostReloads) {
                                 static_cast<DWORD>(c.size), REG_BINARY);
     const int reloads = session_->events().reloadDevMode;
     OpenPage();
-    EXPECT_EQ(Store().GetRegValueSize(PRINTER_DATA_KEY, "JZP_0000_Default DevMode"),
-              c.kept ? c.size : 0)
-        << c.size;
+    EXPECT_EQ(Store().GetRegValueSize("JZP_0000_Default DevMode"), c.kept ? c.size : 0) << c.size;
     EXPECT_EQ(session_->events().reloadDevMode - reloads, c.kept ? 0 : 1) << c.size;
     DestroyWindow(window_);
   }
@@ -134,7 +132,7 @@ TEST_F(PageSessionTest, StaleDefaultOfAPrinterWithAJapaneseNameIsRemoved) {
   const int reloads = session_->events().reloadDevMode;
   OpenPage();
   EXPECT_EQ(VTPROFJZP(nullptr, printer.c_str(), nullptr, nullptr)
-                .GetRegValueSize(PRINTER_DATA_KEY, "JZP_0000_Default DevMode"),
+                .GetRegValueSize("JZP_0000_Default DevMode"),
             0u);
   EXPECT_EQ(session_->events().reloadDevMode - reloads, 1);
   DestroyWindow(window_);

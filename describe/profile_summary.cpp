@@ -8,6 +8,7 @@
 #include "abi/plugin_walk.h"
 #include "describe/summary_builder.h"
 #include "describe/summary_sizes.h"
+#include "store/page_store.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ bool SummarySettings::Locate() {
   return true;
 }
 
-SummaryBuilder::SummaryBuilder(SummaryContext &page, SummaryRowStore &rows)
+SummaryBuilder::SummaryBuilder(ProfilePageContext &page, SummaryRowStore &rows)
     : m_Page(page),
       m_Rows(rows),
       m_pManager(page.GetUIManager()),
@@ -112,7 +113,8 @@ void SummaryBuilder::ReadDefaults() {
 // The stored DEVMODE is restored onto the current printer in a buffer at least the size of the
 // current DEVMODE. Without default settings the profile is compared with itself.
 bool SummaryBuilder::ReadSettings(const ProfileHeader &header) {
-  m_Profile.buffer = m_Page.ReadProfileDevMode(header);
+  m_Profile.buffer = GetProfileDevModeFromRegW(m_Page, header.strProfileName, header.nProfRegNum,
+                                               PROFILE_DEVMODE_VALUE);
   if (!m_Profile.Locate())
     return false;
   const DEVMODEW *current = m_Page.GetCurrentDevMode();
@@ -329,7 +331,8 @@ void SummaryBuilder::AddOnOffChange(UINT labelId, LabelStyle style, bool on) {
   AddChange(labelId, style, OnOff(on));
 }
 
-bool BuildProfileSummary(SummaryContext &page, const ProfileHeader &header, SummaryRowStore &rows) {
+bool BuildProfileSummary(ProfilePageContext &page, const ProfileHeader &header,
+                         SummaryRowStore &rows) {
   if (page.GetUIManager() == nullptr) {
     rows.Reset();
     return false;

@@ -10,8 +10,6 @@
 #include <array>
 #include <memory>
 
-#include "apply/settings_context.h"
-#include "describe/summary_context.h"
 #include "abi/host_interfaces.h"
 #include "abi/host_records.h"
 #include "page/api_control_set_profil.h"
@@ -26,10 +24,7 @@ class SummaryRowStore;
 struct ProfileListLook;
 
 // CPage comes first among the bases: the host reaches slots 0 to 30 through it.
-class ProfilePage final : public ApiControlSetProfil,
-                          public ProfilePageContext,
-                          public SettingsContext,
-                          public SummaryContext {
+class ProfilePage final : public ApiControlSetProfil, public ProfilePageContext {
  public:
   ProfilePage();
   ~ProfilePage();
@@ -110,7 +105,6 @@ class ProfilePage final : public ApiControlSetProfil,
   // read again after the printer's name has changed.
   PrinterIdentity &GetPrinterIdentity() const override;
 
-  // SettingsContext and SummaryContext.
   UIManager *GetUIManager() const override { return Manager(); }
   DriverContext *GetDriverContext() const override;
   const ModelInfoRecord *GetModelInfo() const override { return m_pModelInfo; }
@@ -118,8 +112,6 @@ class ProfilePage final : public ApiControlSetProfil,
     return reinterpret_cast<const pdMain *>(m_pDriverSettings);
   }
   const ModelCapabilitiesRecord *GetModelCapabilities() const override { return m_pModelCaps; }
-  const ProfilePageContext &GetPageContext() const override { return *this; }
-  const ProfilePageContext &GetStorePage() const override { return *this; }
 
   // Settings conversion for storage, restoration onto the current printer (the buffer holds at
   // least the current DEVMODE's size) and applying a stored profile.

@@ -12,10 +12,10 @@ std::unique_ptr<VTPROFJZP> MakePageStore(const ProfilePageContext &page) {
 }
 
 // The identity keeps the default DEVMODE once a store has read it: no store is needed then.
-std::vector<BYTE> GetPageDefaultDevMode(const ProfilePageContext &page) {
-  if (const std::vector<BYTE> *known = page.GetPrinterIdentity().DefaultDevMode())
+std::vector<BYTE> ProfilePageContext::ReadDefaultDevMode() const {
+  if (const std::vector<BYTE> *known = GetPrinterIdentity().DefaultDevMode())
     return *known;
-  std::unique_ptr<VTPROFJZP> store = MakePageStore(page);
+  std::unique_ptr<VTPROFJZP> store = MakePageStore(*this);
   if (!store)
     return {};
   const BYTE *devMode = store->GetDefaultDevModeBuffer();

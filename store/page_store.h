@@ -14,10 +14,6 @@
 // A store for the page's printer: the page's printer identity and printer handle.
 std::unique_ptr<VTPROFJZP> MakePageStore(const ProfilePageContext &page);
 
-// The default DEVMODE as the page's stores know it: the stored "Factory Default" settings, else
-// the printer's own default, in the driver's DEVMODE size; zero bytes when neither can be had.
-std::vector<BYTE> GetPageDefaultDevMode(const ProfilePageContext &page);
-
 // The profile's stored DEVMODE; empty when it has none. A stored DEVMODE shorter than the
 // driver's default is widened with zero bytes, given the size fields of the page's current
 // DEVMODE and stored back in its new size.

@@ -112,11 +112,13 @@ class OverridingUIManager final : public UIManager {
   UIManager *inner_;
 };
 
-// The page as the storage operations see it, over a printer session.
+// The page over a printer session: the manager given, the session's DriverContext and current
+// settings, and no restoration.
 class FakePage : public ProfilePageContext {
  public:
   FakePage(host::PrinterSession &session, UIManager *manager)
       : session_(session),
+        manager_(manager),
         controlSet_(manager),
         text_(TextPolicy::ForPage(winplat::IsAnsiPlatform(), CP_ACP)),
         list_(&controlSet_, text_, manager, manager->GetDriverSettings(),
@@ -126,6 +128,19 @@ class FakePage : public ProfilePageContext {
   bool clientMode = false;
   HANDLE printer = nullptr;  // the page's handle; none by default
 
+  UIManager *GetUIManager() const override { return manager_; }
+  DriverContext *GetDriverContext() const override { return session_.driverContext(); }
+  WORD GetLanguage() const override { return manager_->GetLanguage(); }
+  bool IsRightToLeft() const override { return false; }
+  const TextPolicy &Text() const override { return text_; }
+  const pdMain *GetDriverSettings() const override {
+    return reinterpret_cast<const pdMain *>(session_.mainBlock());
+  }
+  const ModelInfoRecord *GetModelInfo() const override { return manager_->GetModelInfo(); }
+  const ModelCapabilitiesRecord *GetModelCapabilities() const override {
+    return manager_->GetModelCapabilities();
+  }
+  void RestoreDevMode(DEVMODEW *, int, bool) override {}
   HANDLE GetPrinterHandle() const override { return printer; }
   CControlSet *GetControlSet() const override { return const_cast<FakeControlSet *>(&controlSet_); }
   ProfileList *GetProfileList() const override { return const_cast<ProfileList *>(&list_); }
@@ -146,6 +161,7 @@ class FakePage : public ProfilePageContext {
 
  private:
   host::PrinterSession &session_;
+  UIManager *manager_;
   FakeControlSet controlSet_;
   TextPolicy text_;
   ProfileList list_;

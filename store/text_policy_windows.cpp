@@ -1,9 +1,7 @@
 // The text policy's window, dialog, list-view and drawing calls.
-#include <string.h>
-
-#include <commctrl.h>
-
 #include "store/text_policy.h"
+
+#include <string.h>
 
 bool TextPolicy::SetText(HWND window, const DualText &text) const {
   return (m_bAnsi ? SetWindowTextA(window, text.text.c_str())

@@ -30,16 +30,15 @@ std::vector<BYTE> LoadStoredDevMode(VTPROFJZP &store, LPCSTR profileName, int re
 
 }  // namespace
 
-bool ApplyProfileDevMode(const SettingsContext &page, LPCSTR profileName) {
-  const ProfilePageContext &pageContext = page.GetPageContext();
-  ProfileList *list = pageContext.GetProfileList();
+bool ApplyProfileDevMode(const ProfilePageContext &page, LPCSTR profileName) {
+  ProfileList *list = page.GetProfileList();
   const ProfileNode *node = list != nullptr ? list->Find(profileName) : nullptr;
   UIManager *manager = page.GetUIManager();
   if (node == nullptr || manager == nullptr)
     return false;
   const int regNum = node->header.nProfRegNum;
 
-  std::unique_ptr<VTPROFJZP> store = MakePageStore(pageContext);
+  std::unique_ptr<VTPROFJZP> store = MakePageStore(page);
   if (!store)
     return false;
   std::vector<BYTE> devMode = LoadStoredDevMode(*store, profileName, regNum);

@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "apply/settings_context.h"
+#include "store/page_context.h"
 
 // True when the profile is in the page's list, holds a "Default DevMode" value and the host was
 // given the restored settings; otherwise nothing changes.
-bool ApplyProfileDevMode(const SettingsContext &page, LPCSTR profileName);
+bool ApplyProfileDevMode(const ProfilePageContext &page, LPCSTR profileName);

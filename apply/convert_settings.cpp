@@ -27,7 +27,7 @@ void ConvertOutputBin(UIManager *manager, pdMain *main) {
     main->wOutBinIdx = static_cast<WORD>(id + kConvertedBase);
 }
 
-bool ConvertDevMode(const SettingsContext &page, BYTE *devMode, size_t size) {
+bool ConvertDevMode(const ProfilePageContext &page, BYTE *devMode, size_t size) {
   UIManager *manager = page.GetUIManager();
   SettingsView view;
   if (manager == nullptr || !ViewSettings(devMode, size, &view))

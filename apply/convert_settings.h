@@ -11,11 +11,11 @@
 #include <cstddef>
 
 #include "abi/private_blocks.h"
-#include "apply/settings_context.h"
+#include "store/page_context.h"
 
 void ConvertPrintSize(UIManager *manager, pdMain *main);
 void ConvertOutputBin(UIManager *manager, pdMain *main);
 
 // Converts the DEVMODE of `size` bytes in place; false, changing nothing, when the page has no
 // UIManager or the buffer does not hold a complete DEVMODE with a main block (ViewSettings).
-bool ConvertDevMode(const SettingsContext &page, BYTE *devMode, size_t size);
+bool ConvertDevMode(const ProfilePageContext &page, BYTE *devMode, size_t size);

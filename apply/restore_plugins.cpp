@@ -66,17 +66,17 @@ bool FillMissingBlocks(DriverContext *driver, DEVMODEW *working, const DEVMODEW 
   return filled;
 }
 
-void StoreDefaultProfileDevMode(const SettingsContext &page, const std::vector<BYTE> &devMode) {
-  std::unique_ptr<VTPROFJZP> store = MakePageStore(page.GetPageContext());
+void StoreDefaultProfileDevMode(const ProfilePageContext &page, const std::vector<BYTE> &devMode) {
+  std::unique_ptr<VTPROFJZP> store = MakePageStore(page);
   if (store)
-    store->SetRegValue(PRINTER_DATA_KEY, DEFAULT_PROFILE_DEVMODE_VALUE, devMode.data(),
+    store->SetRegValue(DEFAULT_PROFILE_DEVMODE_VALUE, devMode.data(),
                        static_cast<DWORD>(devMode.size()), REG_BINARY);
 }
 
 }  // namespace
 
-bool RestorePlugIns(const SettingsContext &page, std::vector<BYTE> &devMode, int regNum) {
-  const DEVMODEW *current = page.GetPageContext().GetCurrentDevMode();
+bool RestorePlugIns(const ProfilePageContext &page, std::vector<BYTE> &devMode, int regNum) {
+  const DEVMODEW *current = page.GetCurrentDevMode();
   if (current == nullptr || current->dmSize < kSizeFieldsEnd ||
       CompleteDevModeSize(devMode.data(), devMode.size()) == 0)
     return false;

@@ -9,11 +9,11 @@
 
 #include <vector>
 
-#include "apply/settings_context.h"
+#include "store/page_context.h"
 
 // `devMode` must hold a complete DEVMODE (dmSize + dmDriverExtra bytes at least); afterwards it
 // is exactly the size of the page's current DEVMODE, with the current chain of blocks. When
 // defaults were used and `regNum` is 0 the result is stored as DEFAULT_PROFILE_DEVMODE_VALUE.
 // False, changing nothing, when the page has no usable current DEVMODE or `devMode` is not
 // complete.
-bool RestorePlugIns(const SettingsContext &page, std::vector<BYTE> &devMode, int regNum);
+bool RestorePlugIns(const ProfilePageContext &page, std::vector<BYTE> &devMode, int regNum);

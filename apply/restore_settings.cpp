@@ -56,7 +56,7 @@ void RestorePrintSize(UIManager *manager, const SettingsView &settings) {
   main->wScaleSizeIdx = static_cast<WORD>(matchingPaper);
 }
 
-void RestoreMediaSource(const SettingsContext &page, const SettingsView &settings) {
+void RestoreMediaSource(const ProfilePageContext &page, const SettingsView &settings) {
   pdMain *main = settings.main;
   DEVMODEW *devMode = settings.devMode;
   const pdMain *driverSettings = page.GetDriverSettings();
@@ -118,11 +118,11 @@ void RestorePaperSize(UIManager *manager, DEVMODEW *devMode) {
     devMode->dmDefaultSource = static_cast<short>(first);
 }
 
-bool RestoreDevMode(const SettingsContext &page, std::vector<BYTE> &devMode, int regNum,
+bool RestoreDevMode(const ProfilePageContext &page, std::vector<BYTE> &devMode, int regNum,
                     bool restoreMedia) {
   UIManager *manager = page.GetUIManager();
   SettingsView settings;
-  if (manager == nullptr || page.GetPageContext().GetCurrentDevMode() == nullptr ||
+  if (manager == nullptr || page.GetCurrentDevMode() == nullptr ||
       !ViewSettings(devMode.data(), devMode.size(), &settings))
     return false;
   RestorePrintSize(manager, settings);

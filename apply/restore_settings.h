@@ -8,14 +8,14 @@
 
 #include <vector>
 
-#include "apply/settings_context.h"
+#include "store/page_context.h"
 #include "apply/settings_view.h"
 
 // The steps, in the order RestoreDevMode runs them.
 void RestorePrintSize(UIManager *manager, const SettingsView &settings);
 // The media source and cover mode: cover mode follows the printer's settings on models whose
 // record fixes it; a paper source that is gone falls back to the first one.
-void RestoreMediaSource(const SettingsContext &page, const SettingsView &settings);
+void RestoreMediaSource(const ProfilePageContext &page, const SettingsView &settings);
 void RestoreOutputBin(UIManager *manager, DriverContext *driver, const SettingsView &settings);
 void RestoreLitePrint(const ModelCapabilitiesRecord *capabilities, pdMain *main);
 void RestorePaperSize(UIManager *manager, DEVMODEW *devMode);
@@ -24,5 +24,5 @@ void RestorePaperSize(UIManager *manager, DEVMODEW *devMode);
 // chain of blocks (RestorePlugIns). `restoreMedia` adds the media-source, cover-mode and
 // output-bin steps. False, changing nothing, when the page has no UIManager or no current
 // DEVMODE, or the buffer does not hold a complete DEVMODE with a main block.
-bool RestoreDevMode(const SettingsContext &page, std::vector<BYTE> &devMode, int regNum,
+bool RestoreDevMode(const ProfilePageContext &page, std::vector<BYTE> &devMode, int regNum,
                     bool restoreMedia);

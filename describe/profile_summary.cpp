@@ -8,6 +8,7 @@
 #include "abi/plugin_walk.h"
 #include "describe/summary_builder.h"
 #include "describe/summary_sizes.h"
+#include "store/page_store.h"
 
 namespace {
 
@@ -72,11 +73,11 @@ bool SummarySettings::Locate() {
   return true;
 }
 
-SummaryBuilder::SummaryBuilder(SummaryContext &page, SummaryRowStore &rows)
+SummaryBuilder::SummaryBuilder(ProfilePageContext &page, SummaryRowStore &rows)
     : m_Page(page),
       m_Rows(rows),
       m_pManager(page.GetUIManager()),
-      m_Labels(page.GetUIManager(), page.GetLanguage(), page.IsRightToLeft(), page.GetCodePage()),
+      m_Labels(page.GetUIManager(), page.GetLanguage(), page.IsRightToLeft(), page.Text()),
       m_nChanges(0),
       m_bColor(true),
       m_bOutBinUnmatched(false) {}
@@ -112,7 +113,8 @@ void SummaryBuilder::ReadDefaults() {
 // The stored DEVMODE is restored onto the current printer in a buffer at least the size of the
 // current DEVMODE. Without default settings the profile is compared with itself.
 bool SummaryBuilder::ReadSettings(const ProfileHeader &header) {
-  m_Profile.buffer = m_Page.ReadProfileDevMode(header);
+  m_Profile.buffer = GetProfileDevModeFromRegW(m_Page, header.strProfileName, header.nProfRegNum,
+                                               PROFILE_DEVMODE_VALUE);
   if (!m_Profile.Locate())
     return false;
   const DEVMODEW *current = m_Page.GetCurrentDevMode();
@@ -162,12 +164,12 @@ void SummaryBuilder::AddPlugInRow(const PrivateDataBlockHeader *block) {
     case PRIVATE_DATA_ID_WATERMARK:
       if (BlockWord(block, 20) != 0)
         AddSummaryRow(m_Labels.Label(IsJapanese() ? 1957 : 9, LabelStyle::L),
-                      m_Labels.ToAnsi(BlockName(block, 24)));
+                      m_Labels.Policy().ToText(BlockName(block, 24).c_str()));
       break;
     case PRIVATE_DATA_ID_SECURITYWMARK:
       if (BlockWord(block, 20) != 0)
         AddSummaryRow(m_Labels.Label(IsJapanese() ? 1956 : 8000, LabelStyle::L),
-                      m_Labels.ToAnsi(BlockName(block, 24)));
+                      m_Labels.Policy().ToText(BlockName(block, 24).c_str()));
       break;
     case PRIVATE_DATA_ID_POSTER: {
       // A block too short for its layout word shows no poster.
@@ -313,7 +315,7 @@ bool SummaryBuilder::AddSummaryRow(const std::string &label, const std::string &
   std::string second = m_Labels.IsRightToLeft() ? label : value;
   m_Labels.StripMnemonic(first.data());
   m_Labels.StripMnemonic(second.data());
-  return m_Rows.Add(first.c_str(), second.c_str(), m_Labels.GetCodePage()) != nullptr;
+  return m_Rows.Add(first.c_str(), second.c_str(), m_Labels.Policy()) != nullptr;
 }
 
 void SummaryBuilder::AddChange(const std::string &label, const std::string &value) {
@@ -329,7 +331,8 @@ void SummaryBuilder::AddOnOffChange(UINT labelId, LabelStyle style, bool on) {
   AddChange(labelId, style, OnOff(on));
 }
 
-bool BuildProfileSummary(SummaryContext &page, const ProfileHeader &header, SummaryRowStore &rows) {
+bool BuildProfileSummary(ProfilePageContext &page, const ProfileHeader &header,
+                         SummaryRowStore &rows) {
   if (page.GetUIManager() == nullptr) {
     rows.Reset();
     return false;

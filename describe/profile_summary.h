@@ -5,11 +5,12 @@
 
 #include <windows.h>
 
-#include "describe/summary_context.h"
+#include "store/page_context.h"
 #include "describe/summary_rows.h"
 #include "abi/profile_records.h"
 
 // Rebuilds the summary of the profile into `rows`, which starts again at row 0. False when the
 // profile's DEVMODE cannot be read: the build stops and the rows added so far stay. True when
 // the build ran to its end.
-bool BuildProfileSummary(SummaryContext &page, const ProfileHeader &header, SummaryRowStore &rows);
+bool BuildProfileSummary(ProfilePageContext &page, const ProfileHeader &header,
+                         SummaryRowStore &rows);

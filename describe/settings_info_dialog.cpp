@@ -44,23 +44,21 @@ void SettingsInfoDialog::CaptureHostRecords() {
   m_pCaps = m_pManager->GetModelCapabilities();
 }
 
-INT_PTR SettingsInfoDialog::RunSettingsInfo(HWND parent, const BYTE *mainBlock, CControlSet *host,
-                                            DWORD, WORD pageNumber) {
-  m_pManager = host != nullptr ? host->GetUIManager() : nullptr;
+INT_PTR SettingsInfoDialog::RunSettingsInfo(HWND parent, const ProfilePageContext &page,
+                                            WORD pageNumber) {
+  m_pManager = page.GetUIManager();
   if (m_pManager == nullptr)
     return -1;
   m_hParent = parent;
-  m_pMainBlock = mainBlock;
+  m_pMainBlock = reinterpret_cast<const BYTE *>(page.GetDriverSettings());
   m_wOpenedFrom = pageNumber;
   CaptureHostRecords();
   m_pDevMode = m_pManager->GetCurrentDevMode();
   m_pPrologue = m_pManager->GetPrivateData(PRIVATE_DATA_ID_PROLOGEPILOG, 0);
   m_pWatermark = m_pManager->GetPrivateData(PRIVATE_DATA_ID_WATERMARK, 0);
   m_hResources = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
-  DriverContext *context = host->GetDriverContext();
-  const bool ansi = context != nullptr && context->GetPlatform() == HOST_PLATFORM_ANSI;
   const bool modern = IsModernPlatform();
-  m_pText = std::make_unique<InfoText>(m_pManager, m_pModel, ansi, modern);
+  m_pText = std::make_unique<InfoText>(m_pManager, m_pModel, page.Text().IsAnsi(), modern);
   const int templateId = InfoTemplate(m_pText->Language(), modern);
   return m_pText->RunDialog(m_hResources, templateId, parent, DialogProc);
 }

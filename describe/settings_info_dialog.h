@@ -11,6 +11,7 @@
 #include "abi/host_interfaces.h"
 #include "abi/host_records.h"
 #include "describe/settings_info_text.h"
+#include "store/page_context.h"
 
 class SettingsInfoDialog {
  public:
@@ -25,12 +26,11 @@ class SettingsInfoDialog {
   virtual INT_PTR OnCommand(HWND window, WPARAM wParam, LPARAM lParam);     // 3
   virtual void OnOK();                                                      // 4
 
-  // Shows the dialog over `parent` (whose instance holds the dialog templates) for the current
-  // main block `mainBlock` and the page owner `host`, whose UIManager and DriverContext the
-  // dialog asks; `pageNumber` is the opening page's number. The dialog's result: 1 for OK, 2
-  // for Cancel, -1 when it could not be shown.
-  INT_PTR RunSettingsInfo(HWND parent, const BYTE *mainBlock, CControlSet *host, DWORD reserved,
-                          WORD pageNumber);
+  // Shows the dialog over `parent` (whose instance holds the dialog templates) for the page's
+  // current main block, on the page's platform; the dialog asks the page's UIManager for the
+  // rest. `pageNumber` is the opening page's number. The dialog's result: 1 for OK, 2 for
+  // Cancel, -1 when it could not be shown.
+  INT_PTR RunSettingsInfo(HWND parent, const ProfilePageContext &page, WORD pageNumber);
 
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

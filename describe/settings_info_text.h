@@ -1,8 +1,7 @@
-// Every text and every ANSI/wide choice of the settings-information dialog in one place: the
-// dialog's language and code page, host strings made into node texts (CopyString), the colons
-// of labels, and the Win32 calls that take or give text, made through the A or the W entry point
-// by the host's platform. Node texts are ANSI in the chosen code page; on the wide platform they
-// are converted back to wide where they leave the dialog.
+// Every text of the settings-information dialog: the dialog's language and code page, host
+// strings made into node texts (CopyString), the colons of labels, and the dialog's Win32 calls
+// that take or give text, made through its text policy. Node texts are ANSI in the chosen code
+// page; on the wide platform the policy converts them back to wide where they leave the dialog.
 #pragma once
 
 #include <windows.h>
@@ -13,7 +12,7 @@
 
 #include "abi/host_interfaces.h"
 #include "abi/host_records.h"
-#include "store/win_text.h"
+#include "store/text_policy.h"
 
 class InfoText {
  public:
@@ -21,12 +20,12 @@ class InfoText {
   // language that never takes the override.
   InfoText(UIManager *manager, ModelInfoRecord *model, bool ansiPlatform, bool modernPlatform);
 
-  bool IsAnsiPlatform() const { return m_bAnsi; }
+  bool IsAnsiPlatform() const { return m_Text.IsAnsi(); }
   // The model's override language when its override byte is set, else the host's.
   WORD Language() const;
   // Chooses the code page of the dialog's texts; until then it is 0, the system's code page.
   void ChooseCodePage();
-  UINT GetCodePage() const { return m_uCodePage; }
+  UINT GetCodePage() const { return m_Text.CodePage(); }
 
   // A host string in its wide form, at most 259 characters; empty when the host has none.
   WideString Load(UINT id) const;
@@ -39,6 +38,8 @@ class InfoText {
   std::string HostText(UINT id) { return CopyString(Load(id), false); }
   // A name read from the settings or the printer's data: CopyString with the conversion flag.
   std::string NameText(const WideString &name) { return CopyString(name, true); }
+  // A name the settings keep as ANSI text in the system's code page, as node text.
+  std::string SystemNameText(const std::string &name);
 
   // Appends the language's colon (host string 2709) unless the label already ends in ":" or in
   // the language's colon.
@@ -47,8 +48,8 @@ class InfoText {
   void StripInfoColon(std::string &label);
   WideString ToWide(const std::string &text) const;
 
-  // The Win32 doors of the dialog, A or W by the platform.
-  HTREEITEM AddInfoItem(HWND tree, HTREEITEM parent, const std::string &text);
+  // The Win32 calls of the dialog, A or W by the platform.
+  HTREEITEM AddInfoItem(HWND tree, HTREEITEM parent, const std::string &text) const;
   void ExpandItem(HWND tree, HTREEITEM item) const;
   void SetText(HWND window, const std::string &text) const;
   std::string ControlText(HWND dialog, int controlId) const;
@@ -62,12 +63,8 @@ class InfoText {
 
   UIManager *m_pManager;
   ModelInfoRecord *m_pModel;
-  bool m_bAnsi;
   bool m_bModernPlatform;
-  UINT m_uCodePage;
-  // The insert records, prepared once: at the end of the root, text only.
-  TVINSERTSTRUCTA m_InsertA;
-  TVINSERTSTRUCTW m_InsertW;
+  TextPolicy m_Text;  // the platform and the dialog's code page
 };
 
 // Appends one blank and the value to the text.

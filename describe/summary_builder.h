@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "describe/summary_context.h"
+#include "store/page_context.h"
 #include "describe/summary_labels.h"
 #include "describe/summary_rows.h"
 #include "abi/profile_records.h"
@@ -24,7 +24,7 @@ struct SummarySettings {
 
 class SummaryBuilder {
  public:
-  SummaryBuilder(SummaryContext &page, SummaryRowStore &rows);
+  SummaryBuilder(ProfilePageContext &page, SummaryRowStore &rows);
 
   bool Build(const ProfileHeader &header);
 
@@ -66,7 +66,7 @@ class SummaryBuilder {
   WORD DisplayUnit() const;
   bool IsColorModel() const;
 
-  SummaryContext &m_Page;
+  ProfilePageContext &m_Page;
   SummaryRowStore &m_Rows;
   UIManager *m_pManager;
   SummaryLabels m_Labels;

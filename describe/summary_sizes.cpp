@@ -30,7 +30,7 @@ double CustomToDisplayUnit(DWORD value, DWORD customUnit, WORD displayUnit) {
   return value;
 }
 
-WORD DisplayUnit(const SummaryContext &page) {
+WORD DisplayUnit(const ProfilePageContext &page) {
   const ModelInfoRecord *model = page.GetModelInfo();
   return model != nullptr ? model->wUnit : 0;
 }
@@ -38,7 +38,7 @@ WORD DisplayUnit(const SummaryContext &page) {
 // One page side of the current document paper in the display unit. `across` asks for the side
 // that runs across the page as it is oriented. Without current settings the side is 0; a
 // paper entry that the host does not return counts as 0 as well.
-double CurrentPaperSide(const SummaryContext &page, bool across) {
+double CurrentPaperSide(const ProfilePageContext &page, bool across) {
   const pdMain *settings = page.GetDriverSettings();
   UIManager *manager = page.GetUIManager();
   if (settings == nullptr || manager == nullptr)
@@ -62,7 +62,7 @@ double CurrentPaperSide(const SummaryContext &page, bool across) {
 }
 
 // The one-page side is held in single precision, as the driver holds it.
-double PosterSide(const SummaryContext &page, int count, bool across) {
+double PosterSide(const ProfilePageContext &page, int count, bool across) {
   const float one = static_cast<float>(CurrentPaperSide(page, across));
   return count * static_cast<double>(one);
 }
@@ -91,11 +91,11 @@ std::string FormatImageShift(double stored, WORD displayUnit) {
   return text;
 }
 
-double PosterTileWidth(const SummaryContext &page, int count) {
+double PosterTileWidth(const ProfilePageContext &page, int count) {
   return PosterSide(page, count, true);
 }
 
-double PosterTileLength(const SummaryContext &page, int count) {
+double PosterTileLength(const ProfilePageContext &page, int count) {
   return PosterSide(page, count, false);
 }
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "describe/summary_context.h"
+#include "store/page_context.h"
 
 // A custom size in tenths of a millimetre. The low four bits of the unit word give the unit:
 // 0 thousandths of an inch, anything else tenths of a millimetre already.
@@ -23,8 +23,8 @@ std::string FormatImageShift(double stored, WORD displayUnit);
 
 // The width and length of a poster of `count` pages across (and down), in the display unit,
 // from the page size of the page's current settings.
-double PosterTileWidth(const SummaryContext &page, int count);
-double PosterTileLength(const SummaryContext &page, int count);
+double PosterTileWidth(const ProfilePageContext &page, int count);
+double PosterTileLength(const ProfilePageContext &page, int count);
 
 // "2 x 2 (420.00 x 594.00 mm.)".
 std::string FormatPosterSize(int across, int down, double width, double length, WORD displayUnit);

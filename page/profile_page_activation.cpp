@@ -2,6 +2,8 @@
 // name kept in its data so that a renamed printer's profile files can follow it.
 #include <string.h>
 
+#include <memory>
+
 #include "abi/resource_ids.h"
 #include "page/page_hotkeys.h"
 #include "page/page_language.h"
@@ -30,26 +32,25 @@ bool ProfilePage::CacheHostRecords() {
 }
 
 // The ANSI platform keeps the low byte of each character, as its printer names are plain
-// ANSI; the wide platform converts with the page's code page.
+// ANSI; the wide platform converts with the page's code page. A printer of another name has
+// another identity.
 void ProfilePage::ReadPrinterName() {
   UIManager *manager = Manager();
-  LPCWSTR name = manager != nullptr ? manager->GetPrinterNameW() : nullptr;
-  m_wszPrinterName[0] = 0;
-  m_tszPrinterName[0] = 0;
-  if (name == nullptr)
-    return;
-  int i = 0;
-  for (; name[i] != 0 && i < MAX_PATH - 1; ++i) {
-    m_wszPrinterName[i] = name[i];
-    if (m_bAnsi)
-      m_tszPrinterName[i] = static_cast<char>(name[i] & 0xFF);
-  }
-  m_wszPrinterName[i] = 0;
-  if (m_bAnsi)
-    m_tszPrinterName[i] = 0;
-  else if (WideCharToMultiByte(m_uCodePage, 0, m_wszPrinterName, -1, m_tszPrinterName, MAX_PATH,
-                               nullptr, nullptr) == 0)
-    m_tszPrinterName[0] = 0;
+  const DualText name =
+      m_Text.FromHostPrinterName(manager != nullptr ? manager->GetPrinterNameW() : nullptr);
+  if (lstrcmpW(m_wszPrinterName, name.wide.c_str()) != 0)
+    m_pPrinterIdentity.reset();
+  lstrcpynW(m_wszPrinterName, name.wide.c_str(), MAX_PATH);
+  m_Text.CopyWholeChars(m_tszPrinterName, MAX_PATH, name.text.c_str());
+}
+
+PrinterIdentity &ProfilePage::GetPrinterIdentity() const {
+  if (m_pPrinterIdentity == nullptr)
+    m_pPrinterIdentity =
+        m_Text.WithPlatformForm({m_tszPrinterName, m_wszPrinterName}, [this](auto printerName) {
+          return std::make_unique<PrinterIdentity>(printerName, m_hPrinter, m_pOwner);
+        });
+  return *m_pPrinterIdentity;
 }
 
 void ProfilePage::Activate() {
@@ -63,7 +64,7 @@ void ProfilePage::Activate() {
   }
   // Deactivate left apply enabled; the rules decide again what this user may press.
   UpdateButtons();
-  if (m_bAnsi)
+  if (m_Text.IsAnsi())
     MoveRenamedPrinterFiles();
 }
 
@@ -80,7 +81,7 @@ bool ProfilePage::Deactivate() {
   }
   if (HWND apply = GetDlgItem(m_hWnd, IDC_PROFILE_APPLY))
     EnableWindow(apply, TRUE);
-  if (m_bAnsi)
+  if (m_Text.IsAnsi())
     WritePrinterName();
   return true;
 }
@@ -90,12 +91,12 @@ void ProfilePage::MoveRenamedPrinterFiles() {
   UIManager *manager = Manager();
   if (manager == nullptr || m_tszPrinterName[0] == 0)
     return;
-  VTPROFJZP store(m_hWnd, m_tszPrinterName, m_hPrinter, m_pOwner, &m_DriverDevModeSize);
+  VTPROFJZP store(m_hWnd, GetPrinterIdentity(), m_hPrinter);
   char local[MAX_PATH] = {};
   BYTE *buffer = manager->GetPrinterNameBuffer(local);
   if (buffer == nullptr)
     return;
-  if (store.GetRegValue(PRINTER_DATA_KEY, PRINTER_NAME_VALUE, buffer, MAX_PATH) == 0)
+  if (store.GetRegValue(PRINTER_NAME_VALUE, buffer, MAX_PATH) == 0)
     return;
   char storedName[MAX_PATH];
   memcpy(storedName, buffer, MAX_PATH);
@@ -112,6 +113,6 @@ void ProfilePage::WritePrinterName() {
   BYTE *buffer = manager->GetPrinterNameBuffer(m_tszPrinterName);
   if (buffer == nullptr)
     return;
-  VTPROFJZP store(m_hWnd, m_tszPrinterName, m_hPrinter, m_pOwner, &m_DriverDevModeSize);
-  store.SetRegValue(PRINTER_DATA_KEY, PRINTER_NAME_VALUE, buffer, MAX_PATH, REG_BINARY);
+  VTPROFJZP store(m_hWnd, GetPrinterIdentity(), m_hPrinter);
+  store.SetRegValue(PRINTER_NAME_VALUE, buffer, MAX_PATH, REG_BINARY);
 }

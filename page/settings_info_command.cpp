@@ -28,7 +28,7 @@ void ProfilePage::ShowSettingsInformation(HWND window, WORD pageNumber) {
     UnregisterPageHotkeys(window, language);
   {
     SettingsInfoDialog dialog;
-    dialog.RunSettingsInfo(window, m_pDriverSettings, m_pOwner, 0, pageNumber);
+    dialog.RunSettingsInfo(window, *this, pageNumber);
   }
   if (m_bHotkeysRegistered)
     RegisterPageHotkeys(window, language);

@@ -7,12 +7,19 @@
 #include <new>
 
 std::unique_ptr<VTPROFJZP> MakePageStore(const ProfilePageContext &page) {
-  DriverDevModeSizeCache *sizeCache = page.GetDriverDevModeSizeCache();
-  if (page.IsAnsiPlatform())
-    return std::unique_ptr<VTPROFJZP>(new (std::nothrow) VTPROFJZP(
-        nullptr, page.GetPrinterNameA(), page.GetPrinterHandle(), page.GetControlSet(), sizeCache));
-  return std::unique_ptr<VTPROFJZP>(new (std::nothrow) VTPROFJZP(
-      nullptr, page.GetPrinterNameW(), page.GetPrinterHandle(), page.GetControlSet(), sizeCache));
+  return std::unique_ptr<VTPROFJZP>(
+      new (std::nothrow) VTPROFJZP(nullptr, page.GetPrinterIdentity(), page.GetPrinterHandle()));
+}
+
+// The identity keeps the default DEVMODE once a store has read it: no store is needed then.
+std::vector<BYTE> ProfilePageContext::ReadDefaultDevMode() const {
+  if (const std::vector<BYTE> *known = GetPrinterIdentity().DefaultDevMode())
+    return *known;
+  std::unique_ptr<VTPROFJZP> store = MakePageStore(*this);
+  if (!store)
+    return {};
+  const BYTE *devMode = store->GetDefaultDevModeBuffer();
+  return std::vector<BYTE>(devMode, devMode + store->GetDefaultDevModeBufferSize());
 }
 
 // Widening needs the page's current DEVMODE for the size fields; without one the stored
@@ -22,7 +29,7 @@ std::vector<BYTE> GetProfileDevModeFromRegW(const ProfilePageContext &page, LPCS
   std::unique_ptr<VTPROFJZP> store = MakePageStore(page);
   if (!store)
     return {};
-  const DWORD defaultSize = store->RetryDefaultDevModeSize();
+  const DWORD defaultSize = store->GetDefaultDevModeBufferSize();
   DWORD storedSize = 0, type = REG_BINARY;
   if (store->LoadProfileRegValue(profileName, regNum, valueName, nullptr, 0, &storedSize, &type) ==
       0)

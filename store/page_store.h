@@ -11,7 +11,7 @@
 #include "store/page_context.h"
 #include "store/vtprofjzp.h"
 
-// A store for the page's printer, with the page's printer handle and control set.
+// A store for the page's printer: the page's printer identity and printer handle.
 std::unique_ptr<VTPROFJZP> MakePageStore(const ProfilePageContext &page);
 
 // The profile's stored DEVMODE; empty when it has none. A stored DEVMODE shorter than the

@@ -1,13 +1,15 @@
-// The per-printer profile store: one object per printer and task. It knows the printer's
-// identity (names, handle, driver directory, client mode, platform), reads and writes the
+// The per-printer profile store: one object per printer and task. It holds a printer handle and
+// the printer's identity (its own, or the one a profile page lends it), reads and writes the
 // printer's data in its PrinterDriverData key, and keeps each profile's stored values: printer
 // data, or on the ANSI platform side files in the driver directory for user profiles.
 //
-// Every operation chooses the ANSI or the wide Win32 function by the platform (m_bAnsi).
+// Every operation calls the ANSI or the wide Win32 function through the store's text policy:
+// the platform's form, with the system's code page for names.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,25 +18,15 @@
 #include "abi/storage_names.h"
 #include "abi/host_interfaces.h"
 #include "profilefile/jzp_file.h"
-#include "store/devmode_size_cache.h"
 #include "abi/profile_records.h"
+#include "store/printer_identity.h"
+#include "store/text_policy.h"
 #include "store/win_handles.h"
 
 // The registry key that every printer-data operation addresses.
 constexpr char PRINTER_DATA_KEY[] = "PrinterDriverData";
 // Registry number that asks the value operations to look the profile up by its name.
 constexpr int PROFILE_REGNUM_BY_NAME = -1;
-
-// OsVersionCode values.
-enum : DWORD {
-  OS_CODE_WIN95 = 1,
-  OS_CODE_WIN98 = 2,
-  OS_CODE_WINME = 3,
-  OS_CODE_NT4 = 17,
-  OS_CODE_WIN2000 = 18,
-  OS_CODE_WINXP = 19,
-  OS_CODE_SERVER2003 = 20,
-};
 
 // One of a profile's stored values as its index lists it, with the size it has now.
 struct ProfileValueInfo {
@@ -50,28 +42,32 @@ struct ProfileValue {
 
 class VTPROFJZP {
  public:
-  // The printer name may be given in either form; the store keeps both. A printer handle of
-  // null or INVALID_HANDLE_VALUE means none: the store then opens the printer itself. A store
-  // built for a profile page shares the page's cache of the driver's DEVMODE size.
-  VTPROFJZP(HWND owner, LPCSTR printerName, HANDLE printer, CControlSet *controlSet,
-            DriverDevModeSizeCache *sizeCache = nullptr);
-  VTPROFJZP(HWND owner, LPCWSTR printerName, HANDLE printer, CControlSet *controlSet,
-            DriverDevModeSizeCache *sizeCache = nullptr);
+  // A store on its own reads its printer's identity (PrinterIdentity) from the name, given in
+  // either form, the handle and the control set. A printer handle of null or
+  // INVALID_HANDLE_VALUE means none: the store then opens the printer itself.
+  VTPROFJZP(HWND owner, LPCSTR printerName, HANDLE printer, CControlSet *controlSet);
+  VTPROFJZP(HWND owner, LPCWSTR printerName, HANDLE printer, CControlSet *controlSet);
+  // A store of a profile page borrows the identity the page read, which outlives the store, and
+  // leaves in it what it learns for the page's next stores: the driver's DEVMODE size and the
+  // default DEVMODE.
+  VTPROFJZP(HWND owner, PrinterIdentity &identity, HANDLE printer);
   ~VTPROFJZP();
   VTPROFJZP(const VTPROFJZP &) = delete;
   VTPROFJZP &operator=(const VTPROFJZP &) = delete;
 
-  // Printer data. The key argument is PRINTER_DATA_KEY; only RemoveRegValue builds a registry
-  // path from it, the spooler calls address the key by themselves.
-  DWORD GetRegValueSize(LPCSTR key, LPCSTR valueName);
+  // Printer data: values of the printer's PrinterDriverData key, which the spooler calls address
+  // by themselves.
+  DWORD GetRegValueSize(LPCSTR valueName);
   // Bytes the value holds; 0 on any failure, including a buffer smaller than the value.
-  DWORD GetRegValue(LPCSTR key, LPCSTR valueName, BYTE *buffer, DWORD bufferSize);
-  void SetRegValue(LPCSTR key, LPCSTR valueName, const BYTE *data, DWORD size, DWORD type);
-  // True when the key could be opened; whether the value existed is not reported.
+  DWORD GetRegValue(LPCSTR valueName, BYTE *buffer, DWORD bufferSize);
+  void SetRegValue(LPCSTR valueName, const BYTE *data, DWORD size, DWORD type);
+  // Deletes the value through the registry, from the printer's key `key` (PRINTER_DATA_KEY) or,
+  // with a null key, from the printer's own key. True when the key could be opened; whether the
+  // value existed is not reported.
   bool RemoveRegValue(LPCSTR key, LPCSTR valueName);
 
   // The driver's DEVMODE size (the stored default profile's, else the driver's); 0 on failure.
-  // With a page's cache, the driver's answer is the one the page's stores got first, and a
+  // With a page's identity, the driver's answer is the one the page's stores got first, and a
   // retry that gave up answers the fallback size.
   DWORD GetDefaultDevModeSize();
   // GetDefaultDevModeSize with up to five attempts a second apart; never 0.
@@ -131,8 +127,8 @@ class VTPROFJZP {
   void SaveProfileDevmodeToJzp(const BYTE *devMode, DWORD size);
   // The section encoders against the held default DEVMODE: the bytes the section needs; with
   // a null buffer they only count.
-  DWORD ConvertDevModeToItems(const BYTE *devMode, DWORD size, BYTE *out, DWORD outSize) const;
-  DWORD ConvertDevModeToBuffers(const BYTE *devMode, DWORD size, BYTE *out, DWORD outSize) const;
+  DWORD ConvertDevModeToItems(const BYTE *devMode, DWORD size, BYTE *out, DWORD outSize);
+  DWORD ConvertDevModeToBuffers(const BYTE *devMode, DWORD size, BYTE *out, DWORD outSize);
   // SaveProfileToJZP for each name of the list, in order; nothing with a null list. Returns 0.
   int ExportProfilesToJZP(const char (*names)[32], DWORD count);
 
@@ -151,41 +147,37 @@ class VTPROFJZP {
   // Reads at the current position; the bytes read.
   DWORD ReadProfileData(BYTE *buffer, DWORD size);
 
-  bool IsAnsiPlatform() const { return m_bAnsi != 0; }
-  bool IsClientMode() const { return m_bClient != 0; }
-  bool IsNetworkPort() const { return m_dwNetworkPort != 0; }
-  DWORD GetOsVersionCode() const { return m_dwOsVersionCode; }
-  DWORD GetLanguageCode() const { return m_dwLanguageCode; }
-  HANDLE GetPrinterHandle() const { return m_hPrinter; }
-  LPCSTR GetPrinterNameA() const { return m_tszPrinterName; }
-  LPCWSTR GetPrinterNameW() const { return m_wszPrinterName; }
-  LPCSTR GetRegistryNameA() const { return m_tszRegistryName; }
-  LPCWSTR GetRegistryNameW() const { return m_wszRegistryName; }
-  LPCSTR GetDriverDirectory() const { return m_szDriverDirectory; }
-  LPCSTR GetCachedDriverName() const { return m_szDriverName; }
-  DWORD GetDefaultDevModeBufferSize() const { return m_dwDefaultDevModeSize; }
-  const BYTE *GetDefaultDevModeBuffer() const { return m_DefaultDevMode.data(); }
+  const PrinterIdentity &Identity() const { return *m_pIdentity; }
+  const TextPolicy &Text() const { return m_pIdentity->Text(); }
+  bool IsAnsiPlatform() const { return Text().IsAnsi(); }
+  bool IsClientMode() const { return m_pIdentity->IsClientMode(); }
+  bool IsNetworkPort() const { return m_pIdentity->IsNetworkPort(); }
+  DWORD GetOsVersionCode() const { return m_pIdentity->GetOsVersionCode(); }
+  DWORD GetLanguageCode() const { return m_pIdentity->GetLanguageCode(); }
+  HANDLE GetPrinterHandle() const { return m_Printer.get(); }
+  LPCSTR GetPrinterNameA() const { return m_pIdentity->GetPrinterNameA(); }
+  LPCWSTR GetPrinterNameW() const { return m_pIdentity->GetPrinterNameW(); }
+  LPCSTR GetRegistryNameA() const { return m_pIdentity->GetRegistryNameA(); }
+  LPCWSTR GetRegistryNameW() const { return m_pIdentity->GetRegistryNameW(); }
+  LPCSTR GetDriverDirectory() const { return m_pIdentity->GetDriverDirectory(); }
+  LPCSTR GetCachedDriverName() const { return m_pIdentity->GetDriverName(); }
+  // The default DEVMODE: the identity's when a store has read it, else read now (the stored
+  // default profile's DEVMODE, else the printer's default, in RetryDefaultDevModeSize bytes).
+  DWORD GetDefaultDevModeBufferSize();
+  const BYTE *GetDefaultDevModeBuffer();
 
  private:
-  VTPROFJZP(HWND owner, HANDLE printer, CControlSet *controlSet, DriverDevModeSizeCache *sizeCache);
-  void Initialize(LPCSTR ansiName, LPCWSTR wideName);
-  bool ReadOsVersion();
-  void ReadLanguage();
-  void ProbeClientMode(HANDLE givenPrinter);
-  void ReadPrinterAndDriver();
-  void ReadNetworkPort(HANDLE printer);
-  void ReadDriverDirectory(HANDLE printer);
-  void FormRegistryName();
-  void ReadDefaultDevMode();
+  VTPROFJZP(HWND owner, std::unique_ptr<PrinterIdentity> identity, HANDLE printer);
+  void OpenOwnPrinter(HANDLE printer);
+  const std::vector<BYTE> &DefaultDevMode();
 
   // The held handle, or the printer opened by name (with `access`, 0 for none) for the call.
   ScopedPrinter UsePrinter(ACCESS_MASK access);
-  std::vector<BYTE> ReadPrinterInfo2(HANDLE printer);
   DWORD DriverDevModeSize();
   bool CacheHeaders();
 
   // Per-profile values: where a data value lives and how it is named.
-  bool UsesSideFile(int regNum) const { return m_bAnsi != 0 && regNum != 0; }
+  bool UsesSideFile(int regNum) const { return IsAnsiPlatform() && regNum != 0; }
   bool SideFilePath(LPCSTR dataName, char *path, size_t size) const;
   void WriteSideFile(LPCSTR dataName, const BYTE *data, DWORD size);
   std::optional<std::vector<BYTE>> ReadSideFile(LPCSTR dataName);
@@ -194,28 +186,18 @@ class VTPROFJZP {
   int ResolveRegNum(LPCSTR profileName, int regNum);
 
   // Profile files.
+  bool OpenJzpFile(const DualText &fileName, DWORD mode);
   std::vector<JzpRegValue> ProfileValuesForJzp(LPCSTR profileName);
   std::vector<BYTE> SetupValueForJzp(LPCSTR profileName);
 
   HWND m_hOwner;
-  DWORD m_dwOsVersionCode;
-  DWORD m_dwLanguageCode;
-  BYTE m_bAnsi;
-  BYTE m_bClient;
-  DWORD m_dwNetworkPort;
-  HANDLE m_hPrinter;
-  BYTE m_bOwnHandle;
-  WCHAR m_wszPrinterName[MAX_PATH];
-  WCHAR m_wszRegistryName[MAX_PATH];
-  char m_tszPrinterName[MAX_PATH];
-  char m_tszRegistryName[MAX_PATH];
-  char m_szDriverName[MAX_PATH];
-  char m_szDriverDirectory[MAX_PATH];
-  DWORD m_dwDefaultDevModeSize;
-  std::vector<BYTE> m_DefaultDevMode;
+  std::unique_ptr<PrinterIdentity> m_pOwnIdentity;  // null when the store borrows one
+  PrinterIdentity *m_pIdentity;
+  // Where the driver's DEVMODE size is kept between stores: the borrowed identity; a store on
+  // its own asks the driver each time.
+  DriverDevModeSizeCache *m_pDriverSizeCache;
+  ScopedPrinter m_Printer;  // the given handle, or one the store opened and closes
   std::vector<ProfileHeader> m_Headers;
   bool m_bHeadersCached;
-  CControlSet *m_pControlSet;
-  DriverDevModeSizeCache *m_pDriverSizeCache;
   JzpFile m_JzpFile;
 };

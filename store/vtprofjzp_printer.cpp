@@ -5,10 +5,11 @@
 #include <string.h>
 #include <winspool.h>
 
+#include <algorithm>
+
 #include "abi/plugin_walk.h"
 #include "abi/stored_records.h"
 #include "store/vtprofjzp.h"
-#include "store/win_text.h"
 
 namespace {
 
@@ -24,13 +25,12 @@ bool SameName(LPCSTR a, LPCSTR b) {
 
 }  // namespace
 
-// The default profile's values are those of registry number 0; they are addressed by that
-// number so that a user profile named like it (case ignored) is never taken for it. The stored
-// value is read every time: the page removes or writes it while its stores come and go.
+// The default profile's values are those of registry number 0, which are always printer data;
+// they are addressed by that number so that a user profile named like it (case ignored) is never
+// taken for it. The stored value is read every time: the page removes or writes it while its
+// stores come and go.
 DWORD VTPROFJZP::GetDefaultDevModeSize() {
-  DWORD size = 0, type = 0;
-  const DWORD stored = LoadProfileRegValue(FACTORY_DEFAULT_PROFILE, 0, PROFILE_DEVMODE_VALUE,
-                                           nullptr, 0, &size, &type);
+  const DWORD stored = GetRegValueSize(DEFAULT_PROFILE_DEVMODE_VALUE);
   return stored != 0 ? stored : DriverDevModeSize();
 }
 
@@ -41,8 +41,9 @@ DWORD VTPROFJZP::DriverDevModeSize() {
   ScopedPrinter printer = UsePrinter(0);
   if (!printer)
     return 0;
+  WideString printerName = m_pIdentity->PrinterName().wide;
   const LONG driverSize =
-      DocumentPropertiesW(m_hOwner, printer.get(), m_wszPrinterName, nullptr, nullptr, 0);
+      DocumentPropertiesW(m_hOwner, printer.get(), printerName.data(), nullptr, nullptr, 0);
   if (driverSize <= 0)
     return 0;
   if (m_pDriverSizeCache != nullptr)
@@ -65,22 +66,17 @@ DWORD VTPROFJZP::RetryDefaultDevModeSize() {
 }
 
 // The stored default profile's DEVMODE (registry number 0), else the printer's own default DEVMODE
-// from its level-2 information, cut to the default DEVMODE size and to the buffer.
+// from its level-2 information, cut to the buffer, which callers size with
+// RetryDefaultDevModeSize.
 DWORD VTPROFJZP::GetDefaultDevMode(BYTE *buffer, DWORD bufferSize) {
   if (buffer == nullptr)
     return 0;
-  DWORD size = 0, type = 0;
-  const DWORD stored = LoadProfileRegValue(FACTORY_DEFAULT_PROFILE, 0, PROFILE_DEVMODE_VALUE,
-                                           nullptr, 0, &size, &type);
-  if (stored != 0) {
-    std::vector<BYTE> devMode(stored);
-    const DWORD loaded = LoadProfileRegValue(FACTORY_DEFAULT_PROFILE, 0, PROFILE_DEVMODE_VALUE,
-                                             devMode.data(), stored, &size, &type);
-    if (loaded != 0) {
-      const DWORD copied = loaded < bufferSize ? loaded : bufferSize;
-      memcpy(buffer, devMode.data(), copied);
-      return copied;
-    }
+  const std::optional<ProfileValue> stored =
+      ReadProfileValue(FACTORY_DEFAULT_PROFILE, 0, PROFILE_DEVMODE_VALUE);
+  if (stored && !stored->data.empty()) {
+    const DWORD copied = static_cast<DWORD>(std::min<size_t>(stored->data.size(), bufferSize));
+    memcpy(buffer, stored->data.data(), copied);
+    return copied;
   }
 
   ScopedPrinter printer = UsePrinter(0);
@@ -102,8 +98,6 @@ DWORD VTPROFJZP::GetDefaultDevMode(BYTE *buffer, DWORD bufferSize) {
   size_t copied = size_t{header.dmSize} + header.dmDriverExtra;
   if (copied > static_cast<size_t>(end - devMode))
     copied = static_cast<size_t>(end - devMode);
-  if (copied > m_dwDefaultDevModeSize)
-    copied = m_dwDefaultDevModeSize;
   if (copied > bufferSize)
     copied = bufferSize;
   memcpy(buffer, devMode, copied);
@@ -124,31 +118,23 @@ std::vector<BYTE> VTPROFJZP::GetProfileDevModeFromReg(LPCSTR profileName) {
 }
 
 void VTPROFJZP::GetDriverName() {
-  m_szDriverName[0] = '\0';
+  m_pIdentity->KeepDriverName("");
   ScopedPrinter printer = UsePrinter(0);
   if (!printer)
     return;
-  std::vector<BYTE> info = ReadPrinterInfo2(printer.get());
-  if (info.empty())
-    return;
-  if (m_bAnsi)
-    CopyToBuffer(m_szDriverName, MAX_PATH,
-                 reinterpret_cast<const PRINTER_INFO_2A *>(info.data())->pDriverName);
-  else
-    CopyToBuffer(
-        m_szDriverName, MAX_PATH,
-        AnsiFromWide(reinterpret_cast<const PRINTER_INFO_2W *>(info.data())->pDriverName, CP_ACP)
-            .c_str());
+  const std::optional<PrinterPortAndDriver> info = Text().ReadPrinterInfo(printer.get());
+  if (info)
+    m_pIdentity->KeepDriverName(info->driver.text.c_str());
 }
 
 int VTPROFJZP::GetProfRegNum(LPCSTR profileName) {
   if (profileName == nullptr)
     return 0;
-  const DWORD size = GetRegValueSize(PRINTER_DATA_KEY, PROFILE_DATA_VALUE);
+  const DWORD size = GetRegValueSize(PROFILE_DATA_VALUE);
   if (size == 0)
     return 0;
   std::vector<BYTE> data(size);
-  const DWORD read = GetRegValue(PRINTER_DATA_KEY, PROFILE_DATA_VALUE, data.data(), size);
+  const DWORD read = GetRegValue(PROFILE_DATA_VALUE, data.data(), size);
   const StoredRecords<ProfileHeader> headers(data.data(), read);
   ProfileHeader header;
   for (size_t i = 0; headers.Get(i, &header); ++i)
@@ -163,14 +149,13 @@ bool VTPROFJZP::CacheHeaders() {
   if (m_bHeadersCached)
     return true;
   DWORD count = 0;
-  if (GetRegValue(PRINTER_DATA_KEY, PROFILE_COUNT_VALUE, reinterpret_cast<BYTE *>(&count),
-                  sizeof count) == 0)
+  if (GetRegValue(PROFILE_COUNT_VALUE, reinterpret_cast<BYTE *>(&count), sizeof count) == 0)
     return false;
-  const DWORD size = GetRegValueSize(PRINTER_DATA_KEY, PROFILE_DATA_VALUE);
+  const DWORD size = GetRegValueSize(PROFILE_DATA_VALUE);
   if (size == 0)
     return false;
   std::vector<BYTE> data(size);
-  const DWORD read = GetRegValue(PRINTER_DATA_KEY, PROFILE_DATA_VALUE, data.data(), size);
+  const DWORD read = GetRegValue(PROFILE_DATA_VALUE, data.data(), size);
   if (read == 0)
     return false;
   const StoredRecords<ProfileHeader> headers(data.data(), read);

@@ -1,33 +1,23 @@
 // The store's raw printer-data operations: values of the printer's PrinterDriverData key read
-// and written through the spooler, and deleted through the registry.
+// and written through the spooler, and deleted through the registry. Writing or removing the
+// stored default profile's DEVMODE makes the identity forget the default DEVMODE it holds.
 #include <windows.h>
 #include <string.h>
 #include <winspool.h>
 
-#include <string>
-
-#include "abi/wide.h"
 #include "store/vtprofjzp.h"
-#include "store/win_text.h"
 
 namespace {
 
 constexpr char kPrintersKeyA[] = "SYSTEM\\CurrentControlSet\\Control\\Print\\Printers";
 
-// GetPrinterData by platform; the value name is ANSI and is widened for the wide call.
-DWORD QueryPrinterData(bool ansi, HANDLE printer, LPCSTR valueName, DWORD *type, BYTE *buffer,
-                       DWORD bufferSize, DWORD *needed) {
-  if (ansi) {
-    std::string name = valueName;
-    return GetPrinterDataA(printer, name.data(), type, buffer, bufferSize, needed);
-  }
-  WideString name = WideFromAnsi(valueName, CP_ACP);
-  return GetPrinterDataW(printer, name.data(), type, buffer, bufferSize, needed);
+bool IsDefaultProfileDevMode(LPCSTR valueName) {
+  return _stricmp(valueName, DEFAULT_PROFILE_DEVMODE_VALUE) == 0;
 }
 
 }  // namespace
 
-DWORD VTPROFJZP::GetRegValueSize(LPCSTR /*key*/, LPCSTR valueName) {
+DWORD VTPROFJZP::GetRegValueSize(LPCSTR valueName) {
   if (valueName == nullptr)
     return 0;
   ScopedPrinter printer = UsePrinter(0);
@@ -35,11 +25,11 @@ DWORD VTPROFJZP::GetRegValueSize(LPCSTR /*key*/, LPCSTR valueName) {
     return 0;
   DWORD type = 0, needed = 0;
   const DWORD status =
-      QueryPrinterData(m_bAnsi, printer.get(), valueName, &type, nullptr, 0, &needed);
+      Text().QueryPrinterData(printer.get(), valueName, &type, nullptr, 0, &needed);
   return status == ERROR_SUCCESS || status == ERROR_MORE_DATA ? needed : 0;
 }
 
-DWORD VTPROFJZP::GetRegValue(LPCSTR /*key*/, LPCSTR valueName, BYTE *buffer, DWORD bufferSize) {
+DWORD VTPROFJZP::GetRegValue(LPCSTR valueName, BYTE *buffer, DWORD bufferSize) {
   if (valueName == nullptr || buffer == nullptr)
     return 0;
   ScopedPrinter printer = UsePrinter(0);
@@ -47,25 +37,19 @@ DWORD VTPROFJZP::GetRegValue(LPCSTR /*key*/, LPCSTR valueName, BYTE *buffer, DWO
     return 0;
   DWORD type = 0, needed = 0;
   const DWORD status =
-      QueryPrinterData(m_bAnsi, printer.get(), valueName, &type, buffer, bufferSize, &needed);
+      Text().QueryPrinterData(printer.get(), valueName, &type, buffer, bufferSize, &needed);
   return status == ERROR_SUCCESS ? needed : 0;
 }
 
-void VTPROFJZP::SetRegValue(LPCSTR /*key*/, LPCSTR valueName, const BYTE *data, DWORD size,
-                            DWORD type) {
+void VTPROFJZP::SetRegValue(LPCSTR valueName, const BYTE *data, DWORD size, DWORD type) {
   if (valueName == nullptr || (data == nullptr && size != 0))
     return;
   ScopedPrinter printer = UsePrinter(PRINTER_ACCESS_ADMINISTER);
   if (!printer)
     return;
-  BYTE *bytes = const_cast<BYTE *>(data);
-  if (m_bAnsi) {
-    std::string name = valueName;
-    SetPrinterDataA(printer.get(), name.data(), type, bytes, size);
-  } else {
-    WideString name = WideFromAnsi(valueName, CP_ACP);
-    SetPrinterDataW(printer.get(), name.data(), type, bytes, size);
-  }
+  Text().WritePrinterData(printer.get(), valueName, type, data, size);
+  if (IsDefaultProfileDevMode(valueName))
+    m_pIdentity->ForgetDefaultDevMode();
 }
 
 // The value is deleted from "SYSTEM\CurrentControlSet\Control\Print\Printers\<registry
@@ -74,28 +58,17 @@ void VTPROFJZP::SetRegValue(LPCSTR /*key*/, LPCSTR valueName, const BYTE *data, 
 bool VTPROFJZP::RemoveRegValue(LPCSTR key, LPCSTR valueName) {
   if (valueName == nullptr)
     return false;
-  LPCSTR subKey = key == nullptr ? nullptr : (m_bAnsi ? key : PRINTER_DATA_KEY);
-  HKEY opened = nullptr;
-  LONG status;
-  if (m_bAnsi) {
-    std::string path = std::string(kPrintersKeyA) + "\\" + m_tszRegistryName;
-    if (subKey != nullptr)
-      path = path + "\\" + subKey;
-    char emptyClass[] = "";
-    status = RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, emptyClass,
-                             REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &opened, nullptr);
-  } else {
-    WideString path = WideFromAnsi(kPrintersKeyA, CP_ACP) + WSTR("\\") + m_wszRegistryName;
-    if (subKey != nullptr)
-      path += WSTR("\\") + WideFromAnsi(subKey, CP_ACP);
-    WCHAR emptyClass[] = WSTR("");
-    status = RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, emptyClass,
-                             REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &opened, nullptr);
-  }
-  if (status != ERROR_SUCCESS)
+  LPCSTR subKey = key == nullptr ? nullptr : (Text().IsAnsi() ? key : PRINTER_DATA_KEY);
+  DualText path =
+      Text().FromText(kPrintersKeyA) + Text().FromText("\\") + m_pIdentity->RegistryName();
+  if (subKey != nullptr)
+    path = path + Text().FromText("\\") + Text().FromText(subKey);
+  const ScopedRegKey printerKey = Text().CreateRegKey(HKEY_LOCAL_MACHINE, path, KEY_SET_VALUE);
+  if (!printerKey)
     return false;
-  ScopedRegKey printerKey(opened);
   RegDeleteValueA(printerKey.get(), valueName);
+  if (IsDefaultProfileDevMode(valueName))
+    m_pIdentity->ForgetDefaultDevMode();
   return true;
 }
 
@@ -104,11 +77,11 @@ bool VTPROFJZP::ReadPrinterData(LPCSTR valueName, std::vector<BYTE> *data, DWORD
   if (!printer)
     return false;
   DWORD needed = 0;
-  QueryPrinterData(m_bAnsi, printer.get(), valueName, type, nullptr, 0, &needed);
+  Text().QueryPrinterData(printer.get(), valueName, type, nullptr, 0, &needed);
   if (needed == 0)
     needed = 4096;
   data->assign(needed, 0);
-  if (QueryPrinterData(m_bAnsi, printer.get(), valueName, type, data->data(), needed, &needed) !=
+  if (Text().QueryPrinterData(printer.get(), valueName, type, data->data(), needed, &needed) !=
       ERROR_SUCCESS)
     return false;
   data->resize(needed);

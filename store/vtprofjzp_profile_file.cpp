@@ -6,7 +6,6 @@
 
 #include "profilefile/jzp_encode.h"
 #include "store/vtprofjzp.h"
-#include "store/win_text.h"
 
 namespace {
 
@@ -31,32 +30,34 @@ void CopyTextField(char (&field)[N], LPCSTR text) {
 bool VTPROFJZP::OpenJzpFile(LPCSTR fileName, DWORD mode) {
   if (fileName == nullptr)
     return false;
-  const JzpHead head = (mode & JZP_MODE_WRITE) ? NewJzpHead() : JzpHead{};
-  if (m_bAnsi)
-    return m_JzpFile.Open(fileName, mode, head);
-  return m_JzpFile.Open(WideFromAnsi(fileName, CP_ACP).c_str(), mode, head);
+  return OpenJzpFile(Text().FromText(fileName), mode);
 }
 
 bool VTPROFJZP::OpenJzpFile(LPCWSTR fileName, DWORD mode) {
   if (fileName == nullptr)
     return false;
+  return OpenJzpFile(Text().FromWide(fileName), mode);
+}
+
+// The file is opened under the platform's form of its name.
+bool VTPROFJZP::OpenJzpFile(const DualText &fileName, DWORD mode) {
   const JzpHead head = (mode & JZP_MODE_WRITE) ? NewJzpHead() : JzpHead{};
-  if (m_bAnsi)
-    return m_JzpFile.Open(AnsiFromWide(fileName, CP_ACP).c_str(), mode, head);
-  return m_JzpFile.Open(fileName, mode, head);
+  return Text().WithPlatformForm(fileName,
+                                 [&](auto name) { return m_JzpFile.Open(name, mode, head); });
 }
 
 JzpHead VTPROFJZP::NewJzpHead() {
   JzpHead head;
   memset(&head, 0, sizeof head);
   memcpy(head.szMagic, JZP_MAGIC, sizeof JZP_MAGIC);
-  if (m_DefaultDevMode.size() >= offsetof(DEVMODEW, dmSize))
-    memcpy(&head.wDriverVersion, m_DefaultDevMode.data() + offsetof(DEVMODEW, dmDriverVersion),
+  const std::vector<BYTE> &defaultDevMode = DefaultDevMode();
+  if (defaultDevMode.size() >= offsetof(DEVMODEW, dmSize))
+    memcpy(&head.wDriverVersion, defaultDevMode.data() + offsetof(DEVMODEW, dmDriverVersion),
            sizeof head.wDriverVersion);
-  head.wLanguage = static_cast<WORD>(m_dwLanguageCode);
-  if (m_szDriverName[0] == '\0')
+  head.wLanguage = static_cast<WORD>(GetLanguageCode());
+  if (GetCachedDriverName()[0] == '\0')
     GetDriverName();
-  CopyTextField(head.szModel, m_szDriverName);
+  CopyTextField(head.szModel, GetCachedDriverName());
   return head;
 }
 
@@ -67,40 +68,44 @@ void VTPROFJZP::CloseJzpFile() {
 // The held default DEVMODE is the reference of the encoders; without one nothing can be
 // encoded, so the profile is not written.
 int VTPROFJZP::SaveProfileToJZP(LPCSTR profileName) {
-  if (m_dwDefaultDevModeSize == 0 || !m_JzpFile.IsWriting())
+  const std::vector<BYTE> &defaultDevMode = DefaultDevMode();
+  if (defaultDevMode.empty() || !m_JzpFile.IsWriting())
     return -1;
   const std::vector<BYTE> devMode = GetProfileDevModeFromReg(profileName);
   const ProfileHeader *header = GetProfileDataModel(profileName);
   if (header == nullptr)
     return 0;
-  if (m_szDriverName[0] == '\0')
+  if (GetCachedDriverName()[0] == '\0')
     GetDriverName();
   JzpProfileContent content{header,
                             devMode.data(),
                             static_cast<DWORD>(devMode.size()),
-                            m_DefaultDevMode.data(),
-                            m_dwDefaultDevModeSize,
+                            defaultDevMode.data(),
+                            static_cast<DWORD>(defaultDevMode.size()),
                             ProfileValuesForJzp(profileName),
                             SetupValueForJzp(profileName),
-                            m_szDriverName};
+                            GetCachedDriverName()};
   m_JzpFile.WriteProfile(content);
   return 0;
 }
 
 void VTPROFJZP::SaveProfileDevmodeToJzp(const BYTE *devMode, DWORD size) {
-  m_JzpFile.WriteDevModeSections(devMode, size, m_DefaultDevMode.data(), m_dwDefaultDevModeSize);
+  const std::vector<BYTE> &defaultDevMode = DefaultDevMode();
+  m_JzpFile.WriteDevModeSections(devMode, size, defaultDevMode.data(),
+                                 static_cast<DWORD>(defaultDevMode.size()));
 }
 
-DWORD VTPROFJZP::ConvertDevModeToItems(const BYTE *devMode, DWORD size, BYTE *out,
-                                       DWORD outSize) const {
-  return EncodeJzpDwordItems(devMode, size, m_DefaultDevMode.data(), m_dwDefaultDevModeSize, out,
-                             outSize);
+DWORD VTPROFJZP::ConvertDevModeToItems(const BYTE *devMode, DWORD size, BYTE *out, DWORD outSize) {
+  const std::vector<BYTE> &defaultDevMode = DefaultDevMode();
+  return EncodeJzpDwordItems(devMode, size, defaultDevMode.data(),
+                             static_cast<DWORD>(defaultDevMode.size()), out, outSize);
 }
 
 DWORD VTPROFJZP::ConvertDevModeToBuffers(const BYTE *devMode, DWORD size, BYTE *out,
-                                         DWORD outSize) const {
-  return EncodeJzpBufferItems(devMode, size, m_DefaultDevMode.data(), m_dwDefaultDevModeSize, out,
-                              outSize);
+                                         DWORD outSize) {
+  const std::vector<BYTE> &defaultDevMode = DefaultDevMode();
+  return EncodeJzpBufferItems(devMode, size, defaultDevMode.data(),
+                              static_cast<DWORD>(defaultDevMode.size()), out, outSize);
 }
 
 // Section 3: every stored value but the DEVMODE and "_Setup", in the order of the index.

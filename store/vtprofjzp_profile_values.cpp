@@ -31,11 +31,11 @@ int VTPROFJZP::ResolveRegNum(LPCSTR profileName, int regNum) {
 // The index as stored; empty when it is missing or cannot be read.
 std::vector<BYTE> VTPROFJZP::ReadIndex(int regNum) {
   const std::string indexName = ProfileIndexName(regNum);
-  const DWORD size = GetRegValueSize(PRINTER_DATA_KEY, indexName.c_str());
+  const DWORD size = GetRegValueSize(indexName.c_str());
   if (size == 0)
     return {};
   std::vector<BYTE> index(size);
-  index.resize(GetRegValue(PRINTER_DATA_KEY, indexName.c_str(), index.data(), size));
+  index.resize(GetRegValue(indexName.c_str(), index.data(), size));
   return index;
 }
 
@@ -55,7 +55,7 @@ void VTPROFJZP::SaveProfileRegValue(LPCSTR profileName, int regNum, LPCSTR value
     return;
 
   std::vector<ProfileValueEntry> entries;
-  if (GetRegValueSize(PRINTER_DATA_KEY, indexName.c_str()) != 0) {
+  if (GetRegValueSize(indexName.c_str()) != 0) {
     const std::vector<BYTE> stored = ReadIndex(regNum);
     if (stored.empty())
       return;  // an index that exists but cannot be read is not replaced
@@ -79,13 +79,13 @@ void VTPROFJZP::SaveProfileRegValue(LPCSTR profileName, int regNum, LPCSTR value
     entry.dwSize = size;
     entries.push_back(entry);
   }
-  SetRegValue(PRINTER_DATA_KEY, indexName.c_str(), reinterpret_cast<const BYTE *>(entries.data()),
+  SetRegValue(indexName.c_str(), reinterpret_cast<const BYTE *>(entries.data()),
               static_cast<DWORD>(entries.size() * sizeof(ProfileValueEntry)), REG_BINARY);
 
   if (UsesSideFile(regNum))
     WriteSideFile(dataName.c_str(), data, size);
   else
-    SetRegValue(PRINTER_DATA_KEY, dataName.c_str(), data, size, type);
+    SetRegValue(dataName.c_str(), data, size, type);
 }
 
 std::optional<ProfileValue> VTPROFJZP::ReadProfileValue(LPCSTR profileName, int regNum,
@@ -164,7 +164,7 @@ void VTPROFJZP::RemoveProfileRegValue(LPCSTR profileName, int regNum) {
 }
 
 bool VTPROFJZP::SideFilePath(LPCSTR dataName, char *path, size_t size) const {
-  return ProfileSideFilePath(m_szDriverDirectory, m_tszPrinterName, dataName, path, size);
+  return ProfileSideFilePath(GetDriverDirectory(), GetPrinterNameA(), dataName, path, size);
 }
 
 // A file that cannot be written whole is removed again, so that no cut value is read later.

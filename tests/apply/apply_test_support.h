@@ -10,32 +10,25 @@
 #include <vector>
 
 #include "abi/plugin_walk.h"
-#include "apply/settings_context.h"
 #include "store/store_test_support.h"
 
 namespace apply_testing {
 
-class SessionSettings : public SettingsContext {
+// The page over the session, with the model's own records.
+class SessionSettings : public store_testing::FakePage {
  public:
   explicit SessionSettings(host::PrinterSession &session)
-      : session_(session), page_(session, session.uiManager()) {}
+      : FakePage(session, session.uiManager()), session_(session) {}
 
-  UIManager *GetUIManager() const override { return session_.uiManager(); }
-  DriverContext *GetDriverContext() const override { return session_.driverContext(); }
   const ModelInfoRecord *GetModelInfo() const override { return &session_.model().info; }
-  const pdMain *GetDriverSettings() const override {
-    return reinterpret_cast<const pdMain *>(session_.mainBlock());
-  }
   const ModelCapabilitiesRecord *GetModelCapabilities() const override {
     return &session_.model().capabilities;
   }
-  const ProfilePageContext &GetPageContext() const override { return page_; }
 
-  store_testing::FakePage &page() { return page_; }
+  store_testing::FakePage &page() { return *this; }
 
  private:
   host::PrinterSession &session_;
-  store_testing::FakePage page_;
 };
 
 inline pdMain &MainOf(std::vector<BYTE> &devMode) {

@@ -14,7 +14,6 @@
 
 #include "abi/plugin_walk.h"
 #include "describe/profile_summary.h"
-#include "describe/summary_context.h"
 #include "host/printer_session.h"
 #include "host/string_table.h"
 #include "host/text_convert.h"
@@ -27,15 +26,10 @@ using Rows = std::vector<Row>;
 
 // The page as the summary sees it. Language, direction, records and the restoration can be
 // changed by the test; everything else is the session's.
-class TestSummaryContext : public SummaryContext {
- private:
-  host::PrinterSession &session_;
-  store_testing::FakePage page_;
-
+class TestSummaryContext : public store_testing::FakePage {
  public:
   TestSummaryContext(host::PrinterSession &session, host::UiLanguage language)
-      : session_(session),
-        page_(session, session.uiManager()),
+      : FakePage(session, session.uiManager()),
         language(host::LanguageId(language)),
         codePage(host::AnsiCodePage(language)),
         modelInfo(*session.uiManager()->GetModelInfo()) {}
@@ -48,28 +42,22 @@ class TestSummaryContext : public SummaryContext {
   bool noDefaults = false;
   std::function<void(DEVMODEW *)> restore;  // what RestoreDevMode does to the buffer
   std::vector<std::pair<int, bool>> restoreCalls;
+  mutable TextPolicy summaryText_ = TextPolicy::ForPage(false, CP_ACP);
 
-  UIManager *GetUIManager() const override { return session_.uiManager(); }
   WORD GetLanguage() const override { return language; }
   bool IsRightToLeft() const override { return rightToLeft; }
-  UINT GetCodePage() const override { return codePage; }
-  bool IsAnsiPlatform() const override { return ansiPlatform; }
-  const pdMain *GetDriverSettings() const override {
-    return reinterpret_cast<const pdMain *>(session_.mainBlock());
+  const TextPolicy &Text() const override {
+    summaryText_ = TextPolicy::ForPage(ansiPlatform, codePage);
+    return summaryText_;
   }
-  const DEVMODEW *GetCurrentDevMode() const override { return session_.devMode(); }
   const ModelInfoRecord *GetModelInfo() const override { return &modelInfo; }
-  const ModelCapabilitiesRecord *GetModelCapabilities() const override {
-    return session_.uiManager()->GetModelCapabilities();
-  }
-  const ProfilePageContext &GetStorePage() const override { return page_; }
   void RestoreDevMode(DEVMODEW *devMode, int regNum, bool restoreMedia) override {
     restoreCalls.emplace_back(regNum, restoreMedia);
     if (restore)
       restore(devMode);
   }
   std::vector<BYTE> ReadDefaultDevMode() const override {
-    return noDefaults ? std::vector<BYTE>() : SummaryContext::ReadDefaultDevMode();
+    return noDefaults ? std::vector<BYTE>() : FakePage::ReadDefaultDevMode();
   }
 };
 

@@ -16,9 +16,12 @@ class PageSessionTest : public host::testing::DemoMachineTest {
     winplat::SetInstantSleep(true);
   }
 
-  void OpenSession(const std::u16string &printer) {
+  void OpenSession(const std::u16string &printer,
+                   host::UiLanguage language = host::UiLanguage::English) {
     std::string error;
-    session_ = host::PrinterSession::Open(printer, {}, &error);
+    host::SessionOptions options;
+    options.language = language;
+    session_ = host::PrinterSession::Open(printer, options, &error);
     ASSERT_TRUE(session_) << error;
     manager_ = std::make_unique<store_testing::OverridingUIManager>(session_->uiManager());
   }
@@ -109,12 +112,48 @@ TEST_F(PageSessionTest, StoredDefaultOfAnotherSizeIsRemovedAndTheHostReloads) {
                                 static_cast<DWORD>(c.size), REG_BINARY);
     const int reloads = session_->events().reloadDevMode;
     OpenPage();
-    EXPECT_EQ(Store().GetRegValueSize(PRINTER_DATA_KEY, "JZP_0000_Default DevMode"),
-              c.kept ? c.size : 0)
-        << c.size;
+    EXPECT_EQ(Store().GetRegValueSize("JZP_0000_Default DevMode"), c.kept ? c.size : 0) << c.size;
     EXPECT_EQ(session_->events().reloadDevMode - reloads, c.kept ? 0 : 1) << c.size;
     DestroyWindow(window_);
   }
+}
+
+// The page's code page is not the system's: a printer whose name only the wide form holds
+// exactly is still the one whose stale default goes.
+TEST_F(PageSessionTest, StaleDefaultOfAPrinterWithAJapaneseNameIsRemoved) {
+  winplat::SetAnsiCodePage(1252);
+  const std::u16string printer = u"JZ \u65E5\u672C";
+  store_testing::AddColorLaserPrinter(printer);
+  OpenSession(printer, host::UiLanguage::Japanese);
+  const std::vector<BYTE> current = session_->devModeBytes();
+  VTPROFJZP(nullptr, printer.c_str(), nullptr, nullptr)
+      .SaveProfileRegValue(FACTORY_DEFAULT_PROFILE, 0, PROFILE_DEVMODE_VALUE, current.data(),
+                           static_cast<DWORD>(current.size() - 8), REG_BINARY);
+  const int reloads = session_->events().reloadDevMode;
+  OpenPage();
+  EXPECT_EQ(VTPROFJZP(nullptr, printer.c_str(), nullptr, nullptr)
+                .GetRegValueSize("JZP_0000_Default DevMode"),
+            0u);
+  EXPECT_EQ(session_->events().reloadDevMode - reloads, 1);
+  DestroyWindow(window_);
+}
+
+// The page's stores share one identity of its printer; a printer of another name has another.
+TEST_F(PageSessionTest, ThePageReadsItsPrintersIdentityOnceAndAgainForAnotherPrinter) {
+  OpenSession(host::kColorPrinterName);
+  OpenPage();
+  const PrinterIdentity *identity = &page_.GetPrinterIdentity();
+  EXPECT_EQ(identity->PrinterName().wide, host::kColorPrinterName);
+  page_.Activate();
+  EXPECT_EQ(&page_.GetPrinterIdentity(), identity);
+
+  OpenSession(host::kMonoPrinterName);
+  owner_.SetDriverContext(session_->driverContext());
+  owner_.SetUIManager(manager_.get());
+  page_.Activate();
+  EXPECT_EQ(page_.GetPrinterIdentity().PrinterName().wide, host::kMonoPrinterName);
+  EXPECT_STREQ(page_.GetPrinterIdentity().GetRegistryNameA(), ",,PRINTSRV,JZ Mono 2100");
+  DestroyWindow(window_);
 }
 
 TEST_F(PageSessionTest, SummaryFollowsTheSelection) {
@@ -123,7 +162,8 @@ TEST_F(PageSessionTest, SummaryFollowsTheSelection) {
   VTPROFJZP store = Store();
   store.SaveProfileRegValue(FACTORY_DEFAULT_PROFILE, 0, PROFILE_DEVMODE_VALUE, settings.data(),
                             static_cast<DWORD>(settings.size()), REG_BINARY);
-  ProfileList list(nullptr, CP_ACP, session_->uiManager(), nullptr, nullptr);
+  ProfileList list(nullptr, TextPolicy::ForPage(false, CP_ACP), session_->uiManager(), nullptr,
+                   nullptr);
   ProfileHeader builtIn = store_testing::Header("Factory Default", 0);
   ProfileHeader copies = store_testing::Header("Three copies", 1, "Three of everything");
   list.Insert(&builtIn);
@@ -161,7 +201,8 @@ TEST_F(PageSessionTest, SummaryFollowsTheSelection) {
 TEST_F(PageSessionTest, SilentDriverStallsThePageOnce) {
   OpenSession(host::kColorPrinterName);
   std::vector<BYTE> settings = session_->devModeBytes();
-  ProfileList list(nullptr, CP_ACP, session_->uiManager(), nullptr, nullptr);
+  ProfileList list(nullptr, TextPolicy::ForPage(false, CP_ACP), session_->uiManager(), nullptr,
+                   nullptr);
   ProfileHeader builtIn = store_testing::Header("Factory Default", 0);
   ProfileHeader copies = store_testing::Header("Three copies", 1);
   list.Insert(&builtIn);

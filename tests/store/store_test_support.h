@@ -112,38 +112,61 @@ class OverridingUIManager final : public UIManager {
   UIManager *inner_;
 };
 
-// The page as the storage operations see it, over a printer session.
+// The page over a printer session: the manager given, the session's DriverContext and current
+// settings, and no restoration.
 class FakePage : public ProfilePageContext {
  public:
   FakePage(host::PrinterSession &session, UIManager *manager)
       : session_(session),
+        manager_(manager),
         controlSet_(manager),
-        list_(&controlSet_, CP_ACP, manager, manager->GetDriverSettings(),
+        text_(TextPolicy::ForPage(winplat::IsAnsiPlatform(), CP_ACP)),
+        list_(&controlSet_, text_, manager, manager->GetDriverSettings(),
               manager->GetCurrentDevMode()),
         nameA_(host::AnsiFromWide(session.printerName(), CP_ACP)) {}
 
   bool clientMode = false;
   HANDLE printer = nullptr;  // the page's handle; none by default
 
-  bool IsAnsiPlatform() const override { return winplat::IsAnsiPlatform(); }
-  LPCSTR GetPrinterNameA() const override { return nameA_.c_str(); }
-  LPCWSTR GetPrinterNameW() const override { return session_.printerName().c_str(); }
+  UIManager *GetUIManager() const override { return manager_; }
+  DriverContext *GetDriverContext() const override { return session_.driverContext(); }
+  WORD GetLanguage() const override { return manager_->GetLanguage(); }
+  bool IsRightToLeft() const override { return false; }
+  const TextPolicy &Text() const override { return text_; }
+  const pdMain *GetDriverSettings() const override {
+    return reinterpret_cast<const pdMain *>(session_.mainBlock());
+  }
+  const ModelInfoRecord *GetModelInfo() const override { return manager_->GetModelInfo(); }
+  const ModelCapabilitiesRecord *GetModelCapabilities() const override {
+    return manager_->GetModelCapabilities();
+  }
+  void RestoreDevMode(DEVMODEW *, int, bool) override {}
   HANDLE GetPrinterHandle() const override { return printer; }
   CControlSet *GetControlSet() const override { return const_cast<FakeControlSet *>(&controlSet_); }
   ProfileList *GetProfileList() const override { return const_cast<ProfileList *>(&list_); }
   bool IsClientMode() const override { return clientMode; }
   const DEVMODEW *GetCurrentDevMode() const override { return session_.devMode(); }
-  DriverDevModeSizeCache *GetDriverDevModeSizeCache() const override { return &sizeCache_; }
+  // The page's identity: its printer name in the platform's form, its handle and control set.
+  PrinterIdentity &GetPrinterIdentity() const override {
+    if (identity_ == nullptr)
+      identity_ = winplat::IsAnsiPlatform()
+                      ? std::make_unique<PrinterIdentity>(nameA_.c_str(), printer, GetControlSet())
+                      : std::make_unique<PrinterIdentity>(session_.printerName().c_str(), printer,
+                                                          GetControlSet());
+    return *identity_;
+  }
 
   ProfileList &list() { return list_; }
   CControlSet *controlSet() { return &controlSet_; }
 
  private:
   host::PrinterSession &session_;
+  UIManager *manager_;
   FakeControlSet controlSet_;
+  TextPolicy text_;
   ProfileList list_;
   std::string nameA_;
-  mutable DriverDevModeSizeCache sizeCache_;
+  mutable std::unique_ptr<PrinterIdentity> identity_;
 };
 
 inline ProfileHeader Header(const char *name, LONG regNum, const char *info = "") {
@@ -176,6 +199,22 @@ inline std::vector<BYTE> Pattern(size_t size, BYTE seed) {
   return bytes;
 }
 
+// Adds a local printer of the colour model under the name.
+inline void AddColorLaserPrinter(const std::u16string &name) {
+  std::vector<BYTE> devMode = host::ColorLaserModel().DefaultDevMode();
+  PRINTER_INFO_2W info{};
+  info.pPrinterName = const_cast<LPWSTR>(name.c_str());
+  info.pPortName = const_cast<LPWSTR>(u"LPT1:");
+  info.pDriverName = const_cast<LPWSTR>(host::ColorLaserModel().driverName.c_str());
+  info.pPrintProcessor = const_cast<LPWSTR>(u"WinPrint");
+  info.pDatatype = const_cast<LPWSTR>(u"RAW");
+  info.pDevMode = reinterpret_cast<DEVMODEW *>(devMode.data());
+  info.Attributes = PRINTER_ATTRIBUTE_LOCAL;
+  HANDLE added = AddPrinterW(nullptr, 2, reinterpret_cast<BYTE *>(&info));
+  ASSERT_NE(added, nullptr);
+  ClosePrinter(added);
+}
+
 inline const char *PlatformName(const ::testing::TestParamInfo<winplat::WindowsVersion> &info) {
   return info.param == winplat::WindowsVersion::Win98 ? "Win98" : "WinXP";
 }
@@ -201,12 +240,22 @@ class StoreTest : public host::testing::DemoMachineTest,
 
   // A store as the platform's code builds it: the ANSI name on the ANSI platform.
   std::unique_ptr<VTPROFJZP> Store(const std::u16string &printer, HANDLE handle = nullptr,
-                                   CControlSet *controlSet = nullptr,
-                                   DriverDevModeSizeCache *sizeCache = nullptr) {
+                                   CControlSet *controlSet = nullptr) {
     if (Ansi())
       return std::make_unique<VTPROFJZP>(nullptr, host::AnsiFromWide(printer, CP_ACP).c_str(),
-                                         handle, controlSet, sizeCache);
-    return std::make_unique<VTPROFJZP>(nullptr, printer.c_str(), handle, controlSet, sizeCache);
+                                         handle, controlSet);
+    return std::make_unique<VTPROFJZP>(nullptr, printer.c_str(), handle, controlSet);
+  }
+
+  // An identity as a page reads it, and a store of that page.
+  std::unique_ptr<PrinterIdentity> Identity(const std::u16string &printer) {
+    if (Ansi())
+      return std::make_unique<PrinterIdentity>(host::AnsiFromWide(printer, CP_ACP).c_str(), nullptr,
+                                               nullptr);
+    return std::make_unique<PrinterIdentity>(printer.c_str(), nullptr, nullptr);
+  }
+  std::unique_ptr<VTPROFJZP> Store(PrinterIdentity &identity) {
+    return std::make_unique<VTPROFJZP>(nullptr, identity, nullptr);
   }
 
   // The driver no longer tells its DEVMODE size: the printer's own default DEVMODE is gone.
@@ -274,21 +323,7 @@ class StoreTest : public host::testing::DemoMachineTest,
     return std::vector<BYTE>(std::istreambuf_iterator<char>(file), {});
   }
 
-  // Adds a local printer of the colour model under the name.
-  void AddColorPrinter(const std::u16string &name) {
-    std::vector<BYTE> devMode = host::ColorLaserModel().DefaultDevMode();
-    PRINTER_INFO_2W info{};
-    info.pPrinterName = const_cast<LPWSTR>(name.c_str());
-    info.pPortName = const_cast<LPWSTR>(u"LPT1:");
-    info.pDriverName = const_cast<LPWSTR>(host::ColorLaserModel().driverName.c_str());
-    info.pPrintProcessor = const_cast<LPWSTR>(u"WinPrint");
-    info.pDatatype = const_cast<LPWSTR>(u"RAW");
-    info.pDevMode = reinterpret_cast<DEVMODEW *>(devMode.data());
-    info.Attributes = PRINTER_ATTRIBUTE_LOCAL;
-    HANDLE added = AddPrinterW(nullptr, 2, reinterpret_cast<BYTE *>(&info));
-    ASSERT_NE(added, nullptr);
-    ClosePrinter(added);
-  }
+  void AddColorPrinter(const std::u16string &name) { AddColorLaserPrinter(name); }
 };
 
 }  // namespace store_testing

@@ -57,37 +57,41 @@ TEST_P(VtProfJzpTest, DriverThatNeverTellsItsDevModeSizeGetsFiveTriesAndTheFallb
   EXPECT_EQ(winplat::SleptMilliseconds() - sleptBefore, 10000u);
 }
 
-// The stores of one page share its cache: the driver's silence costs five seconds once, while a
-// default DEVMODE stored later still takes precedence over the fallback.
-TEST_P(VtProfJzpTest, StoresSharingACacheWaitForASilentDriverOnce) {
+// The stores of one page share its identity: the driver's silence costs five seconds once, while
+// a default DEVMODE that one of them stores later takes precedence over the fallback until one
+// of them removes it again.
+TEST_P(VtProfJzpTest, StoresSharingAnIdentityWaitForASilentDriverOnce) {
   SilenceDriver(host::kColorPrinterName);
-  DriverDevModeSizeCache cache;
+  auto identity = Identity(host::kColorPrinterName);
   const ULONGLONG sleptBefore = winplat::SleptMilliseconds();
 
-  EXPECT_EQ(Store(host::kColorPrinterName, nullptr, nullptr, &cache)->GetDefaultDevModeBufferSize(),
-            2268u);
-  auto second = Store(host::kColorPrinterName, nullptr, nullptr, &cache);
+  EXPECT_EQ(Store(*identity)->GetDefaultDevModeBufferSize(), 2268u);
+  auto second = Store(*identity);
   EXPECT_EQ(second->GetDefaultDevModeBufferSize(), 2268u);
   EXPECT_EQ(second->RetryDefaultDevModeSize(), 2268u);
   EXPECT_EQ(winplat::SleptMilliseconds() - sleptBefore, 5000u);
 
-  SetPrinterValue(host::kColorPrinterName, "JZP_0000_Default DevMode", Pattern(1200, 3));
-  EXPECT_EQ(Store(host::kColorPrinterName, nullptr, nullptr, &cache)->GetDefaultDevModeBufferSize(),
-            1200u);
+  const std::vector<BYTE> stored = Pattern(1200, 3);
+  Store(*identity)->SetRegValue("JZP_0000_Default DevMode", stored.data(), 1200, REG_BINARY);
+  auto third = Store(*identity);
+  ASSERT_EQ(third->GetDefaultDevModeBufferSize(), 1200u);
+  EXPECT_EQ(std::memcmp(third->GetDefaultDevModeBuffer(), stored.data(), 1200), 0);
+  Store(*identity)->RemoveRegValue(PRINTER_DATA_KEY, "JZP_0000_Default DevMode");
+  EXPECT_EQ(Store(*identity)->GetDefaultDevModeBufferSize(), 2268u);
   EXPECT_EQ(winplat::SleptMilliseconds() - sleptBefore, 5000u);
 }
 
 // A driver that answers is asked once for the page's stores too.
-TEST_P(VtProfJzpTest, StoresSharingACacheKeepTheDriversAnswer) {
+TEST_P(VtProfJzpTest, StoresSharingAnIdentityKeepTheDriversAnswer) {
   auto session = Open(host::kColorPrinterName);
   const size_t driverSize = session->PrinterDefaultDevMode().size();
-  DriverDevModeSizeCache cache;
-  EXPECT_EQ(Store(host::kColorPrinterName, nullptr, nullptr, &cache)->GetDefaultDevModeBufferSize(),
-            driverSize);
+  auto identity = Identity(host::kColorPrinterName);
+  EXPECT_EQ(Store(*identity)->GetDefaultDevModeBufferSize(), driverSize);
   SilenceDriver(host::kColorPrinterName);
   const ULONGLONG sleptBefore = winplat::SleptMilliseconds();
-  EXPECT_EQ(Store(host::kColorPrinterName, nullptr, nullptr, &cache)->GetDefaultDevModeBufferSize(),
-            driverSize);
+  auto second = Store(*identity);
+  EXPECT_EQ(second->GetDefaultDevModeBufferSize(), driverSize);
+  EXPECT_EQ(second->RetryDefaultDevModeSize(), driverSize);
   EXPECT_EQ(winplat::SleptMilliseconds(), sleptBefore);
 }
 
@@ -147,18 +151,18 @@ TEST_P(VtProfJzpTest, PrinterDataRoundTripsAndIsRemovedThroughTheRegistry) {
   for (const std::u16string printer : {host::kColorPrinterName, host::kMonoPrinterName}) {
     auto store = Store(printer);
     const std::vector<BYTE> data = Pattern(40, 1);
-    store->SetRegValue(PRINTER_DATA_KEY, "JZP_0007_Test", data.data(), 40, REG_BINARY);
-    EXPECT_EQ(store->GetRegValueSize(PRINTER_DATA_KEY, "JZP_0007_Test"), 40u);
+    store->SetRegValue("JZP_0007_Test", data.data(), 40, REG_BINARY);
+    EXPECT_EQ(store->GetRegValueSize("JZP_0007_Test"), 40u);
 
     std::vector<BYTE> buffer(40, 0xEE);
-    EXPECT_EQ(store->GetRegValue(PRINTER_DATA_KEY, "JZP_0007_Test", buffer.data(), 39), 0u);
+    EXPECT_EQ(store->GetRegValue("JZP_0007_Test", buffer.data(), 39), 0u);
     EXPECT_EQ(buffer, std::vector<BYTE>(40, 0xEE));
-    EXPECT_EQ(store->GetRegValue(PRINTER_DATA_KEY, "JZP_0007_Test", buffer.data(), 40), 40u);
+    EXPECT_EQ(store->GetRegValue("JZP_0007_Test", buffer.data(), 40), 40u);
     EXPECT_EQ(buffer, data);
 
     EXPECT_TRUE(store->RemoveRegValue(PRINTER_DATA_KEY, "JZP_0007_Test"));
     EXPECT_FALSE(PrinterValue(printer, "JZP_0007_Test").has_value());
-    EXPECT_EQ(store->GetRegValueSize(PRINTER_DATA_KEY, "JZP_0007_Test"), 0u);
+    EXPECT_EQ(store->GetRegValueSize("JZP_0007_Test"), 0u);
     EXPECT_TRUE(store->RemoveRegValue(PRINTER_DATA_KEY, "JZP_0007_Test"));  // already gone
   }
 }
@@ -166,8 +170,8 @@ TEST_P(VtProfJzpTest, PrinterDataRoundTripsAndIsRemovedThroughTheRegistry) {
 TEST_P(VtProfJzpTest, PrinterThatCannotBeOpenedReadsAndWritesNothing) {
   auto store = Store(u"No Such Printer");
   const BYTE data[4] = {1, 2, 3, 4};
-  store->SetRegValue(PRINTER_DATA_KEY, "VtCPSCount", data, 4, REG_BINARY);
-  EXPECT_EQ(store->GetRegValueSize(PRINTER_DATA_KEY, "VtCPSCount"), 0u);
+  store->SetRegValue("VtCPSCount", data, 4, REG_BINARY);
+  EXPECT_EQ(store->GetRegValueSize("VtCPSCount"), 0u);
   EXPECT_TRUE(store->IsClientMode());
   EXPECT_EQ(store->GetDefaultDevModeBufferSize(), 2268u);
 }
@@ -181,7 +185,7 @@ TEST_P(VtProfJzpTest, RestrictedUserWritesNoPrinterData) {
       ERROR_SUCCESS);
   auto store = Store(host::kColorPrinterName);
   const BYTE data[4] = {1, 2, 3, 4};
-  store->SetRegValue(PRINTER_DATA_KEY, "JZP_0001", data, 4, REG_BINARY);
+  store->SetRegValue("JZP_0001", data, 4, REG_BINARY);
   EXPECT_FALSE(PrinterValue(host::kColorPrinterName, "JZP_0001").has_value());
   EXPECT_TRUE(store->IsClientMode());
 }

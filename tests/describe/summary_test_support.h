@@ -12,7 +12,7 @@
 
 #include <winplat/config.h>
 
-#include "abi/plugin_walk.h"
+#include "abi/devmode_view.h"
 #include "describe/profile_summary.h"
 #include "describe/summary_context.h"
 #include "host/printer_session.h"

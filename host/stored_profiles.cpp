@@ -1,15 +1,15 @@
 // Reading a printer's stored profiles through the spooler and the driver directory.
 #include "host/stored_profiles.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
 
 #include <winplat/config.h>
 
 #include "host/text_convert.h"
+#include "abi/byte_reader.h"
 #include "abi/profile_records.h"
 #include "abi/storage_names.h"
-#include "abi/stored_records.h"
 
 namespace host {
 namespace {
@@ -69,11 +69,11 @@ std::vector<StoredProfile> ReadStoredProfiles(HANDLE printer) {
   std::optional<std::vector<BYTE>> data = ReadPrinterValue(printer, PROFILE_DATA_VALUE);
   if (!count || count->empty() || count->size() > sizeof(DWORD) || !data)
     return profiles;
+  BYTE countBytes[sizeof(DWORD)] = {};
+  std::copy(count->begin(), count->end(), countBytes);
   DWORD counted = 0;
-  std::memcpy(&counted, count->data(), count->size());
-  const StoredRecords<ProfileHeader> headers(data->data(), data->size());
-  ProfileHeader header;
-  for (size_t i = 0; i < counted && headers.Get(i, &header); ++i)
+  ByteReader(countBytes, sizeof countBytes).Read(&counted);
+  for (const ProfileHeader &header : ReadProfileHeaders(*data, counted))
     profiles.push_back({Utf8FromAnsi(header.strProfileName), Utf8FromAnsi(header.strProfileInfo),
                         header.nProfileIcon, header.rgbIconColor, header.nProfRegNum});
   return profiles;
@@ -90,9 +90,7 @@ std::vector<StoredProfileValue> ReadStoredProfileValues(HANDLE printer,
 
   const bool sideFiles = winplat::IsAnsiPlatform() && regNum != 0;
   const std::string directory = sideFiles ? AnsiDriverDirectory(printer) : "";
-  const StoredRecords<ProfileValueEntry> entries(index->data(), index->size());
-  ProfileValueEntry entry;
-  for (size_t i = 0; entries.Get(i, &entry); ++i) {
+  for (const ProfileValueEntry &entry : ReadProfileValueIndex(*index)) {
     StoredProfileValue value;
     value.name = Utf8FromAnsi(entry.szValueName);
     value.type = entry.dwType;

@@ -1,11 +1,11 @@
 // prfhost values: the profiles a printer has stored, and one profile's stored values.
-#include <mbstring.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <vector>
 
+#include "abi/mbcs_text.h"
 #include "cli.h"
 #include "host/stored_profiles.h"
 #include "host/text_convert.h"
@@ -56,8 +56,7 @@ std::string TypeName(DWORD type) {
 bool SameProfileName(const std::string &a, const std::string &b) {
   std::string ansiA = host::AnsiFromWide(host::Utf16FromUtf8(a), CP_ACP);
   std::string ansiB = host::AnsiFromWide(host::Utf16FromUtf8(b), CP_ACP);
-  return _mbsicmp(reinterpret_cast<const unsigned char *>(ansiA.c_str()),
-                  reinterpret_cast<const unsigned char *>(ansiB.c_str())) == 0;
+  return SameMbcsText(ansiA.c_str(), ansiB.c_str());
 }
 
 int ListProfiles(const std::vector<host::StoredProfile> &profiles, const std::string &printer) {

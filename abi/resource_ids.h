@@ -40,6 +40,10 @@
 #define IDC_DECORATION 1066           // the area of the decorative picture
 #define IDC_SETTINGS_SUMMARY 1074
 #define IDC_SETTINGS_INFO 1895
+// Controls of the driver's own pages that the settings information reads when one of them opens
+// it: the print-size text of the paper page and the entry list of the prologue/epilogue page.
+#define IDC_PAPER_PRINT_SIZE 1337
+#define IDC_PROLOG_EPILOG_LIST 105
 
 // Controls of the profile-properties dialog.
 #define IDC_PROPERTIES_NAME 1038
@@ -55,6 +59,8 @@
 
 // Controls of the settings-information dialog.
 #define IDC_SETTINGS_TREE 1894
+// The help topic of the tree in the driver's help files.
+#define SETTINGS_TREE_HELP_ID 309
 
 // The page icon and pictures.
 #define IDI_PAGE 103
@@ -84,5 +90,27 @@
 #define IDS_NO_PROFILE_SELECTED 2123
 #define IDS_SETTINGS_INFO_CAPTION 2708
 #define IDS_LANGUAGE_COLON 2709
+
+// Host strings of the settings-information dialog: its title, the driver's pages it shows (the
+// pages' titles), their values and the notice of a changed mailbox list.
+#define IDS_SETTINGS_INFO_TITLE 2710
+#define IDS_PAGE_PAPER 1
+#define IDS_PAGE_LAYOUT 2
+#define IDS_PAGE_QUALITY 3
+#define IDS_PAGE_COLOR 4
+#define IDS_PAGE_OUTPUT 5
+#define IDS_PAGE_PROLOG_EPILOG 8
+#define IDS_PAGE_WATERMARK 9
+#define IDS_PAGE_DEVICE_OPTIONS 15
+#define IDS_PAGE_DRIVER_BUILD 19
+#define IDS_INFO_ON 2701
+#define IDS_INFO_OFF 2702
+#define IDS_INFO_YES 2703
+#define IDS_INFO_NO 2704
+#define IDS_INFO_ENABLED 561
+#define IDS_INFO_DISABLED 562
+#define IDS_BUILD_PRE_RELEASE 2000
+#define IDS_BUILD_RELEASE 2001
+#define IDS_MAILBOXES_CHANGED 78
 
 #endif  // PRF_ABI_RESOURCE_IDS_H

@@ -1,9 +1,10 @@
 // The two demo printer models: a colour PostScript laser with finisher and mailboxes, and a
-// smaller monochrome PCL laser with fewer paper sizes and at most 300 dpi.
+// smaller monochrome PCL laser with fewer paper sizes and at most 300 dpi, whose settings the
+// administrator has locked.
 #include <cstring>
 #include <string_view>
 
-#include "abi/private_blocks.h"
+#include "abi/driver_data.h"
 #include "abi/private_blocks.h"
 #include "host/printer_model.h"
 #include "host/text_convert.h"
@@ -146,7 +147,16 @@ struct MainDefaults {
   DWORD dpi;
   WORD pdl;
   DWORD options;
+  DWORD mailboxes;  // the virtual mailboxes the settings select, one bit each
+  bool colour;
 };
+
+// The colour balance of a colour model's settings: red, green and blue gamma 2.2 and a
+// luminance of 80.0 (tenths), then the red, green, blue, white and black points of sRGB
+// (thousandths).
+constexpr WORD kColorBalance[16] = {22,  22, 22,  800, 640, 330, 300, 600,
+                                    150, 60, 313, 329, 0,   0,   0,   0};
+constexpr DWORD kStandardColorAdjustment = 1;
 
 std::vector<BYTE> MainBlockDefaults(const MainDefaults &d) {
   pdMain main{};
@@ -171,6 +181,11 @@ std::vector<BYTE> MainBlockDefaults(const MainDefaults &d) {
   main.dwPrintQuaTypeId = 1;
   main.dwCusQuaPdl = d.pdl;
   main.wPdlId = d.pdl;
+  main.adwMailboxes[0] = d.mailboxes;
+  if (d.colour) {
+    main.dwColoAdjCustomID = kStandardColorAdjustment;
+    std::memcpy(main.abColorBalance, kColorBalance, sizeof kColorBalance);
+  }
   main.wLineWidthMin = 1;
   main.wLineWidthMax = 20;
   main.adwSettingsTime[0] = 0x01DB3A00;  // a FILETIME in 2024
@@ -232,30 +247,6 @@ struct CustomPaperSize {  // a "VtCPSData" entry: 48 bytes, sizes in tenths of a
 };
 static_assert(sizeof(CustomPaperSize) == 48);
 
-struct StoredWatermark {  // a "VtWMarkData" entry
-  WCHAR szName[32];
-  WCHAR szFont[32];
-  WORD wAngle;
-  WORD wSize;
-  COLORREF rgbColor;
-  short sX;  // percent of the page
-  short sY;
-  BYTE reserved[4];
-};
-static_assert(sizeof(StoredWatermark) == 144);
-
-struct VirtualMailbox {  // a "VtVMBData" entry: 98 bytes
-  WCHAR szName[32];
-  char szOwner[34];
-};
-static_assert(sizeof(VirtualMailbox) == 98);
-
-struct PrologEpilogEntry {  // a "VtPrologEpilogData" entry: 300 bytes
-  WCHAR szName[32];
-  char szPrologFile[118];
-  char szEpilogFile[118];
-};
-static_assert(sizeof(PrologEpilogEntry) == 300);
 #pragma pack(pop)
 
 CustomPaperSize CustomSize(const char *name, DWORD width, DWORD length) {
@@ -266,8 +257,8 @@ CustomPaperSize CustomSize(const char *name, DWORD width, DWORD length) {
   return size;
 }
 
-StoredWatermark Watermark(std::u16string_view name, std::u16string_view font, WORD angle) {
-  StoredWatermark mark{};
+WatermarkRecord Watermark(std::u16string_view name, std::u16string_view font, WORD angle) {
+  WatermarkRecord mark{};
   CopyToField(mark.szName, 32, name);
   CopyToField(mark.szFont, 32, font);
   mark.wAngle = angle;
@@ -278,8 +269,8 @@ StoredWatermark Watermark(std::u16string_view name, std::u16string_view font, WO
   return mark;
 }
 
-std::vector<PrinterValue> WatermarkValues(std::initializer_list<StoredWatermark> marks) {
-  std::vector<StoredWatermark> list(marks);
+std::vector<PrinterValue> WatermarkValues(std::initializer_list<WatermarkRecord> marks) {
+  std::vector<WatermarkRecord> list(marks);
   return {{"VtWMarkCount", REG_DWORD, DwordBytes(static_cast<DWORD>(list.size()))},
           {"VtWMarkData", REG_BINARY, RecordBytes(list.data(), list.size())}};
 }
@@ -288,6 +279,26 @@ std::vector<PrinterValue> CustomSizeValues(std::initializer_list<CustomPaperSize
   std::vector<CustomPaperSize> list(sizes);
   return {{"VtCPSCount", REG_DWORD, DwordBytes(static_cast<DWORD>(list.size()))},
           {"VtCPSData", REG_BINARY, RecordBytes(list.data(), list.size())}};
+}
+
+VirtualMailboxRecord Mailbox(std::u16string_view name, const char *owner) {
+  VirtualMailboxRecord mailbox{};
+  CopyToField(mailbox.szName, 32, name);
+  std::strncpy(mailbox.szOwner, owner, sizeof mailbox.szOwner - 1);
+  return mailbox;
+}
+
+// Three mailboxes, the third in the second data value, as the driver splits a list that has
+// grown; the list last changed before the factory settings were made.
+std::vector<PrinterValue> MailboxValues() {
+  const VirtualMailboxRecord first[] = {Mailbox(u"Accounting", "j.smith"),
+                                        Mailbox(u"Design", "a.tanaka")};
+  const VirtualMailboxRecord second[] = {Mailbox(u"Sales", "m.garcia")};
+  const DWORD changed[2] = {0x01DB3A00, 0x4C2A0000};
+  return {{VMB_COUNT_VALUE, REG_DWORD, DwordBytes(3)},
+          {VMB_DATA_VALUE, REG_BINARY, RecordBytes(first, 2)},
+          {VMB_DATA2_VALUE, REG_BINARY, RecordBytes(second, 1)},
+          {VMB_TIME_VALUE, REG_BINARY, RecordBytes(changed, 2)}};
 }
 
 std::vector<BYTE> FontSubstitutionTable() {
@@ -349,7 +360,8 @@ PrinterModel BuildColorLaser() {
   m.info.dwInstalledFeeder = 1;
   m.info.dwInstalledOutput = 2;
   m.info.dwInstalledMemory = 3;
-  m.info.wUnit = 0;  // inches
+  m.info.wPaperHandling = 0x1;  // mixed paper sizes and tray switching
+  m.info.wUnit = 0;             // inches
 
   m.capabilities.dwSize = sizeof m.capabilities;
   m.capabilities.dwFinishing = 0x7;
@@ -361,7 +373,8 @@ PrinterModel BuildColorLaser() {
 
   m.publicDefaults =
       PublicDefaults(m.driverName, m.driverVersion, DMPAPER_LETTER, kPapers[0], 600, true);
-  m.mainDefaults = MainBlockDefaults({0, 1, 600, PDL_POSTSCRIPT, PDMAIN_OPT_EMF_SPOOLING});
+  m.mainDefaults =
+      MainBlockDefaults({0, 1, 600, PDL_POSTSCRIPT, PDMAIN_OPT_EMF_SPOOLING, 0x5, true});
   m.pluginDefaults = {PrologEpilogDefaults(), WatermarkDefaults(),         ProfileBlockDefaults(),
                       PosterDefaults(),       SecurityWatermarkDefaults(), OverlayDefaults()};
 
@@ -372,20 +385,13 @@ PrinterModel BuildColorLaser() {
                                         Watermark(u"COPY", u"Times New Roman", 0)}));
   m.driverData.push_back({"VtFontSub", REG_BINARY, FontSubstitutionTable()});
   m.driverData.push_back({"VtSecurityWmark", REG_BINARY, std::vector<BYTE>(64, 0x11)});
-  PrologEpilogEntry banner{};
+  PrologEpilogRecord banner{};
   CopyToField(banner.szName, 32, u"Job banner");
   std::strcpy(banner.szPrologFile, "C:\\JZPS\\BANNER.PS");
-  Append(m.driverData, {{"VtPrologEpilogCount", REG_DWORD, DwordBytes(1)},
-                        {"VtPrologEpilogData", REG_BINARY, RecordBytes(&banner, 1)}});
-  VirtualMailbox mailboxes[2] = {};
-  CopyToField(mailboxes[0].szName, 32, u"Accounting");
-  std::strcpy(mailboxes[0].szOwner, "j.smith");
-  CopyToField(mailboxes[1].szName, 32, u"Design");
-  std::strcpy(mailboxes[1].szOwner, "a.tanaka");
-  DWORD mailboxTime[2] = {0x01DB3A00, 0x4C2A0000};
-  Append(m.driverData, {{"VtVMBCount", REG_DWORD, DwordBytes(2)},
-                        {"VtVMBData", REG_BINARY, RecordBytes(mailboxes, 2)},
-                        {"VtVMBTime", REG_BINARY, RecordBytes(mailboxTime, 2)}});
+  std::strcpy(banner.szEpilogFile, "C:\\JZPS\\TRAILER.PS");
+  Append(m.driverData, {{PROLOG_EPILOG_COUNT_VALUE, REG_DWORD, DwordBytes(1)},
+                        {PROLOG_EPILOG_DATA_VALUE, REG_BINARY, RecordBytes(&banner, 1)}});
+  Append(m.driverData, MailboxValues());
   m.driverData.push_back(
       {"Setup", REG_BINARY, std::vector<BYTE>{0x53, 0x01, 0x02, 0x03, 0x00, 0x02, 0x00, 0x01}});
   return m;
@@ -421,7 +427,8 @@ PrinterModel BuildMonoLaser() {
   m.info.dwSize = sizeof m.info;
   m.info.dwModelCode = 2100;
   std::strcpy(m.info.szModelKey, "JZM2100");
-  m.info.wUnit = 1;  // millimetres
+  m.info.bRestriction = 4;  // settings locked by the administrator
+  m.info.wUnit = 1;         // millimetres
 
   m.capabilities.dwSize = sizeof m.capabilities;
   m.capabilities.dwDevice = 1u << 3;
@@ -430,7 +437,7 @@ PrinterModel BuildMonoLaser() {
 
   m.publicDefaults =
       PublicDefaults(m.driverName, m.driverVersion, DMPAPER_A4, kPapers[6], 300, false);
-  m.mainDefaults = MainBlockDefaults({0, 1, 300, PDL_PCLXL, 0});
+  m.mainDefaults = MainBlockDefaults({0, 1, 300, PDL_PCLXL, 0, 0, false});
   m.pluginDefaults = {WatermarkDefaults(), ProfileBlockDefaults(), SecurityWatermarkDefaults()};
 
   Append(m.driverData, CustomSizeValues({CustomSize("Index Card 5x8", 1270, 2032)}));

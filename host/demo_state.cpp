@@ -4,6 +4,9 @@
 #include <cstring>
 #include <vector>
 
+#include "abi/driver_data.h"
+#include "abi/private_blocks.h"
+
 #include "host/printer_model.h"
 #include "host/printer_session.h"
 #include "host/registration_store.h"
@@ -25,11 +28,12 @@ constexpr Environment kEnvironments[] = {
 };
 
 bool CreateFolderPath(const std::u16string &path) {
-  for (size_t pos = path.find(u'\\', 3); ; pos = path.find(u'\\', pos + 1)) {
+  for (size_t pos = path.find(u'\\', 3);; pos = path.find(u'\\', pos + 1)) {
     std::u16string part = path.substr(0, pos);
     if (!CreateDirectoryW(part.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
       return false;
-    if (pos == std::u16string::npos) return true;
+    if (pos == std::u16string::npos)
+      return true;
   }
 }
 
@@ -39,7 +43,9 @@ bool InstallDriver(const PrinterModel &model, const Environment &env, std::strin
     *error = "cannot create the driver folder " + Utf8FromUtf16(env.driverDirectory);
     return false;
   }
-  auto path = [&](const std::u16string &file) { return std::u16string(env.driverDirectory) + u"\\" + file; };
+  auto path = [&](const std::u16string &file) {
+    return std::u16string(env.driverDirectory) + u"\\" + file;
+  };
   std::u16string driverPath = path(model.driverFile), dataPath = path(model.dataFile),
                  configPath = path(model.configFile);
   DRIVER_INFO_2W info{};
@@ -91,7 +97,8 @@ bool InstallPrinter(const std::u16string &name, const std::u16string &port,
   return true;
 }
 
-// The driver's other plug-in modules, registered before this one.
+// The driver's other plug-in modules, registered before this one: the watermark module for every
+// model, and the prologue/epilogue and poster modules where the model has their blocks.
 void RegisterOtherModules(const PrinterModel &model) {
   struct Other {
     const char *file;
@@ -101,13 +108,16 @@ void RegisterOtherModules(const PrinterModel &model) {
     WORD privateDataId;
   };
   const Other others[] = {
-      {"PEPMOD32.dll", "CPrologEpilog", "CControlSetPrologEpilog", 1100, 10000},
-      {"WMKMOD32.dll", "CWatermark", "CControlSetWatermark", 1200, 20000},
-      {"PSTMOD32.dll", "CPoster", "CControlSetPoster", 1300, 50000},
+      {"WMKMOD32.dll", "CWatermark", "CControlSetWatermark", 1200, PRIVATE_DATA_ID_WATERMARK},
+      {PROLOG_EPILOG_MODULE, "CPrologEpilog", "CControlSetPrologEpilog", 1100,
+       PRIVATE_DATA_ID_PROLOGEPILOG},
+      {"PSTMOD32.dll", "CPoster", "CControlSetPoster", 1300, PRIVATE_DATA_ID_POSTER},
   };
   RegistrationStore store(model.driverName);
   int number = 1;
   for (const Other &other : others) {
+    if (model.PluginDefault(other.privateDataId) == nullptr)
+      continue;
     ModuleRegistryEntry entry{};
     entry.dwSize = sizeof entry;
     std::strcpy(entry.szUiModule, other.file);
@@ -122,15 +132,46 @@ void RegisterOtherModules(const PrinterModel &model) {
   }
 }
 
+bool WriteFileText(const std::u16string &path, const std::string &text, std::string *error) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  const bool done =
+      file != INVALID_HANDLE_VALUE &&
+      WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+      written == text.size();
+  if (file != INVALID_HANDLE_VALUE)
+    CloseHandle(file);
+  if (!done)
+    *error = "cannot write " + Utf8FromUtf16(path);
+  return done;
+}
+
+// The driver's version ini file (a release build) and its help files in the help directory
+// that the host reports.
+bool InstallHelpFiles(std::string *error) {
+  const std::u16string folder = std::u16string(kEnvironments[0].driverDirectory) + u"\\HELP\\";
+  const std::string version =
+      std::string("[") + DRIVER_VERSION_SECTION + "]\r\n" + DRIVER_PRE_RELEASE_KEY + "=0\r\n";
+  if (!WriteFileText(folder + Utf16FromUtf8(DRIVER_VERSION_INI), version, error))
+    return false;
+  for (const char *help : {DRIVER_HELP_ENGLISH, DRIVER_HELP_JAPANESE})
+    if (!WriteFileText(folder + Utf16FromUtf8(help), "", error))
+      return false;
+  return true;
+}
+
 }  // namespace
 
 bool InstallDemoMachine(std::string *error) {
   for (const PrinterModel *model : AllModels()) {
     for (const Environment &env : kEnvironments)
-      if (!InstallDriver(*model, env, error)) return false;
+      if (!InstallDriver(*model, env, error))
+        return false;
     RegisterOtherModules(*model);
   }
-  return InstallPrinter(kColorPrinterName, u"IP_10.0.0.53", ColorLaserModel(), error) &&
+  return InstallHelpFiles(error) &&
+         InstallPrinter(kColorPrinterName, u"IP_10.0.0.53", ColorLaserModel(), error) &&
          InstallPrinter(kMonoPrinterName, u"\\\\PRINTSRV\\JZMono2100", MonoLaserModel(), error);
 }
 

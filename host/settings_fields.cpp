@@ -9,6 +9,7 @@
 #include <strings.h>
 
 #include "abi/private_blocks.h"
+#include "host/devmode_chain.h"
 #include "host/text_convert.h"
 
 namespace host {
@@ -215,14 +216,8 @@ std::vector<std::pair<std::string, long long>> ValueNamesOf(const PrinterModel &
 }
 
 BYTE *FieldAddress(PrinterSession &session, const SettingField &field) {
-  if (field.block == 0)
-    return reinterpret_cast<BYTE *>(session.devMode()) + field.offset;
-  BYTE *block = session.privateBlock(field.block);
-  if (!block)
-    return nullptr;
-  PrivateDataBlockHeader header;
-  std::memcpy(&header, block, sizeof header);
-  return field.offset + field.size <= header.dwSize ? block + field.offset : nullptr;
+  const std::optional<size_t> offset = SettingOffset(session.devModeBytes(), field);
+  return offset ? reinterpret_cast<BYTE *>(session.devMode()) + *offset : nullptr;
 }
 
 long long ReadInteger(const BYTE *at, const SettingField &field) {
@@ -278,10 +273,32 @@ const SettingField *FindSettingField(std::string_view name) {
   return nullptr;
 }
 
+std::optional<size_t> SettingOffset(const std::vector<BYTE> &devMode, const SettingField &field) {
+  if (field.block == 0) {
+    DEVMODEW publicPart;
+    if (devMode.size() < sizeof publicPart)
+      return std::nullopt;
+    std::memcpy(&publicPart, devMode.data(), sizeof publicPart);
+    if (field.offset + field.size > publicPart.dmSize)
+      return std::nullopt;
+    return field.offset;
+  }
+  const std::optional<BlockInfo> block = FindPrivateBlock(devMode, field.block);
+  if (!block || field.offset + field.size > block->header.dwSize)
+    return std::nullopt;
+  return block->offset + field.offset;
+}
+
 std::string FormatSetting(PrinterSession &session, const SettingField &field) {
-  const BYTE *at = FieldAddress(session, field);
-  if (!at)
+  return FormatSettingIn(session.model(), session.devModeBytes(), field);
+}
+
+std::string FormatSettingIn(const PrinterModel &model, const std::vector<BYTE> &devMode,
+                            const SettingField &field) {
+  const std::optional<size_t> offset = SettingOffset(devMode, field);
+  if (!offset)
     return {};
+  const BYTE *at = devMode.data() + *offset;
   switch (field.kind) {
     case FieldKind::AnsiText: {
       std::string text(reinterpret_cast<const char *>(at),
@@ -309,7 +326,7 @@ std::string FormatSetting(PrinterSession &session, const SettingField &field) {
     }
     default: {
       long long value = ReadInteger(at, field);
-      std::string name = ValueName(session.model(), field, value);
+      std::string name = ValueName(model, field, value);
       return std::to_string(value) + (name.empty() ? "" : " (" + name + ")");
     }
   }

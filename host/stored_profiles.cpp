@@ -8,6 +8,7 @@
 
 #include "host/text_convert.h"
 #include "abi/byte_reader.h"
+#include "abi/mbcs_text.h"
 #include "abi/profile_records.h"
 #include "abi/storage_names.h"
 
@@ -49,6 +50,21 @@ std::string AnsiDriverDirectory(HANDLE printer) {
   char system[MAX_PATH] = {};
   GetSystemDirectoryA(system, MAX_PATH);
   return system;
+}
+
+std::optional<std::vector<BYTE>> ReadFileData(const std::string &path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    return std::nullopt;
+  std::vector<BYTE> data(GetFileSize(file, nullptr));
+  DWORD read = 0;
+  const bool whole = ReadFile(file, data.data(), static_cast<DWORD>(data.size()), &read, nullptr) &&
+                     read == data.size();
+  CloseHandle(file);
+  if (!whole)
+    return std::nullopt;
+  return data;
 }
 
 std::optional<DWORD> FileSize(const std::string &path) {
@@ -112,6 +128,23 @@ std::vector<StoredProfileValue> ReadStoredProfileValues(HANDLE printer,
     values.push_back(value);
   }
   return values;
+}
+
+std::optional<std::vector<BYTE>> ReadStoredProfileValueData(HANDLE printer,
+                                                            const StoredProfileValue &value) {
+  const std::string location = AnsiFromWide(Utf16FromUtf8(value.location), CP_ACP);
+  return value.sideFile ? ReadFileData(location) : ReadPrinterValue(printer, location);
+}
+
+const StoredProfile *FindStoredProfile(const std::vector<StoredProfile> &profiles,
+                                       const std::string &name) {
+  const std::string wanted = AnsiFromWide(Utf16FromUtf8(name), CP_ACP);
+  for (const StoredProfile &profile : profiles) {
+    const std::string stored = AnsiFromWide(Utf16FromUtf8(profile.name), CP_ACP);
+    if (SameMbcsText(stored.c_str(), wanted.c_str()))
+      return &profile;
+  }
+  return nullptr;
 }
 
 }  // namespace host

@@ -36,4 +36,14 @@ std::vector<StoredProfileValue> ReadStoredProfileValues(HANDLE printer,
                                                         const std::u16string &printerName,
                                                         LONG regNum);
 
+// The data of a stored value, from the printer data or the side file where it lives; none when
+// it is missing.
+std::optional<std::vector<BYTE>> ReadStoredProfileValueData(HANDLE printer,
+                                                            const StoredProfileValue &value);
+
+// The profile of that name, compared as the profile store compares names: in the machine's ANSI
+// code page, case ignored. Null when there is none.
+const StoredProfile *FindStoredProfile(const std::vector<StoredProfile> &profiles,
+                                       const std::string &name);
+
 }  // namespace host

@@ -137,6 +137,9 @@ class ProfilePage final : public ApiControlSetProfil,
   void UpdateButtons();
   // Rebuilds the summary list 1074 for the selected profile.
   void ShowProfileSummary();
+  // Runs the settings-information dialog over `window` as opened from the page `pageNumber`,
+  // with the page's hotkeys off while it runs.
+  void ShowSettingsInformation(HWND window, WORD pageNumber);
   int GetProfileCount() const { return m_nProfileCount; }
   bool HasNoRights() const { return m_bNoRights; }
   bool IsNetworkPort() const { return m_bNetworkPort; }
@@ -159,7 +162,7 @@ class ProfilePage final : public ApiControlSetProfil,
     int controlId;
     void (ProfilePage::*handler)();
   };
-  static const std::array<CommandRoute, 2> kCommandRoutes;
+  static const std::array<CommandRoute, 3> kCommandRoutes;
 
   UIManager *Manager() const;
   // The three records the page needs to work, the capabilities record and the printer name;
@@ -201,6 +204,8 @@ class ProfilePage final : public ApiControlSetProfil,
 
   // OK and Cancel of the stand-alone page: both end it with 1.
   void EndStandAloneDialog();
+  // The information button: the settings-information dialog, on models that offer it.
+  void OpenSettingsInformation();
 
   INT_PTR OnInitDialog(WPARAM wParam, LPARAM lParam);
   INT_PTR OnCommand(WPARAM wParam, LPARAM lParam);

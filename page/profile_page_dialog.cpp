@@ -111,9 +111,10 @@ INT_PTR ProfilePage::OnHotKey(WPARAM wParam, LPARAM) {
 
 // The commands of the buttons, the list's keys and the hotkeys. Every command but apply leaves
 // the buttons as the rules say for the list it leaves behind.
-const std::array<ProfilePage::CommandRoute, 2> ProfilePage::kCommandRoutes = {{
+const std::array<ProfilePage::CommandRoute, 3> ProfilePage::kCommandRoutes = {{
     {IDOK, &ProfilePage::EndStandAloneDialog},
     {IDCANCEL, &ProfilePage::EndStandAloneDialog},
+    {IDC_SETTINGS_INFO, &ProfilePage::OpenSettingsInformation},
 }};
 
 void ProfilePage::EndStandAloneDialog() {

@@ -2,6 +2,7 @@
 // and MessageBeep calls.
 #include <cstdlib>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "winplat/errors.h"
@@ -120,8 +121,12 @@ extern "C" int WINAPI MulDiv(int nNumber, int nNumerator, int nDenominator) {
 }
 
 extern "C" BOOL WINAPI WinHelpA(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData) {
-  helpLog.push_back(
-      winplat::HelpCall{hWndMain, lpszHelp != nullptr ? lpszHelp : "", uCommand, dwData});
+  winplat::HelpCall call{hWndMain, lpszHelp != nullptr ? lpszHelp : "", uCommand, dwData, {}};
+  if ((uCommand == HELP_CONTEXTMENU || uCommand == HELP_WM_HELP) && dwData != 0)
+    for (const DWORD *pair = reinterpret_cast<const DWORD *>(dwData); pair[0] != 0 || pair[1] != 0;
+         pair += 2)
+      call.helpIds.emplace_back(pair[0], pair[1]);
+  helpLog.push_back(std::move(call));
   return TRUE;
 }
 

@@ -39,18 +39,20 @@ TEST_F(DemoStateTest, StateFileRoundTripsByteForByte) {
 
 TEST_F(DemoStateTest, BothPrintersAreListedWithTheirDrivers) {
   DWORD needed = 0, count = 0;
-  EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 2, nullptr, 0, &needed, &count);
+  EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 2, nullptr, 0, &needed,
+                &count);
   std::vector<BYTE> buffer(needed);
-  ASSERT_TRUE(EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 2, buffer.data(),
-                            needed, &needed, &count));
+  ASSERT_TRUE(EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 2,
+                            buffer.data(), needed, &needed, &count));
   ASSERT_EQ(count, 2u);
   auto *printers = reinterpret_cast<PRINTER_INFO_2W *>(buffer.data());
   std::vector<std::pair<std::u16string, std::u16string>> listed;
-  for (DWORD i = 0; i < count; ++i) listed.emplace_back(printers[i].pPrinterName, printers[i].pDriverName);
+  for (DWORD i = 0; i < count; ++i)
+    listed.emplace_back(printers[i].pPrinterName, printers[i].pDriverName);
   std::sort(listed.begin(), listed.end());
-  EXPECT_EQ(listed, (std::vector<std::pair<std::u16string, std::u16string>>{
-                        {kColorPrinterName, u"JZ Color 5300 PS"},
-                        {kMonoPrinterName, u"JZ Mono 2100"}}));
+  EXPECT_EQ(listed,
+            (std::vector<std::pair<std::u16string, std::u16string>>{
+                {kColorPrinterName, u"JZ Color 5300 PS"}, {kMonoPrinterName, u"JZ Mono 2100"}}));
 }
 
 TEST_F(DemoStateTest, DriverFoldersExistForBothPlatforms) {
@@ -60,7 +62,8 @@ TEST_F(DemoStateTest, DriverFoldersExistForBothPlatforms) {
     DWORD needed = 0;
     GetPrinterDriverW(printer, const_cast<LPWSTR>(environment), 2, nullptr, 0, &needed);
     std::vector<BYTE> buffer(needed);
-    ASSERT_TRUE(GetPrinterDriverW(printer, const_cast<LPWSTR>(environment), 2, buffer.data(), needed, &needed));
+    ASSERT_TRUE(GetPrinterDriverW(printer, const_cast<LPWSTR>(environment), 2, buffer.data(),
+                                  needed, &needed));
     ClosePrinter(printer);
     std::u16string path = reinterpret_cast<DRIVER_INFO_2W *>(buffer.data())->pDriverPath;
     std::u16string folder = path.substr(0, path.rfind(u'\\'));
@@ -70,15 +73,39 @@ TEST_F(DemoStateTest, DriverFoldersExistForBothPlatforms) {
   }
 }
 
-TEST_F(DemoStateTest, OtherPlugInModulesAreRegisteredFromNumberOne) {
-  RegistrationStore store(ColorLaserModel().driverName);
-  ModuleRegistryEntry entry;
-  ASSERT_TRUE(store.Read("FeatureSet1", &entry));
-  EXPECT_STREQ(entry.szUiModule, "PEPMOD32.dll");
-  EXPECT_EQ(entry.dwFlags & MODULE_ENTRY_ENABLED, MODULE_ENTRY_ENABLED);
-  ASSERT_TRUE(store.Read("FeatureSet3", &entry));
-  EXPECT_NE(entry.dwModuleId, 1232u);
-  EXPECT_FALSE(store.Read("FeatureSet4", &entry));
+// The other modules are registered where a model has their blocks; the prologue/epilogue
+// module lies where the module's search for it begins (number 2), on the colour model only.
+TEST_F(DemoStateTest, OtherPlugInModulesAreRegisteredWhereTheModelHasTheirBlocks) {
+  struct Case {
+    const PrinterModel &model;
+    std::vector<std::string> modules;
+  } cases[] = {
+      {ColorLaserModel(), {"WMKMOD32.dll", "PEPMOD32.dll", "PSTMOD32.dll"}},
+      {MonoLaserModel(), {"WMKMOD32.dll"}},
+  };
+  for (const Case &c : cases) {
+    RegistrationStore store(c.model.driverName);
+    std::vector<std::string> modules;
+    ModuleRegistryEntry entry;
+    for (int number = 1; store.Read(("FeatureSet" + std::to_string(number)).c_str(), &entry);
+         ++number) {
+      modules.push_back(entry.szUiModule);
+      EXPECT_EQ(entry.dwFlags & MODULE_ENTRY_ENABLED, MODULE_ENTRY_ENABLED);
+      EXPECT_NE(entry.dwModuleId, 1232u);
+    }
+    EXPECT_EQ(modules, c.modules) << Utf8FromUtf16(c.model.driverName);
+  }
+}
+
+// The host's help directory holds the driver's version file of a release build and its two
+// help files.
+TEST_F(DemoStateTest, HelpDirectoryHoldsTheVersionFileAndTheHelpFiles) {
+  const std::string help = "C:\\WINDOWS\\system32\\spool\\DRIVERS\\W32X86\\3\\HELP\\";
+  EXPECT_EQ(
+      GetPrivateProfileIntA("Version Number", "IsPreRelease", 7, (help + "DrvVer.ini").c_str()),
+      0u);
+  for (const char *file : {"DRVHLPEN.HLP", "DRVHLPJP.HLP"})
+    EXPECT_NE(GetFileAttributesA((help + file).c_str()), INVALID_FILE_ATTRIBUTES) << file;
 }
 
 }  // namespace

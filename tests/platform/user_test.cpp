@@ -409,4 +409,17 @@ TEST(UserLogs, WinHelpAndBeepsAreRecorded) {
   EXPECT_EQ(winplat::BeepLog(), std::vector<UINT>{MB_ICONHAND});
 }
 
+// The identifier table of a context-menu help call lives on the caller's stack: the record keeps
+// its pairs up to the zero pair.
+TEST(UserLogs, ContextHelpKeepsItsIdentifierTable) {
+  winplat::ClearUserLogs();
+  {
+    const DWORD ids[] = {1894, 309, 1, 77, 0, 0, 5, 6};
+    EXPECT_TRUE(WinHelpA(nullptr, "X.HLP", HELP_CONTEXTMENU, reinterpret_cast<ULONG_PTR>(ids)));
+  }
+  ASSERT_EQ(winplat::HelpLog().size(), 1u);
+  using Pairs = std::vector<std::pair<DWORD, DWORD>>;
+  EXPECT_EQ(winplat::HelpLog()[0].helpIds, (Pairs{{1894, 309}, {1, 77}}));
+}
+
 }  // namespace

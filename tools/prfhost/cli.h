@@ -54,5 +54,7 @@ int RunValues(Context &context, const std::vector<std::string> &args);
 int RunPage(Context &context, const std::vector<std::string> &args);
 int RunList(Context &context, const std::vector<std::string> &args);
 int RunShow(Context &context, const std::vector<std::string> &args);
+int RunInfo(Context &context, const std::vector<std::string> &args);
+int RunDiff(Context &context, const std::vector<std::string> &args);
 
 }  // namespace prfhost

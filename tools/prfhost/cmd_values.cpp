@@ -1,35 +1,15 @@
 // prfhost values: the profiles a printer has stored, and one profile's stored values.
-
-#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <vector>
 
-#include "abi/mbcs_text.h"
 #include "cli.h"
 #include "host/stored_profiles.h"
 #include "host/text_convert.h"
+#include "text_table.h"
 
 namespace prfhost {
 namespace {
-
-// Rows of left-aligned columns, each as wide as its widest cell.
-void PrintTable(const std::vector<std::vector<std::string>> &rows) {
-  std::vector<size_t> widths;
-  for (const auto &row : rows)
-    for (size_t i = 0; i < row.size(); ++i) {
-      if (widths.size() <= i)
-        widths.push_back(0);
-      widths[i] = std::max(widths[i], row[i].size());
-    }
-  for (const auto &row : rows) {
-    std::string line;
-    for (size_t i = 0; i < row.size(); ++i)
-      line +=
-          i + 1 < row.size() ? row[i] + std::string(widths[i] + 2 - row[i].size(), ' ') : row[i];
-    std::cout << line << "\n";
-  }
-}
 
 std::string ColorText(COLORREF color) {
   char text[16];
@@ -49,14 +29,6 @@ std::string TypeName(DWORD type) {
     default:
       return "type " + std::to_string(type);
   }
-}
-
-// Names compare as the profile store compares them: in the machine's ANSI code page, case
-// ignored.
-bool SameProfileName(const std::string &a, const std::string &b) {
-  std::string ansiA = host::AnsiFromWide(host::Utf16FromUtf8(a), CP_ACP);
-  std::string ansiB = host::AnsiFromWide(host::Utf16FromUtf8(b), CP_ACP);
-  return SameMbcsText(ansiA.c_str(), ansiB.c_str());
 }
 
 int ListProfiles(const std::vector<host::StoredProfile> &profiles, const std::string &printer) {
@@ -107,9 +79,8 @@ int RunValues(Context &context, const std::vector<std::string> &args) {
   if (args.empty())
     return ListProfiles(profiles, printer);
 
-  for (const host::StoredProfile &profile : profiles)
-    if (SameProfileName(profile.name, args[0]))
-      return ListValues(*session, profile, printer);
+  if (const host::StoredProfile *profile = host::FindStoredProfile(profiles, args[0]))
+    return ListValues(*session, *profile, printer);
   return Fail("no profile \"" + args[0] + "\" is stored for \"" + printer + "\"");
 }
 

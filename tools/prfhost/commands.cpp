@@ -21,7 +21,8 @@ const std::vector<Command> &Commands() {
        "The current settings are the printer's DEVMODE as the driver's user interface holds it:\n"
        "its public fields (dmPaperSize, dmOrientation, ...), the fields of the driver's main\n"
        "private block (pdMain.wOutBinIdx, ...; the profile-file names such as PFPD_OUTBINIDX\n"
-       "work too) and a few fields of the plug-in blocks (watermark.szName, poster.dwLayout, ...).\n"
+       "work too) and a few fields of the plug-in blocks (watermark.szName, poster.dwLayout, "
+       "...).\n"
        "\n"
        "show     prints every field, or the fields named\n"
        "set      changes fields; values are numbers (decimal or 0x hex), names from the\n"
@@ -62,15 +63,17 @@ const std::vector<Command> &Commands() {
        "data \"JZP_<number>_<name>\" or, for user profiles on Windows 95, 98 and Me, as a side\n"
        "file in the driver directory. A profile that is not stored is an error.\n",
        RunValues},
-      {"page", "picture the profile page",
-       "usage: prfhost page --png FILE [--lang CODE] [--select PROFILE]\n"
+      {"page", "picture the profile page or its settings information",
+       "usage: prfhost page --png FILE [--lang CODE] [--select PROFILE | --info]\n"
        "\n"
        "Shows the profile page stand-alone through the module's RunProfile, as the driver's\n"
        "user interface does, and writes its picture to FILE (PNG). CODE is the user-interface\n"
        "language the host reports: en, ja, or a language code such as 0x0401 (Arabic, right to\n"
        "left) or 0x0407 (German); it chooses the page's template, fonts and reading order.\n"
        "With --select, the row of PROFILE (its name as the page lists it) is selected first,\n"
-       "so that the picture shows its settings summary.\n",
+       "so that the picture shows its settings summary. With --info, the page's information\n"
+       "button opens the settings information, and the picture is of that dialog with every\n"
+       "node of its tree expanded.\n",
        RunPage},
       {"list", "list the profiles as the profile page shows them",
        "usage: prfhost list [--lang CODE]\n"
@@ -85,6 +88,32 @@ const std::vector<Command> &Commands() {
        "it) and prints the page's settings summary for it: label and value per row, in the\n"
        "page's language. A profile the page does not list is an error.\n",
        RunShow},
+      {"info", "show the current settings as the settings information lists them",
+       "usage: prfhost info [--lang CODE] [--json]\n"
+       "\n"
+       "Opens the profile page, presses its information button and prints the tree that the\n"
+       "module's settings-information dialog shows of the printer's current settings: a node\n"
+       "per page of the driver, the settings under it, indented by level, in the page's\n"
+       "language (CODE as for \"prfhost page\"). --json prints the tree as JSON, each node with\n"
+       "its text, whether the dialog shows it expanded, and its children. Models without the\n"
+       "settings information are an error.\n",
+       RunInfo},
+      {"diff", "show how two stored profiles, or a profile and the current settings, differ",
+       "usage: prfhost diff PROFILE PROFILE [--json]\n"
+       "       prfhost diff PROFILE --current [--json]\n"
+       "\n"
+       "Compares the settings two stored profiles hold (names as \"prfhost values\" lists them,\n"
+       "case ignored), or a profile and the printer's current settings, and prints every\n"
+       "setting in which they differ with both values: the named fields of the public DEVMODE,\n"
+       "of the driver's main block and of the plug-in blocks (the names of \"prfhost settings\n"
+       "fields\"), the bytes no named field covers as ranges per block, blocks only one side\n"
+       "has, and the driver data sets that differ (sizes, or the bytes from the first that\n"
+       "differs). The current settings are compared in the form a profile stores them: the\n"
+       "print size and output bin as the list entry's identifier + 1000. Nothing is printed\n"
+       "when they do not differ. --json prints {\"differences\": [...]} with null for a side\n"
+       "that lacks a setting. A profile that is not stored, or has no stored settings, is an\n"
+       "error.\n",
+       RunDiff},
   };
   return commands;
 }

@@ -18,40 +18,56 @@ namespace {
 
 constexpr int kProfileList = 1149;
 constexpr int kSettingsSummary = 1074;
+constexpr int kSettingsInfoButton = 1895;
 constexpr int kTextChars = 260;
 
 // Runs the step on the first dialog it is shown and closes it with the page's own Cancel button;
-// message boxes go to the operator that was there before.
+// the inner step runs on a dialog the page opens meanwhile, which it closes with OK. Message
+// boxes go to the operator that was there before.
 class StepOperator : public winplat::Operator {
  public:
-  StepOperator(winplat::Operator &previous, const std::function<bool(HWND, std::string *)> &step)
-      : previous_(previous), step_(step) {}
+  StepOperator(winplat::Operator &previous, const DialogStepFunction &step,
+               const DialogStepFunction *innerStep)
+      : previous_(previous), step_(step), innerStep_(innerStep) {}
 
   int AnswerMessageBox(const winplat::MessageBoxCall &call) override {
     return previous_.AnswerMessageBox(call);
   }
   bool OperateDialog(const winplat::ModalDialogCall &call) override {
-    if (shown_)
+    if (!shown_) {
+      shown_ = true;
+      templateId_ = call.templateId;
+      done_ = step_(call.dialog, &error_);
+      winplat::PerformDialogStep(call, winplat::DialogStep::Click(IDCANCEL));
+      return true;
+    }
+    if (innerStep_ == nullptr || innerShown_)
       return false;
-    shown_ = true;
-    templateId_ = call.templateId;
-    done_ = step_(call.dialog, &error_);
-    winplat::PerformDialogStep(call, winplat::DialogStep::Click(IDCANCEL));
+    innerShown_ = true;
+    innerTemplateId_ = call.templateId;
+    innerDone_ = (*innerStep_)(call.dialog, &error_);
+    winplat::PerformDialogStep(call, winplat::DialogStep::Click(IDOK));
     return true;
   }
 
   bool shown() const { return shown_; }
-  bool done() const { return done_; }
+  bool done() const { return done_ && (innerStep_ == nullptr || innerDone_); }
+  bool innerShown() const { return innerShown_; }
   const std::string &error() const { return error_; }
   WORD templateId() const { return templateId_; }
+  WORD innerTemplateId() const { return innerTemplateId_; }
 
  private:
   winplat::Operator &previous_;
-  const std::function<bool(HWND, std::string *)> &step_;
+  const DialogStepFunction &step_;
+  const DialogStepFunction *innerStep_;
   bool shown_ = false;
   bool done_ = false;
+  bool innerShown_ = false;
+  bool innerDone_ = false;
   std::string error_;
   WORD templateId_ = 0;
+  WORD innerTemplateId_ = 0;
 };
 
 std::string ItemText(HWND list, int row, int column) {
@@ -78,9 +94,10 @@ int ItemCount(HWND list) {
 
 }  // namespace
 
-bool RunProfilePageWith(Context &context, WORD language,
-                        const std::function<bool(HWND dialog, std::string *error)> &step,
-                        PageRun *run, std::string *error) {
+namespace {
+
+bool RunPage(Context &context, WORD language, const DialogStepFunction &step,
+             const DialogStepFunction *innerStep, PageRun *run, std::string *error) {
   host::PrinterSession *session = context.Session(error);
   if (!session)
     return false;
@@ -103,13 +120,18 @@ bool RunProfilePageWith(Context &context, WORD language,
   host::OwnerWindow owner;
 
   winplat::Operator &previous = winplat::CurrentOperator();
-  StepOperator operate(previous, step);
+  StepOperator operate(previous, step, innerStep);
   winplat::SetOperator(&operate);
   library->runProfile(owner.handle(), controlSet, 0);
   winplat::SetOperator(&previous);
 
   if (!operate.shown()) {
     *error = "the module showed no profile page";
+    return false;
+  }
+  if (innerStep != nullptr && !operate.innerShown() && operate.error().empty()) {
+    *error = "the profile page opened no settings information for " +
+             host::Utf8FromUtf16(session->printerName());
     return false;
   }
   if (!operate.done()) {
@@ -123,7 +145,24 @@ bool RunProfilePageWith(Context &context, WORD language,
   run->printer = host::Utf8FromUtf16(session->printerName());
   run->language = session->uiManager()->GetLanguage();
   run->templateId = operate.templateId();
+  run->innerTemplateId = operate.innerTemplateId();
   return true;
+}
+
+}  // namespace
+
+bool RunProfilePageWith(Context &context, WORD language, const DialogStepFunction &step,
+                        PageRun *run, std::string *error) {
+  return RunPage(context, language, step, nullptr, run, error);
+}
+
+bool RunSettingsInfoWith(Context &context, WORD language, const DialogStepFunction &step,
+                         PageRun *run, std::string *error) {
+  auto openInformation = [](HWND page, std::string *) {
+    SendMessageW(page, WM_COMMAND, kSettingsInfoButton, 0);
+    return true;
+  };
+  return RunPage(context, language, openInformation, &step, run, error);
 }
 
 bool ParseLanguage(const std::string &text, WORD *code) {

@@ -18,14 +18,21 @@ struct PageRun {
   std::string printer;  // UTF-8
   WORD language = 0;
   WORD templateId = 0;
+  WORD innerTemplateId = 0;  // the settings information's, when it was shown
 };
+
+// A step on an open dialog; false fails the command with the message in `error`.
+using DialogStepFunction = std::function<bool(HWND dialog, std::string *error)>;
 
 // False with a message when the page cannot be shown or does not close with its Cancel button;
 // `step` runs on the open dialog and its false result is reported as the command's failure
 // through `error`.
-bool RunProfilePageWith(Context &context, WORD language,
-                        const std::function<bool(HWND dialog, std::string *error)> &step,
+bool RunProfilePageWith(Context &context, WORD language, const DialogStepFunction &step,
                         PageRun *run, std::string *error);
+// The same with the page's settings information opened through its information button: `step`
+// runs on the settings-information dialog, which is then closed with OK.
+bool RunSettingsInfoWith(Context &context, WORD language, const DialogStepFunction &step,
+                         PageRun *run, std::string *error);
 
 // "en", "ja" or a language code in decimal or 0x hex.
 bool ParseLanguage(const std::string &text, WORD *code);

@@ -10,6 +10,7 @@
 
 #ifdef __cplusplus
 #include <string>
+#include <utility>
 #include <vector>
 #endif
 
@@ -462,6 +463,7 @@ typedef struct tagHELPINFO {
 #define HELP_QUIT 0x0002
 #define HELP_CONTENTS 0x0003
 #define HELP_CONTEXTPOPUP 0x0008
+#define HELP_CONTEXTMENU 0x000a
 #define HELP_WM_HELP 0x000c
 
 // Message beeps.
@@ -650,6 +652,9 @@ struct HelpCall {
   std::string helpFile;
   UINT command;
   ULONG_PTR data;
+  // HELP_CONTEXTMENU and HELP_WM_HELP pass a table of control and help identifiers in `data`,
+  // ended by a zero pair: its pairs, copied at the call.
+  std::vector<std::pair<DWORD, DWORD>> helpIds;
 };
 
 const std::vector<HelpCall> &HelpLog();

@@ -140,6 +140,17 @@ std::span<BYTE> CompleteDevModeBytes(DEVMODEW *devMode) {
   return {reinterpret_cast<BYTE *>(devMode), size_t{devMode->dmSize} + devMode->dmDriverExtra};
 }
 
+std::span<const BYTE> HeldPrivateBlockBytes(const void *block) {
+  if (block == nullptr)
+    return {};
+  const auto *bytes = static_cast<const BYTE *>(block);
+  PrivateDataBlockHeader header;
+  ByteReader(bytes, sizeof header).Read(&header);
+  if (header.dwSignature != PRIVATE_DATA_SIGNATURE || header.dwSize < sizeof header)
+    return {};
+  return {bytes, header.dwSize};
+}
+
 const DEVMODEW *DevModeOf(const std::vector<BYTE> &buffer) {
   return reinterpret_cast<const DEVMODEW *>(buffer.data());
 }

@@ -139,6 +139,10 @@ std::optional<Block> DevModeView::ReadBlock(WORD blockId) const {
 // bytes (the host's current DEVMODE, a caller's buffer); empty for null.
 std::span<const BYTE> CompleteDevModeBytes(const DEVMODEW *devMode);
 std::span<BYTE> CompleteDevModeBytes(DEVMODEW *devMode);
+// The private block behind a pointer whose holder vouches for its declared size (a block the
+// host hands out on its own): its header read through the reader, then its dwSize bytes. Empty
+// for null, a wrong signature or a size smaller than a header.
+std::span<const BYTE> HeldPrivateBlockBytes(const void *block);
 // The DEVMODEW at the start of a buffer that holds a complete DEVMODE, for the interfaces that
 // take one.
 const DEVMODEW *DevModeOf(const std::vector<BYTE> &buffer);

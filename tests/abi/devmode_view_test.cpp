@@ -269,4 +269,23 @@ TEST(DevModeViewKnownAnswerTest, IncompleteBytes) {
   EXPECT_EQ(DevModeView(whole).Bytes().size(), 770u);
 }
 
+// A block the host hands out on its own is taken by its header: as far as its size field says
+// when the signature is right and the size holds at least the header, otherwise not at all.
+TEST(DevModeViewKnownAnswerTest, HeldBlocksReachAsFarAsTheirSizeField) {
+  const std::vector<BYTE> whole = KnownDevMode();
+  const std::span<const BYTE> watermark = HeldPrivateBlockBytes(whole.data() + 620);
+  EXPECT_EQ(watermark.data(), whole.data() + 620);
+  EXPECT_EQ(watermark.size(), 120u);
+  EXPECT_TRUE(HeldPrivateBlockBytes(nullptr).empty());
+
+  std::vector<BYTE> block(whole.begin() + 620, whole.begin() + 740);
+  Put(block, 12, {0x10, 0, 0, 0});  // exactly a header
+  EXPECT_EQ(HeldPrivateBlockBytes(block.data()).size(), 16u);
+  Put(block, 12, {0x0F, 0, 0, 0});  // one byte short of a header
+  EXPECT_TRUE(HeldPrivateBlockBytes(block.data()).empty());
+  Put(block, 12, {0x78, 0, 0, 0});
+  Put(block, 0, {'d', 'P', 't', 'W'});
+  EXPECT_TRUE(HeldPrivateBlockBytes(block.data()).empty());
+}
+
 }  // namespace

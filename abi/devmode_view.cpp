@@ -144,7 +144,7 @@ std::span<const BYTE> HeldPrivateBlockBytes(const void *block) {
   if (block == nullptr)
     return {};
   const auto *bytes = static_cast<const BYTE *>(block);
-  PrivateDataBlockHeader header;
+  PrivateDataBlockHeader header{};
   ByteReader(bytes, sizeof header).Read(&header);
   if (header.dwSignature != PRIVATE_DATA_SIGNATURE || header.dwSize < sizeof header)
     return {};

@@ -31,7 +31,7 @@ class InfoBytes {
   template <typename T>
   std::optional<T> Get(size_t offset) const {
     ByteReader field;
-    T value;
+    T value{};
     if (!m_Bytes.ViewAt(offset, sizeof(T), &field) || !field.Read(&value))
       return std::nullopt;
     return value;

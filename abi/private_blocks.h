@@ -251,23 +251,36 @@ struct PrologEpilogBlock {
   PrivateDataBlockHeader header;
   DWORD dwEnabled;    // 16
   DWORD dwSelection;  // 20: index into the printer's prologue/epilogue table
-  BYTE reserved[40];  // 24
+  DWORD dwPages;      // 24: 0 all, 1 first, 2 odd, 3 even pages
+  BYTE reserved[36];  // 28
 };
 static_assert(sizeof(PrologEpilogBlock) == 64);
+static_assert(offsetof(PrologEpilogBlock, dwEnabled) == 16);
+static_assert(offsetof(PrologEpilogBlock, dwSelection) == 20);
+static_assert(offsetof(PrologEpilogBlock, dwPages) == 24);
 
 struct WatermarkBlock {
   PrivateDataBlockHeader header;
-  DWORD dwFlags;      // 16: bit 0 first page only, bit 1 outline
+  DWORD dwFlags;      // 16: WATERMARK_* below
   DWORD dwEnabled;    // 20
   WCHAR szName[32];   // 24
   WORD wAngle;        // 88
   WORD wFontSize;     // 90
   COLORREF rgbColor;  // 92
-  BYTE reserved[24];  // 96
+  WORD wFontStyle;    // 96: 0 regular, 1 bold, 2 italic, 3 bold italic
+  WORD wDensity;      // 98: percent
+  WORD wPattern;      // 100: 0 solid, 1 outline, 2 halftone, 3 shadow, 4 opaque
+  BYTE reserved[18];  // 102
 };
 static_assert(sizeof(WatermarkBlock) == 120);
+static_assert(offsetof(WatermarkBlock, dwFlags) == 16);
 static_assert(offsetof(WatermarkBlock, dwEnabled) == 20);
 static_assert(offsetof(WatermarkBlock, szName) == 24);
+static_assert(offsetof(WatermarkBlock, wAngle) == 88);
+static_assert(offsetof(WatermarkBlock, rgbColor) == 92);
+static_assert(offsetof(WatermarkBlock, wFontStyle) == 96);
+static_assert(offsetof(WatermarkBlock, wDensity) == 98);
+static_assert(offsetof(WatermarkBlock, wPattern) == 100);
 
 struct OverlayBlock {
   PrivateDataBlockHeader header;

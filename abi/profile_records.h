@@ -9,6 +9,9 @@
 #include <stddef.h>
 #include <string.h>
 
+#include <span>
+#include <vector>
+
 #pragma pack(push, 1)
 
 struct ProfileHeader {
@@ -65,3 +68,10 @@ static_assert(offsetof(ProfileValueEntry, dwSize) == 264);
 inline void TerminateTextFields(ProfileValueEntry &entry) {
   entry.szValueName[sizeof entry.szValueName - 1] = '\0';
 }
+
+// The stored list and index read back: whole records back to back, each with its text fields
+// terminated; a trailing fragment shorter than a record is ignored.
+// The headers of "JzProfileData", at most `count` of them (the stored "JzProfileCount").
+std::vector<ProfileHeader> ReadProfileHeaders(std::span<const BYTE> data, size_t count);
+// The entries of a value index "JZP_%04d".
+std::vector<ProfileValueEntry> ReadProfileValueIndex(std::span<const BYTE> index);

@@ -1,10 +1,10 @@
 // Names of a profile's stored values.
 #include "abi/storage_names.h"
 
-#include <mbstring.h>
 #include <stdio.h>
 #include <string.h>
 
+#include "abi/mbcs_text.h"
 #include "abi/profile_records.h"
 
 std::string ProfileIndexName(int regNum) {
@@ -22,8 +22,7 @@ bool IsStorableValueName(LPCSTR valueName) {
     return false;
   if (strlen(valueName) >= sizeof(ProfileValueEntry::szValueName))
     return false;
-  return _mbsstr(reinterpret_cast<const unsigned char *>(valueName),
-                 reinterpret_cast<const unsigned char *>("JZP_")) == nullptr;
+  return !ContainsMbcsText(valueName, "JZP_");
 }
 
 void ReplaceInvalidChar4Filename(char *path) {

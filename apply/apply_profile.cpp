@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "abi/devmode_view.h"
 #include "apply/restore_settings.h"
 #include "store/page_store.h"
 #include "store/profile_list.h"
@@ -45,6 +46,6 @@ bool ApplyProfileDevMode(const ProfilePageContext &page, LPCSTR profileName) {
   store.reset();
   if (devMode.empty() || !RestoreDevMode(page, devMode, regNum, true))
     return false;
-  manager->SetCurrentDevMode(reinterpret_cast<const DEVMODEW *>(devMode.data()));
+  manager->SetCurrentDevMode(DevModeOf(devMode));
   return true;
 }

@@ -30,9 +30,10 @@ void ConvertOutputBin(UIManager *manager, pdMain *main) {
 bool ConvertDevMode(const ProfilePageContext &page, BYTE *devMode, size_t size) {
   UIManager *manager = page.GetUIManager();
   SettingsView view;
-  if (manager == nullptr || !ViewSettings(devMode, size, &view))
+  if (manager == nullptr || devMode == nullptr || !ReadSettingsView({devMode, size}, &view))
     return false;
-  ConvertPrintSize(manager, view.main);
-  ConvertOutputBin(manager, view.main);
+  ConvertPrintSize(manager, &view.main);
+  ConvertOutputBin(manager, &view.main);
+  WriteSettingsView(view, {devMode, size});
   return true;
 }

@@ -17,5 +17,6 @@ void ConvertPrintSize(UIManager *manager, pdMain *main);
 void ConvertOutputBin(UIManager *manager, pdMain *main);
 
 // Converts the DEVMODE of `size` bytes in place; false, changing nothing, when the page has no
-// UIManager or the buffer does not hold a complete DEVMODE with a main block (ViewSettings).
+// UIManager or the buffer does not hold a complete DEVMODE with a main block
+// (ReadSettingsView).
 bool ConvertDevMode(const ProfilePageContext &page, BYTE *devMode, size_t size);

@@ -1,13 +1,11 @@
 // The current chain of private blocks, filled from the profile or from the plug-ins' defaults.
 #include "apply/restore_plugins.h"
 
-#include <string.h>
+#include <stddef.h>
 
-#include <algorithm>
 #include <memory>
 
-#include "abi/plugin_walk.h"
-#include "apply/settings_view.h"
+#include "abi/devmode_view.h"
 #include "store/page_store.h"
 
 namespace {
@@ -17,14 +15,10 @@ constexpr size_t kSizeFieldsEnd = offsetof(DEVMODEW, dmDriverExtra) + sizeof(WOR
 // A copy of the current DEVMODE whose public part is the stored one. The copy keeps the current
 // dmSize and dmDriverExtra, and a stored public part of another length gives only as many bytes
 // as both hold, so the current chain of blocks stays where it is.
-std::vector<BYTE> WorkingCopy(const DEVMODEW *current, const std::vector<BYTE> &stored) {
-  const BYTE *currentBytes = reinterpret_cast<const BYTE *>(current);
-  std::vector<BYTE> working(currentBytes, currentBytes + current->dmSize + current->dmDriverExtra);
-  const auto *storedHeader = reinterpret_cast<const DEVMODEW *>(stored.data());
-  memcpy(working.data(), stored.data(), std::min(current->dmSize, storedHeader->dmSize));
-  auto *workingHeader = reinterpret_cast<DEVMODEW *>(working.data());
-  workingHeader->dmSize = current->dmSize;
-  workingHeader->dmDriverExtra = current->dmDriverExtra;
+std::vector<BYTE> WorkingCopy(const DevModeView &current, const DevModeView &stored) {
+  const std::span<const BYTE> currentBytes = current.Bytes();
+  std::vector<BYTE> working(currentBytes.begin(), currentBytes.end());
+  DevModeEditor(working).CopyPublicPart(stored);
   return working;
 }
 
@@ -40,8 +34,8 @@ std::vector<BYTE> PlugInDefaults(DriverContext *driver, WORD blockId) {
   if (driver->QueryDriver(blockId, block.data(), QUERY_PLUGIN_DEFAULTS) <= 0)
     return {};
   PrivateDataBlockHeader header;
-  memcpy(&header, block.data(), sizeof header);
-  if (header.dwSignature != PRIVATE_DATA_SIGNATURE || header.wBlockId != blockId)
+  if (!ByteReader(block).Read(&header) || header.dwSignature != PRIVATE_DATA_SIGNATURE ||
+      header.wBlockId != blockId)
     return {};
   return block;
 }
@@ -49,18 +43,15 @@ std::vector<BYTE> PlugInDefaults(DriverContext *driver, WORD blockId) {
 // Fills every block of the working copy that the stored DEVMODE lacks from the plug-in's
 // defaults, as many bytes as the block holds, keeping the block's size field; true when any
 // block was filled.
-bool FillMissingBlocks(DriverContext *driver, DEVMODEW *working, const DEVMODEW *stored) {
+bool FillMissingBlocks(DriverContext *driver, DevModeEditor &working, const DevModeView &stored) {
   bool filled = false;
-  for (PrivateDataBlockHeader *block = NextPlugInBlock(working, nullptr); block != nullptr;
-       block = NextPlugInBlock(working, block)) {
-    if (GetPlugInAddr(stored, block->wBlockId) != nullptr)
+  for (const PrivateBlock &block : working.Blocks()) {
+    if (stored.FindBlock(block.header.wBlockId))
       continue;
-    const std::vector<BYTE> defaults = PlugInDefaults(driver, block->wBlockId);
+    const std::vector<BYTE> defaults = PlugInDefaults(driver, block.header.wBlockId);
     if (defaults.empty())
       continue;
-    const DWORD blockSize = block->dwSize;
-    memcpy(block, defaults.data(), std::min<size_t>(blockSize, defaults.size()));
-    block->dwSize = blockSize;
+    working.OverwriteBlock(block, defaults);
     filled = true;
   }
   return filled;
@@ -76,16 +67,15 @@ void StoreDefaultProfileDevMode(const ProfilePageContext &page, const std::vecto
 }  // namespace
 
 bool RestorePlugIns(const ProfilePageContext &page, std::vector<BYTE> &devMode, int regNum) {
-  const DEVMODEW *current = page.GetCurrentDevMode();
-  if (current == nullptr || current->dmSize < kSizeFieldsEnd ||
-      CompleteDevModeSize(devMode.data(), devMode.size()) == 0)
+  const DevModeView current(CompleteDevModeBytes(page.GetCurrentDevMode()));
+  const DevModeView stored(devMode);
+  if (!current.IsComplete() || current.PublicSize() < kSizeFieldsEnd || !stored.IsComplete())
     return false;
 
-  std::vector<BYTE> working = WorkingCopy(current, devMode);
-  auto *workingHeader = reinterpret_cast<DEVMODEW *>(working.data());
-  const auto *stored = reinterpret_cast<const DEVMODEW *>(devMode.data());
-  CopyPlugInBlocks(workingHeader, stored);
-  const bool defaultsUsed = FillMissingBlocks(page.GetDriverContext(), workingHeader, stored);
+  std::vector<BYTE> working = WorkingCopy(current, stored);
+  DevModeEditor workingView(working);
+  workingView.CopyBlocks(stored);
+  const bool defaultsUsed = FillMissingBlocks(page.GetDriverContext(), workingView, stored);
 
   devMode = std::move(working);
   if (defaultsUsed && regNum == 0)

@@ -28,8 +28,8 @@ void SetLitePrint(pdMain *main, BYTE level) {
 
 }  // namespace
 
-void RestorePrintSize(UIManager *manager, const SettingsView &settings) {
-  pdMain *main = settings.main;
+void RestorePrintSize(UIManager *manager, SettingsView &settings) {
+  pdMain *main = &settings.main;
   WORD stored = main->wScaleSizeIdx;
   if (!IsStoredIndex(stored))
     return;
@@ -39,7 +39,7 @@ void RestorePrintSize(UIManager *manager, const SettingsView &settings) {
     main->wScaleSizeIdx = static_cast<WORD>(stored - kConvertedBase + count);
     return;
   }
-  const WORD paperSize = static_cast<WORD>(settings.devMode->dmPaperSize);
+  const WORD paperSize = static_cast<WORD>(settings.devMode.dmPaperSize);
   int matchingPaper = 0;
   for (int position = 0; position < count; ++position) {
     WORD id;
@@ -56,9 +56,9 @@ void RestorePrintSize(UIManager *manager, const SettingsView &settings) {
   main->wScaleSizeIdx = static_cast<WORD>(matchingPaper);
 }
 
-void RestoreMediaSource(const ProfilePageContext &page, const SettingsView &settings) {
-  pdMain *main = settings.main;
-  DEVMODEW *devMode = settings.devMode;
+void RestoreMediaSource(const ProfilePageContext &page, SettingsView &settings) {
+  pdMain *main = &settings.main;
+  DEVMODEW *devMode = &settings.devMode;
   const pdMain *driverSettings = page.GetDriverSettings();
   if (CoverModeFixed(page.GetModelInfo()) && driverSettings != nullptr)
     main->dwMediaOptions =
@@ -79,8 +79,8 @@ void RestoreMediaSource(const ProfilePageContext &page, const SettingsView &sett
     devMode->dmDuplex = static_cast<short>(main->wDuplexValue & kDuplexValueMask);
 }
 
-void RestoreOutputBin(UIManager *manager, DriverContext *driver, const SettingsView &settings) {
-  pdMain *main = settings.main;
+void RestoreOutputBin(UIManager *manager, DriverContext *driver, SettingsView &settings) {
+  pdMain *main = &settings.main;
   if (!IsStoredIndex(main->wOutBinIdx))
     return;
   const WORD id = static_cast<WORD>(main->wOutBinIdx - kConvertedBase);
@@ -123,15 +123,16 @@ bool RestoreDevMode(const ProfilePageContext &page, std::vector<BYTE> &devMode, 
   UIManager *manager = page.GetUIManager();
   SettingsView settings;
   if (manager == nullptr || page.GetCurrentDevMode() == nullptr ||
-      !ViewSettings(devMode.data(), devMode.size(), &settings))
+      !ReadSettingsView(devMode, &settings))
     return false;
   RestorePrintSize(manager, settings);
   if (restoreMedia) {
     RestoreMediaSource(page, settings);
     RestoreOutputBin(manager, page.GetDriverContext(), settings);
   }
-  RestoreLitePrint(page.GetModelCapabilities(), settings.main);
-  RestorePaperSize(manager, settings.devMode);
+  RestoreLitePrint(page.GetModelCapabilities(), &settings.main);
+  RestorePaperSize(manager, &settings.devMode);
+  WriteSettingsView(settings, devMode);
   RestorePlugIns(page, devMode, regNum);
   return true;
 }

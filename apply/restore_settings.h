@@ -12,11 +12,11 @@
 #include "apply/settings_view.h"
 
 // The steps, in the order RestoreDevMode runs them.
-void RestorePrintSize(UIManager *manager, const SettingsView &settings);
+void RestorePrintSize(UIManager *manager, SettingsView &settings);
 // The media source and cover mode: cover mode follows the printer's settings on models whose
 // record fixes it; a paper source that is gone falls back to the first one.
-void RestoreMediaSource(const ProfilePageContext &page, const SettingsView &settings);
-void RestoreOutputBin(UIManager *manager, DriverContext *driver, const SettingsView &settings);
+void RestoreMediaSource(const ProfilePageContext &page, SettingsView &settings);
+void RestoreOutputBin(UIManager *manager, DriverContext *driver, SettingsView &settings);
 void RestoreLitePrint(const ModelCapabilitiesRecord *capabilities, pdMain *main);
 void RestorePaperSize(UIManager *manager, DEVMODEW *devMode);
 

@@ -1,30 +1,26 @@
-// Checking a DEVMODE buffer before its fields are touched.
+// Reading the fields a conversion or restoration changes, and writing them back.
 #include "apply/settings_view.h"
 
-#include <string.h>
+#include <optional>
 
-#include "abi/plugin_walk.h"
+#include "abi/devmode_view.h"
 
-size_t CompleteDevModeSize(const BYTE *data, size_t size) {
-  if (data == nullptr || size < offsetof(DEVMODEW, dmDriverExtra) + sizeof(WORD))
-    return 0;
-  WORD publicSize, extra;
-  memcpy(&publicSize, data + offsetof(DEVMODEW, dmSize), sizeof publicSize);
-  memcpy(&extra, data + offsetof(DEVMODEW, dmDriverExtra), sizeof extra);
-  const size_t complete = size_t{publicSize} + extra;
-  return complete <= size ? complete : 0;
+bool ReadSettingsView(std::span<const BYTE> devMode, SettingsView *view) {
+  const DevModeView settings(devMode);
+  if (!settings.IsComplete() || settings.PublicSize() < kPublicReach)
+    return false;
+  const std::optional<PrivateBlock> main = settings.FindBlock(PRIVATE_DATA_ID_MAIN);
+  if (!main || main->header.dwSize < kMainBlockReach)
+    return false;
+  view->devMode = settings.PublicFields();
+  view->main = settings.ReadBlock<pdMain>(*main);
+  return true;
 }
 
-bool ViewSettings(BYTE *data, size_t size, SettingsView *view) {
-  if (CompleteDevModeSize(data, size) == 0)
-    return false;
-  auto *devMode = reinterpret_cast<DEVMODEW *>(data);
-  if (devMode->dmSize < kPublicReach)
-    return false;
-  PrivateDataBlockHeader *main = GetPlugInAddr(devMode, PRIVATE_DATA_ID_MAIN);
-  if (main == nullptr || main->dwSize < kMainBlockReach)
-    return false;
-  view->devMode = devMode;
-  view->main = reinterpret_cast<pdMain *>(main);
-  return true;
+void WriteSettingsView(const SettingsView &view, std::span<BYTE> devMode) {
+  DevModeEditor settings(devMode);
+  const std::optional<PrivateBlock> main = settings.FindBlock(PRIVATE_DATA_ID_MAIN);
+  settings.WritePublicFields(view.devMode);
+  if (main)
+    settings.WriteBlock(*main, view.main);
 }

@@ -2,10 +2,12 @@
 // changes from the default settings are in summary_changes.cpp.
 #include "describe/profile_summary.h"
 
+#include <stddef.h>
 #include <stdio.h>
 #include <string.h>
 
-#include "abi/plugin_walk.h"
+#include <optional>
+
 #include "describe/summary_builder.h"
 #include "describe/summary_sizes.h"
 #include "store/page_store.h"
@@ -31,45 +33,32 @@ std::string FieldText(const char *field, size_t size) {
   return std::string(field, end != nullptr ? static_cast<const char *>(end) - field : size);
 }
 
-// The UTF-16 name of up to 32 characters at `offset` of a plug-in block, read only as far as
-// the block reaches.
-WideString BlockName(const PrivateDataBlockHeader *block, DWORD offset) {
-  WideString name;
-  const BYTE *bytes = reinterpret_cast<const BYTE *>(block);
-  for (DWORD at = offset; at + sizeof(WCHAR) <= block->dwSize && name.size() < 32;
-       at += sizeof(WCHAR)) {
-    WCHAR c;
-    memcpy(&c, bytes + at, sizeof c);
-    if (c == 0)
-      break;
-    name.push_back(c);
-  }
-  return name;
+// A UTF-16 text field of a record: at most its N characters, ending at its first zero.
+template <size_t N>
+WideString FieldText(const WCHAR (&field)[N]) {
+  size_t length = 0;
+  while (length < N && field[length] != 0)
+    ++length;
+  return WideString(field, length);
 }
 
-// A 32-bit word of a plug-in block; 0 when the block is too short to hold it.
-DWORD BlockWord(const PrivateDataBlockHeader *block, DWORD offset) {
-  DWORD value = 0;
-  if (block->dwSize >= offset + sizeof value)
-    memcpy(&value, reinterpret_cast<const BYTE *>(block) + offset, sizeof value);
-  return value;
-}
+// A poster block too short for its layout word shows no poster.
+constexpr size_t kPosterLayoutEnd = offsetof(PosterBlock, dwLayout) + sizeof(DWORD);
 
 }  // namespace
 
 bool SummarySettings::Locate() {
-  devMode = nullptr;
-  main = nullptr;
-  if (buffer.size() < sizeof(DEVMODEW))
+  located = false;
+  const DevModeView settings(buffer);
+  if (buffer.size() < sizeof(DEVMODEW) || !settings.IsComplete())
     return false;
-  const auto *candidate = reinterpret_cast<const DEVMODEW *>(buffer.data());
-  if (size_t{candidate->dmSize} + candidate->dmDriverExtra > buffer.size())
+  const std::optional<PrivateBlock> block = settings.FindBlock(PRIVATE_DATA_ID_MAIN);
+  if (!block || block->header.dwSize < sizeof(pdMain))
     return false;
-  const PrivateDataBlockHeader *block = GetPlugInAddr(candidate, PRIVATE_DATA_ID_MAIN);
-  if (block == nullptr || block->dwSize < sizeof(pdMain))
-    return false;
-  devMode = candidate;
-  main = reinterpret_cast<const pdMain *>(block);
+  devMode = settings.PublicFields();
+  main = settings.ReadBlock<pdMain>(*block);
+  mainBlock = *block;
+  located = true;
   return true;
 }
 
@@ -117,17 +106,13 @@ bool SummaryBuilder::ReadSettings(const ProfileHeader &header) {
                                                PROFILE_DEVMODE_VALUE);
   if (!m_Profile.Locate())
     return false;
-  const DEVMODEW *current = m_Page.GetCurrentDevMode();
-  if (current != nullptr) {
-    const size_t currentSize = size_t{current->dmSize} + current->dmDriverExtra;
-    if (m_Profile.buffer.size() < currentSize)
-      m_Profile.buffer.resize(currentSize, 0);
-  }
-  m_Page.RestoreDevMode(reinterpret_cast<DEVMODEW *>(m_Profile.buffer.data()), header.nProfRegNum,
-                        false);
+  const size_t currentSize = CompleteDevModeBytes(m_Page.GetCurrentDevMode()).size();
+  if (m_Profile.buffer.size() < currentSize)
+    m_Profile.buffer.resize(currentSize, 0);
+  m_Page.RestoreDevMode(DevModeOf(m_Profile.buffer), header.nProfRegNum, false);
   if (!m_Profile.Locate())
     return false;
-  if (m_Default.main == nullptr) {
+  if (!m_Default.located) {
     m_Default.buffer = m_Profile.buffer;
     m_Default.Locate();
   }
@@ -135,8 +120,8 @@ bool SummaryBuilder::ReadSettings(const ProfileHeader &header) {
 }
 
 void SummaryBuilder::AddBasicRows() {
-  const pdMain &m = *m_Profile.main;
-  std::string paper = PaperName(m_Profile.devMode->dmPaperSize);
+  const pdMain &m = m_Profile.main;
+  std::string paper = PaperName(m_Profile.devMode.dmPaperSize);
   if (paper.empty())
     paper = FieldText(m.szCustomName, sizeof m.szCustomName);
   AddSummaryRow(m_Labels.Label(IDS_PAPER_SIZE, LabelStyle::N), paper);
@@ -149,33 +134,37 @@ void SummaryBuilder::AddBasicRows() {
 
 // The blocks behind the main block, in their stored order, each adding at most one row.
 void SummaryBuilder::AddPlugInRows() {
-  const auto *main = reinterpret_cast<const PrivateDataBlockHeader *>(m_Profile.main);
-  for (const PrivateDataBlockHeader *block = NextPlugInBlock(m_Profile.devMode, main);
-       block != nullptr; block = NextPlugInBlock(m_Profile.devMode, block))
-    AddPlugInRow(block);
+  const DevModeView settings(m_Profile.buffer);
+  for (const PrivateBlock &block : settings.BlocksBehind(m_Profile.mainBlock))
+    AddPlugInRow(settings, block);
 }
 
-void SummaryBuilder::AddPlugInRow(const PrivateDataBlockHeader *block) {
-  switch (block->wBlockId) {
+// Each block is read by its layout; a field the block does not reach reads as zero.
+void SummaryBuilder::AddPlugInRow(const DevModeView &settings, const PrivateBlock &block) {
+  switch (block.header.wBlockId) {
     case PRIVATE_DATA_ID_PROLOGEPILOG:
-      if (BlockWord(block, 16) != 0)
+      if (settings.ReadBlock<PrologEpilogBlock>(block).dwEnabled != 0)
         AddSummaryRow(m_Labels.Label(8, LabelStyle::L), m_Labels.Text(IDS_ON));
       break;
-    case PRIVATE_DATA_ID_WATERMARK:
-      if (BlockWord(block, 20) != 0)
+    case PRIVATE_DATA_ID_WATERMARK: {
+      const WatermarkBlock watermark = settings.ReadBlock<WatermarkBlock>(block);
+      if (watermark.dwEnabled != 0)
         AddSummaryRow(m_Labels.Label(IsJapanese() ? 1957 : 9, LabelStyle::L),
-                      m_Labels.Policy().ToText(BlockName(block, 24).c_str()));
+                      m_Labels.Policy().ToText(FieldText(watermark.szName).c_str()));
       break;
-    case PRIVATE_DATA_ID_SECURITYWMARK:
-      if (BlockWord(block, 20) != 0)
+    }
+    case PRIVATE_DATA_ID_SECURITYWMARK: {
+      const SecurityWatermarkBlock watermark = settings.ReadBlock<SecurityWatermarkBlock>(block);
+      if (watermark.dwEnabled != 0)
         AddSummaryRow(m_Labels.Label(IsJapanese() ? 1956 : 8000, LabelStyle::L),
-                      m_Labels.Policy().ToText(BlockName(block, 24).c_str()));
+                      m_Labels.Policy().ToText(FieldText(watermark.szName).c_str()));
       break;
+    }
     case PRIVATE_DATA_ID_POSTER: {
-      // A block too short for its layout word shows no poster.
-      constexpr DWORD POSTER_OFF = 0x00010001;
-      const DWORD layout = block->dwSize >= 32 ? BlockWord(block, 28) : POSTER_OFF;
-      if (layout != POSTER_OFF) {
+      const DWORD layout = block.header.dwSize >= kPosterLayoutEnd
+                               ? settings.ReadBlock<PosterBlock>(block).dwLayout
+                               : POSTER_LAYOUT_OFF;
+      if (layout != POSTER_LAYOUT_OFF) {
         const std::string label = m_Labels.Label(IsJapanese() ? 1958 : 12, LabelStyle::N);
         AddSummaryRow(label, PosterValue(layout, label));
       }
@@ -211,13 +200,13 @@ std::string SummaryBuilder::PosterValue(DWORD layout, const std::string &label) 
 // The print size: the output paper (a list entry or the custom output size) and its zoom
 // against the document paper.
 std::string SummaryBuilder::PrintSizeValue() const {
-  const pdMain &m = *m_Profile.main;
+  const pdMain &m = m_Profile.main;
   const int count = m_pManager->GetFeatureCount(FEATURE_PAPER_SIZE);
   const PaperSizeEntry *document = nullptr;
   for (int i = 0; i < count && i <= 0xFFFF && document == nullptr; ++i) {
     const auto *entry = static_cast<const PaperSizeEntry *>(
         m_pManager->GetFeatureItem(FEATURE_PAPER_SIZE, static_cast<WORD>(i)));
-    if (entry != nullptr && entry->wPaperCode == static_cast<WORD>(m_Profile.devMode->dmPaperSize))
+    if (entry != nullptr && entry->wPaperCode == static_cast<WORD>(m_Profile.devMode.dmPaperSize))
       document = entry;
   }
   const bool customOutput = m.wScaleSizeIdx >= count;

@@ -7,6 +7,7 @@
 
 #include <shlwapi.h>
 
+#include "abi/byte_reader.h"
 #include "abi/driver_data.h"
 #include "abi/registration_records.h"
 
@@ -27,10 +28,11 @@ bool IsFeatureSetInstalled(UIManager *manager, LPCSTR fileName) {
   for (int number = kFirstFeatureSet; number < kFeatureSetLimit; ++number) {
     char name[32];
     snprintf(name, sizeof name, "FeatureSet%d", number);
-    ModuleRegistryEntry entry;
-    memset(&entry, 0, sizeof entry);
-    if (!manager->GetFeatureSetEntry(name, reinterpret_cast<BYTE *>(&entry)))
+    BYTE stored[sizeof(ModuleRegistryEntry)] = {};
+    if (!manager->GetFeatureSetEntry(name, stored))
       return false;
+    ModuleRegistryEntry entry;
+    ByteReader(stored, sizeof stored).Read(&entry);
     entry.szUiModule[sizeof entry.szUiModule - 1] = '\0';
     if ((entry.dwFlags & MODULE_ENTRY_ENABLED) != 0 && strcmp(entry.szUiModule, fileName) == 0)
       return true;

@@ -32,8 +32,9 @@ bool ReadValue(UIManager *manager, LPCSTR name, BYTE *buffer, DWORD size) {
 }
 
 // The mailbox records: "VtVMBData" and, when it does not hold all of them, "VtVMBData2" behind
-// it. Empty when a value cannot be read or the values do not fit the count.
-std::vector<BYTE> ReadMailboxRecords(UIManager *manager, DWORD count) {
+// it; records neither value reaches read as empty. Empty when a value cannot be read or the
+// values do not fit the count.
+std::vector<VirtualMailboxRecord> ReadMailboxRecords(UIManager *manager, DWORD count) {
   const DWORD capacity = count * kRecordSize;
   const DWORD firstSize = ValueSize(manager, VMB_DATA_VALUE);
   if (firstSize == 0)
@@ -41,12 +42,13 @@ std::vector<BYTE> ReadMailboxRecords(UIManager *manager, DWORD count) {
   const DWORD secondSize = firstSize != capacity ? ValueSize(manager, VMB_DATA2_VALUE) : 0;
   if (firstSize > capacity || secondSize > capacity - firstSize)
     return {};
-  std::vector<BYTE> records(capacity, 0);
-  if (!ReadValue(manager, VMB_DATA_VALUE, records.data(), firstSize))
+  std::vector<BYTE> bytes(capacity, 0);
+  if (!ReadValue(manager, VMB_DATA_VALUE, bytes.data(), firstSize))
     return {};
-  if (secondSize != 0 &&
-      !ReadValue(manager, VMB_DATA2_VALUE, records.data() + firstSize, secondSize))
+  if (secondSize != 0 && !ReadValue(manager, VMB_DATA2_VALUE, bytes.data() + firstSize, secondSize))
     return {};
+  std::vector<VirtualMailboxRecord> records;
+  ByteReader(bytes, "the mailbox records").ReadArray(count, &records, "the mailboxes");
   return records;
 }
 
@@ -67,15 +69,12 @@ bool IsSelected(const InfoBytes &main, DWORD mailbox) {
   return (main.Get<DWORD>(word).value_or(0) >> (mailbox % 32) & 1) != 0;
 }
 
-void AddMailbox(InfoTree &tree, HTREEITEM parent, const BYTE *record) {
-  const InfoBytes bytes(record, kRecordSize);
+void AddMailbox(InfoTree &tree, HTREEITEM parent, const VirtualMailboxRecord &record) {
   std::string text = tree.Label(IDS_MAILBOX);
-  text += tree.Text().NameText(bytes.WideText(offsetof(VirtualMailboxRecord, szName), 32));
+  text += tree.Text().NameText(FieldText(record.szName));
   text += ",";
   JoinLabelValue(text, tree.Label(IDS_OWNER));
-  const std::string owner =
-      bytes.Text(offsetof(VirtualMailboxRecord, szOwner), sizeof(VirtualMailboxRecord::szOwner));
-  text += tree.Text().SystemNameText(owner);
+  text += tree.Text().SystemNameText(FieldText(record.szOwner));
   tree.Add(parent, text);
 }
 
@@ -89,7 +88,7 @@ void AddVirtualMailboxes(InfoTree &tree, HTREEITEM parent) {
   if (!manager->ReadPrinterValue(VMB_COUNT_VALUE, &count, &size) || size == 0 || count == 0 ||
       count > kSelectableMailboxes)
     return;
-  const std::vector<BYTE> records = ReadMailboxRecords(manager, count);
+  const std::vector<VirtualMailboxRecord> records = ReadMailboxRecords(manager, count);
   if (records.empty())
     return;
   const DWORD options = main.Get<DWORD>(offsetof(pdMain, dwOptions)).value_or(0);
@@ -99,5 +98,5 @@ void AddVirtualMailboxes(InfoTree &tree, HTREEITEM parent) {
   }
   for (DWORD mailbox = 0; mailbox < count; ++mailbox)
     if (IsSelected(main, mailbox))
-      AddMailbox(tree, parent, records.data() + mailbox * kRecordSize);
+      AddMailbox(tree, parent, records[mailbox]);
 }

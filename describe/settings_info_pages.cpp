@@ -8,6 +8,7 @@
 
 #include "abi/driver_data.h"
 #include "abi/host_records.h"
+#include "abi/private_blocks.h"
 #include "abi/resource_ids.h"
 #include "describe/settings_info_driver.h"
 #include "describe/settings_info_groups.h"
@@ -19,8 +20,6 @@ namespace {
 
 constexpr WORD kPclXl = 4;
 constexpr BYTE kSettingsLocked = 4;
-constexpr size_t kPrologEnabled = 16;
-constexpr size_t kWatermarkEnabled = 20;
 constexpr UINT IDS_VIRTUAL_MAILBOX = 474;
 
 struct PageNode {
@@ -59,11 +58,13 @@ PageNodes CreatePageNodes(InfoTree &tree) {
     nodes.Add(IDS_PAGE_COLOR, tree.Add(TVI_ROOT, tree.String(IDS_PAGE_COLOR)));
   if (IsFeatureSetInstalled(sources.manager, PROLOG_EPILOG_MODULE) && sources.prologue &&
       sources.PdlId() != kPclXl) {
-    const bool on = sources.prologue.Get<DWORD>(kPrologEnabled).value_or(0) != 0;
+    const bool on =
+        sources.prologue.Get<DWORD>(offsetof(PrologEpilogBlock, dwEnabled)).value_or(0) != 0;
     nodes.Add(IDS_PAGE_PROLOG_EPILOG, tree.AddValue(TVI_ROOT, IDS_PAGE_PROLOG_EPILOG, YesNo(on)));
   }
   if (sources.watermark && Restriction(sources) != kSettingsLocked) {
-    const bool on = sources.watermark.Get<DWORD>(kWatermarkEnabled).value_or(0) != 0;
+    const bool on =
+        sources.watermark.Get<DWORD>(offsetof(WatermarkBlock, dwEnabled)).value_or(0) != 0;
     nodes.Add(IDS_PAGE_WATERMARK, tree.AddValue(TVI_ROOT, IDS_PAGE_WATERMARK, YesNo(on)));
   }
   if (sources.openedFrom != PROFILE_PAGE_NUMBER)

@@ -5,6 +5,7 @@
 #include <stdio.h>
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "abi/driver_data.h"
@@ -51,18 +52,6 @@ enum : UINT {
 constexpr WORD kPrologEpilogPage = 8;
 constexpr WORD kWatermarkPage = 9;
 
-// Offsets in the plug-in blocks, behind their 16-byte headers.
-constexpr size_t kPrologEnabled = 16;
-constexpr size_t kPrologSelection = 20;
-constexpr size_t kPrologPages = 24;  // 0 all, 1 first, 2 odd, 3 even pages
-constexpr size_t kWatermarkFlags = 16;
-constexpr size_t kWatermarkEnabled = 20;
-constexpr size_t kWatermarkName = 24;
-constexpr size_t kWatermarkAngle = 88;
-constexpr size_t kWatermarkColor = 92;
-constexpr size_t kWatermarkFontStyle = 96;  // 0 regular, 1 bold, 2 italic, 3 bold italic
-constexpr size_t kWatermarkDensity = 98;    // percent
-constexpr size_t kWatermarkPattern = 100;   // 0 solid, 1 outline, 2 halftone, 3 shadow, 4 opaque
 constexpr DWORD kFirstPageOnly = 1u << 0;
 constexpr DWORD kOutlineOnly = 1u << 1;
 constexpr DWORD kForeground = 1u << 2;
@@ -73,28 +62,26 @@ constexpr int kPatterns = 5;
 constexpr int kFontStyles = 4;
 constexpr short kCentered = 50;
 
-struct RecordSet {
-  std::vector<BYTE> bytes;
-  size_t count = 0;
-};
-
-// The records of a data value, as many as it holds and the count allows. The plug-in's own page
-// keeps its unsaved edits under the "Temp" name, so the dialog opened from there reads it first.
-RecordSet ReadRecords(const InfoSources &sources, LPCSTR dataName, LPCSTR tempDataName,
-                      WORD ownPage, size_t recordSize, DWORD count) {
+// The records of a data value, as many whole ones as it holds and the count allows. The
+// plug-in's own page keeps its unsaved edits under the "Temp" name, so the dialog opened from
+// there reads it first.
+template <typename Record>
+std::vector<Record> ReadRecords(const InfoSources &sources, LPCSTR dataName, LPCSTR tempDataName,
+                                WORD ownPage, DWORD count) {
   UIManager *manager = sources.manager;
-  RecordSet set;
   for (LPCSTR name : {sources.openedFrom == ownPage ? tempDataName : dataName, dataName}) {
     DWORD size = 0;
     if (!manager->ReadPrinterValue(name, nullptr, &size) || size == 0)
       continue;
-    set.bytes.assign(size, 0);
-    if (!manager->ReadPrinterValue(name, set.bytes.data(), &size))
-      return RecordSet();
-    set.count = std::min<size_t>(count, size / recordSize);
-    return set;
+    std::vector<BYTE> bytes(size, 0);
+    if (!manager->ReadPrinterValue(name, bytes.data(), &size))
+      return {};
+    ByteReader value(bytes, "the data set");
+    std::vector<Record> records;
+    value.ReadArray(std::min<size_t>(count, size / sizeof(Record)), &records, "the records");
+    return records;
   }
-  return set;
+  return {};
 }
 
 DWORD PrinterCount(UIManager *manager, LPCSTR name) {
@@ -109,26 +96,23 @@ std::string Format(const char *format, int value) {
   return text;
 }
 
-std::string SystemText(InfoTree &tree, const InfoBytes &bytes, size_t offset, size_t size) {
-  const std::string text = bytes.Text(offset, size);
+std::string SystemText(InfoTree &tree, const std::string &text) {
   return tree.Text().SystemNameText(text);
 }
 
 // The selected entry's prologue and epilogue files in one node.
-void AddPrologEpilogFiles(InfoTree &tree, HTREEITEM page, const InfoBytes &entry) {
+void AddPrologEpilogFiles(InfoTree &tree, HTREEITEM page, const PrologEpilogRecord &entry) {
   const bool ownPage = tree.Sources().openedFrom == kPrologEpilogPage;
   std::string text = tree.Label(ownPage ? IDS_PROLOGUE_DATA : IDS_PROLOGUE);
-  JoinLabelValue(text, SystemText(tree, entry, offsetof(PrologEpilogRecord, szPrologFile),
-                                  sizeof(PrologEpilogRecord::szPrologFile)));
+  JoinLabelValue(text, SystemText(tree, FieldText(entry.szPrologFile)));
   text += " ->";
   JoinLabelValue(text, tree.Label(ownPage ? IDS_EPILOGUE_DATA : IDS_EPILOGUE));
-  JoinLabelValue(text, SystemText(tree, entry, offsetof(PrologEpilogRecord, szEpilogFile),
-                                  sizeof(PrologEpilogRecord::szEpilogFile)));
+  JoinLabelValue(text, SystemText(tree, FieldText(entry.szEpilogFile)));
   tree.Add(page, text);
 }
 
 void AddWatermarkLook(InfoTree &tree, HTREEITEM group, const InfoBytes &block) {
-  const DWORD flags = block.Get<DWORD>(kWatermarkFlags).value_or(0);
+  const DWORD flags = block.Get<DWORD>(offsetof(WatermarkBlock, dwFlags)).value_or(0);
   tree.AddValue(group, IDS_PAGES,
                 (flags & kFirstPageOnly) != 0 ? IDS_FIRST_PAGE_ONLY : IDS_ALL_PAGES);
   tree.AddValue(group, IDS_PRINT_WATERMARK,
@@ -136,18 +120,19 @@ void AddWatermarkLook(InfoTree &tree, HTREEITEM group, const InfoBytes &block) {
   tree.AddValue(group, IDS_BORDER, (flags & kBorder) != 0 ? IDS_INFO_ON : IDS_INFO_OFF);
   tree.AddValue(group, IDS_TRANSPARENT, (flags & kTransparent) != 0 ? IDS_INFO_ON : IDS_INFO_OFF);
   tree.AddValue(group, IDS_STYLE, (flags & kOutlineOnly) != 0 ? IDS_OUTLINE_ONLY : IDS_SOLID);
-  if (const std::optional<WORD> pattern = block.Get<WORD>(kWatermarkPattern);
+  if (const std::optional<WORD> pattern = block.Get<WORD>(offsetof(WatermarkBlock, wPattern));
       pattern && *pattern < kPatterns)
     tree.AddValue(group, IDS_PATTERN, IDS_SOLID + *pattern);
-  if (const std::optional<COLORREF> color = block.Get<COLORREF>(kWatermarkColor)) {
+  if (const std::optional<COLORREF> color =
+          block.Get<COLORREF>(offsetof(WatermarkBlock, rgbColor))) {
     char text[48];
     snprintf(text, sizeof text, "%d, %d, %d", GetRValue(*color), GetGValue(*color),
              GetBValue(*color));
     tree.AddValue(group, IDS_COLOR, text);
   }
-  if (const std::optional<WORD> density = block.Get<WORD>(kWatermarkDensity))
+  if (const std::optional<WORD> density = block.Get<WORD>(offsetof(WatermarkBlock, wDensity)))
     tree.AddValue(group, IDS_DENSITY, Format("%d%%", *density));
-  if (const std::optional<WORD> angle = block.Get<WORD>(kWatermarkAngle)) {
+  if (const std::optional<WORD> angle = block.Get<WORD>(offsetof(WatermarkBlock, wAngle))) {
     struct Direction {
       WORD angle;
       UINT text;
@@ -163,20 +148,17 @@ void AddWatermarkLook(InfoTree &tree, HTREEITEM group, const InfoBytes &block) {
 
 // The watermark's text as the printer's record of that name describes it.
 void AddWatermarkText(InfoTree &tree, HTREEITEM group, const InfoBytes &block,
-                      const InfoBytes &record) {
+                      const WatermarkRecord &record) {
   HTREEITEM text = tree.AddGroup(group, IDS_TEXT);
-  tree.AddValue(text, IDS_NAME,
-                tree.Text().NameText(record.WideText(offsetof(WatermarkRecord, szName), 32)));
-  const WideString face = record.WideText(offsetof(WatermarkRecord, szFont), 32);
+  tree.AddValue(text, IDS_NAME, tree.Text().NameText(FieldText(record.szName)));
+  const WideString face = FieldText(record.szFont);
   const std::string localized = LocalizedFontName(tree, face);
   tree.AddValue(text, IDS_FONT, localized.empty() ? tree.Text().NameText(face) : localized);
-  if (const std::optional<WORD> style = block.Get<WORD>(kWatermarkFontStyle);
+  if (const std::optional<WORD> style = block.Get<WORD>(offsetof(WatermarkBlock, wFontStyle));
       style && *style < kFontStyles)
     tree.AddValue(text, IDS_FONT_STYLE, IDS_REGULAR + *style);
-  tree.AddValue(text, IDS_SIZE,
-                Format("%d", record.Get<WORD>(offsetof(WatermarkRecord, wSize)).value_or(0)));
-  const short x = record.Get<short>(offsetof(WatermarkRecord, sX)).value_or(kCentered);
-  const short y = record.Get<short>(offsetof(WatermarkRecord, sY)).value_or(kCentered);
+  tree.AddValue(text, IDS_SIZE, Format("%d", record.wSize));
+  const short x = record.sX, y = record.sY;
   if (x == kCentered && y == kCentered) {
     tree.AddValue(text, IDS_POSITION, IDS_CENTERED);
   } else {
@@ -193,46 +175,39 @@ void AddWatermarkText(InfoTree &tree, HTREEITEM group, const InfoBytes &block,
 void AddPrologEpilogGroup(InfoTree &tree, HTREEITEM page) {
   const InfoSources &sources = tree.Sources();
   const InfoBytes &block = sources.prologue;
-  if (block.Get<DWORD>(kPrologEnabled).value_or(0) == 0)
+  if (block.Get<DWORD>(offsetof(PrologEpilogBlock, dwEnabled)).value_or(0) == 0)
     return;
   const DWORD count = sources.openedFrom == kPrologEpilogPage
                           ? static_cast<DWORD>(tree.Text().SendControl(
                                 sources.opener, IDC_PROLOG_EPILOG_LIST, LB_GETCOUNT, 0, 0))
                           : PrinterCount(sources.manager, PROLOG_EPILOG_COUNT_VALUE);
-  const RecordSet records =
-      ReadRecords(sources, PROLOG_EPILOG_DATA_VALUE, PROLOG_EPILOG_TEMP_DATA_VALUE,
-                  kPrologEpilogPage, sizeof(PrologEpilogRecord), count);
-  const DWORD selection = block.Get<DWORD>(kPrologSelection).value_or(0);
-  const InfoBytes entry =
-      selection < records.count
-          ? InfoBytes(records.bytes.data() + selection * sizeof(PrologEpilogRecord),
-                      sizeof(PrologEpilogRecord))
-          : InfoBytes();
-  if (entry)
-    tree.AddValue(page, IDS_NAME,
-                  tree.Text().NameText(entry.WideText(offsetof(PrologEpilogRecord, szName), 32)));
-  if (const std::optional<DWORD> pages = block.Get<DWORD>(kPrologPages);
+  const std::vector<PrologEpilogRecord> records = ReadRecords<PrologEpilogRecord>(
+      sources, PROLOG_EPILOG_DATA_VALUE, PROLOG_EPILOG_TEMP_DATA_VALUE, kPrologEpilogPage, count);
+  const DWORD selection = block.Get<DWORD>(offsetof(PrologEpilogBlock, dwSelection)).value_or(0);
+  const PrologEpilogRecord *entry = selection < records.size() ? &records[selection] : nullptr;
+  if (entry != nullptr)
+    tree.AddValue(page, IDS_NAME, tree.Text().NameText(FieldText(entry->szName)));
+  if (const std::optional<DWORD> pages = block.Get<DWORD>(offsetof(PrologEpilogBlock, dwPages));
       pages && *pages < kPageChoices)
     tree.AddValue(page, IDS_PAGES, IDS_PAGE_CHOICES + *pages);
-  if (entry)
-    AddPrologEpilogFiles(tree, page, entry);
+  if (entry != nullptr)
+    AddPrologEpilogFiles(tree, page, *entry);
 }
 
 void AddWatermarkGroup(InfoTree &tree, HTREEITEM page) {
   const InfoSources &sources = tree.Sources();
   const InfoBytes &block = sources.watermark;
-  if (block.Get<DWORD>(kWatermarkEnabled).value_or(0) == 0)
+  if (block.Get<DWORD>(offsetof(WatermarkBlock, dwEnabled)).value_or(0) == 0)
     return;
-  const WideString name = block.WideText(kWatermarkName, 32);
+  const WideString name =
+      block.WideText(offsetof(WatermarkBlock, szName), std::size(WatermarkBlock{}.szName));
   HTREEITEM group = tree.AddValue(page, IDS_WATERMARK, tree.Text().NameText(name));
   AddWatermarkLook(tree, group, block);
-  const RecordSet records =
-      ReadRecords(sources, WATERMARK_DATA_VALUE, WATERMARK_TEMP_DATA_VALUE, kWatermarkPage,
-                  sizeof(WatermarkRecord), PrinterCount(sources.manager, WATERMARK_COUNT_VALUE));
-  for (size_t i = 0; i < records.count; ++i) {
-    const InfoBytes record(records.bytes.data() + i * sizeof(WatermarkRecord),
-                           sizeof(WatermarkRecord));
-    if (record.WideText(offsetof(WatermarkRecord, szName), 32) == name) {
+  const std::vector<WatermarkRecord> records = ReadRecords<WatermarkRecord>(
+      sources, WATERMARK_DATA_VALUE, WATERMARK_TEMP_DATA_VALUE, kWatermarkPage,
+      PrinterCount(sources.manager, WATERMARK_COUNT_VALUE));
+  for (const WatermarkRecord &record : records) {
+    if (FieldText(record.szName) == name) {
       AddWatermarkText(tree, group, block, record);
       break;
     }

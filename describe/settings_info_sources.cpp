@@ -1,8 +1,9 @@
 // Bounded reading of the dialog's records.
 #include "describe/settings_info_sources.h"
 
-#include <string.h>
+#include <algorithm>
 
+#include "abi/devmode_view.h"
 #include "abi/host_records.h"
 #include "abi/private_blocks.h"
 
@@ -16,38 +17,31 @@ bool Bit(const InfoBytes &record, size_t offset, int bit) {
 }  // namespace
 
 std::string InfoBytes::Text(size_t offset, size_t size) const {
-  if (!Holds(offset, size))
+  ByteReader field;
+  if (!m_Bytes.ViewAt(offset, size, &field))
     return std::string();
-  const char *start = reinterpret_cast<const char *>(m_pData + offset);
-  const void *end = memchr(start, '\0', size);
-  return std::string(start, end != nullptr ? static_cast<const char *>(end) - start : size);
+  const std::span<const BYTE> bytes = field.Bytes();
+  const auto end = std::find(bytes.begin(), bytes.end(), BYTE{0});
+  return std::string(bytes.begin(), end);
 }
 
 WideString InfoBytes::WideText(size_t offset, size_t chars) const {
   WideString text;
-  for (size_t i = 0; i < chars; ++i) {
-    const std::optional<WCHAR> c = Get<WCHAR>(offset + i * sizeof(WCHAR));
-    if (!c || *c == 0)
-      break;
-    text.push_back(*c);
-  }
+  ByteReader field;
+  if (!m_Bytes.ViewAt(offset, m_Bytes.Size() - std::min(offset, m_Bytes.Size()), &field))
+    return text;
+  WCHAR c;
+  while (text.size() < chars && field.Read(&c) && c != 0)
+    text.push_back(c);
   return text;
 }
 
 InfoBytes PrivateBlockBytes(const void *block) {
-  if (block == nullptr)
-    return InfoBytes();
-  PrivateDataBlockHeader header;
-  memcpy(&header, block, sizeof header);
-  if (header.dwSignature != PRIVATE_DATA_SIGNATURE || header.dwSize < sizeof header)
-    return InfoBytes();
-  return InfoBytes(block, header.dwSize);
+  return InfoBytes(HeldPrivateBlockBytes(block));
 }
 
 InfoBytes DevModeBytes(const DEVMODEW *devMode) {
-  if (devMode == nullptr)
-    return InfoBytes();
-  return InfoBytes(devMode, devMode->dmSize);
+  return InfoBytes(DevModeView(CompleteDevModeBytes(devMode)).PublicPart().Bytes());
 }
 
 bool InfoSources::CapsBit(size_t offset, int bit) const {

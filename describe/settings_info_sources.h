@@ -5,31 +5,35 @@
 
 #include <windows.h>
 
-#include <string.h>
-
 #include <optional>
+#include <span>
 #include <string>
 
+#include "abi/byte_reader.h"
 #include "abi/host_interfaces.h"
 #include "store/text_policy.h"
 
-// Bytes of one record; reads outside them give nothing.
+// Bytes of one record, read through the reader; reads outside them give nothing.
 class InfoBytes {
  public:
   InfoBytes() = default;
+  explicit InfoBytes(std::span<const BYTE> bytes) : m_Bytes(bytes, "the record") {}
+  // A record of the host's that it vouches is `size` bytes long; nothing for null.
   InfoBytes(const void *data, size_t size)
-      : m_pData(static_cast<const BYTE *>(data)), m_nSize(data != nullptr ? size : 0) {}
+      : InfoBytes(data != nullptr ? std::span<const BYTE>(static_cast<const BYTE *>(data), size)
+                                  : std::span<const BYTE>()) {}
 
-  explicit operator bool() const { return m_pData != nullptr; }
+  explicit operator bool() const { return m_Bytes.Size() != 0; }
   bool Holds(size_t offset, size_t size) const {
-    return m_pData != nullptr && offset <= m_nSize && size <= m_nSize - offset;
+    ByteReader field;
+    return m_Bytes.ViewAt(offset, size, &field);
   }
   template <typename T>
   std::optional<T> Get(size_t offset) const {
-    if (!Holds(offset, sizeof(T)))
+    ByteReader field;
+    T value{};
+    if (!m_Bytes.ViewAt(offset, sizeof(T), &field) || !field.Read(&value))
       return std::nullopt;
-    T value;
-    memcpy(&value, m_pData + offset, sizeof value);
     return value;
   }
   // The NUL-terminated ANSI text of a field of `size` bytes; empty outside the record.
@@ -38,8 +42,7 @@ class InfoBytes {
   WideString WideText(size_t offset, size_t chars) const;
 
  private:
-  const BYTE *m_pData = nullptr;
-  size_t m_nSize = 0;
+  ByteReader m_Bytes;
 };
 
 // A private block of the current settings, as far as its header's size reaches. Nothing when
@@ -47,6 +50,22 @@ class InfoBytes {
 InfoBytes PrivateBlockBytes(const void *block);
 // The public part of a DEVMODE, as far as its dmSize reaches.
 InfoBytes DevModeBytes(const DEVMODEW *devMode);
+
+// The text of a record's fixed-size field, up to its first NUL or the field's end.
+template <size_t N>
+std::string FieldText(const char (&field)[N]) {
+  size_t length = 0;
+  while (length < N && field[length] != '\0')
+    ++length;
+  return std::string(field, length);
+}
+template <size_t N>
+WideString FieldText(const WCHAR (&field)[N]) {
+  size_t length = 0;
+  while (length < N && field[length] != 0)
+    ++length;
+  return WideString(field, length);
+}
 
 struct InfoSources {
   UIManager *manager = nullptr;

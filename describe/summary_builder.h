@@ -7,18 +7,22 @@
 #include <string>
 #include <vector>
 
+#include "abi/devmode_view.h"
 #include "store/page_context.h"
 #include "describe/summary_labels.h"
 #include "describe/summary_rows.h"
 #include "abi/profile_records.h"
 
-// A complete DEVMODE whose public part and main block lie inside its buffer.
+// A complete DEVMODE in its buffer, with copies of its public part and its main block.
 struct SummarySettings {
   std::vector<BYTE> buffer;
-  const DEVMODEW *devMode = nullptr;
-  const pdMain *main = nullptr;
+  bool located = false;
+  DEVMODEW devMode{};
+  pdMain main{};
+  PrivateBlock mainBlock{};
 
-  // Points devMode and main into the buffer; false when the buffer does not hold them.
+  // Copies the public part and the main block out of the buffer; false when the buffer does not
+  // hold a whole public part and a whole main block.
   bool Locate();
 };
 
@@ -35,7 +39,7 @@ class SummaryBuilder {
   void ReadDefaults();
   void AddBasicRows();
   void AddPlugInRows();
-  void AddPlugInRow(const PrivateDataBlockHeader *block);
+  void AddPlugInRow(const DevModeView &settings, const PrivateBlock &block);
   void AddChangeRows();
   void AddPageChanges();
   void AddLayoutChanges();

@@ -59,9 +59,9 @@ void SummaryBuilder::AddChangeRows() {
 
 // Print size, paper source, media type and orientation.
 void SummaryBuilder::AddPageChanges() {
-  const DEVMODEW &d = *m_Profile.devMode;
-  const DEVMODEW &dd = *m_Default.devMode;
-  if (!IsSet(m_Profile.main->dwScaleFlags, PDMAIN_SIZE_NOT_FOUND))
+  const DEVMODEW &d = m_Profile.devMode;
+  const DEVMODEW &dd = m_Default.devMode;
+  if (!IsSet(m_Profile.main.dwScaleFlags, PDMAIN_SIZE_NOT_FOUND))
     AddChange(112, LabelStyle::N, PrintSizeValue());
   if (d.dmDefaultSource != dd.dmDefaultSource)
     AddChange(114, LabelStyle::N,
@@ -74,8 +74,8 @@ void SummaryBuilder::AddPageChanges() {
 
 // Mirror, pages per sheet, scaling, two-sided printing, booklet and image shift.
 void SummaryBuilder::AddLayoutChanges() {
-  const pdMain &m = *m_Profile.main;
-  const pdMain &dm = *m_Default.main;
+  const pdMain &m = m_Profile.main;
+  const pdMain &dm = m_Default.main;
   if (Differs(m.dwOptions, dm.dwOptions, PDMAIN_OPT_MIRROR))
     AddOnOffChange(118, LabelStyle::L, IsSet(m.dwOptions, PDMAIN_OPT_MIRROR));
   if (m.wFitToPage != dm.wFitToPage)
@@ -109,8 +109,8 @@ void SummaryBuilder::AddLayoutChanges() {
 
 // LitePrint, smoothing, colour reproduction and image adjustment.
 void SummaryBuilder::AddQualityChanges() {
-  const pdMain &m = *m_Profile.main;
-  const pdMain &dm = *m_Default.main;
+  const pdMain &m = m_Profile.main;
+  const pdMain &dm = m_Default.main;
   if (Differs(m.dwOptions, dm.dwOptions, PDMAIN_OPT_LITEPRINT_MASK)) {
     const DWORD level = (m.dwOptions & PDMAIN_OPT_LITEPRINT_MASK) >> PDMAIN_OPT_LITEPRINT_SHIFT;
     const std::string value = level == 1   ? OnOff(true)
@@ -148,11 +148,11 @@ void SummaryBuilder::AddQualityChanges() {
 
 // TrueType fonts and the font and graphics options.
 void SummaryBuilder::AddGraphicsChanges() {
-  const pdMain &m = *m_Profile.main;
-  const pdMain &dm = *m_Default.main;
+  const pdMain &m = m_Profile.main;
+  const pdMain &dm = m_Default.main;
   static const ValueText fonts[] = {{1, 101}, {2, 102}, {3, 103}, {257, 1550}};
-  if (m_Profile.devMode->dmTTOption != m_Default.devMode->dmTTOption) {
-    const UINT id = Lookup(fonts, static_cast<WORD>(m_Profile.devMode->dmTTOption));
+  if (m_Profile.devMode.dmTTOption != m_Default.devMode.dmTTOption) {
+    const UINT id = Lookup(fonts, static_cast<WORD>(m_Profile.devMode.dmTTOption));
     AddChange(100, LabelStyle::N,
               id == IDS_LABEL ? m_Labels.Label(100, LabelStyle::N) : m_Labels.Text(id));
   }
@@ -179,8 +179,8 @@ void SummaryBuilder::AddGraphicsChanges() {
 // Colour mode, colour matching and colour adjustment. The colour mode decides whether the
 // colour matching rows apply (flag F).
 void SummaryBuilder::AddColorChanges() {
-  const pdMain &m = *m_Profile.main;
-  const pdMain &dm = *m_Default.main;
+  const pdMain &m = m_Profile.main;
+  const pdMain &dm = m_Default.main;
   static const ValueText modes[] = {{0, 140}, {1, 141}, {2, 142}, {3, 398}};
   if (Differs(m.wColorMode, dm.wColorMode, 7)) {
     const DWORD mode = m.wColorMode & 7;
@@ -221,10 +221,10 @@ void SummaryBuilder::AddColorChanges() {
 
 // Copies, output bin, covers, separator pages, EMF spooling, job log and banner page.
 void SummaryBuilder::AddOutputChanges() {
-  const pdMain &m = *m_Profile.main;
-  const pdMain &dm = *m_Default.main;
-  if (m_Profile.devMode->dmCopies != m_Default.devMode->dmCopies)
-    AddChange(451, LabelStyle::N, Format("%-i", m_Profile.devMode->dmCopies));
+  const pdMain &m = m_Profile.main;
+  const pdMain &dm = m_Default.main;
+  if (m_Profile.devMode.dmCopies != m_Default.devMode.dmCopies)
+    AddChange(451, LabelStyle::N, Format("%-i", m_Profile.devMode.dmCopies));
 
   // A stored output bin is the bin's code plus 1000; a bin that no entry names is unmatched.
   const int bin = m.wOutBinIdx;
@@ -264,8 +264,8 @@ void SummaryBuilder::AddOutputChanges() {
 // Output-bin options and finishing, which only a matched output bin shows, then hole punch
 // mode and gloss, shown without a comparison.
 void SummaryBuilder::AddFinishingChanges() {
-  const pdMain &m = *m_Profile.main;
-  const pdMain &dm = *m_Default.main;
+  const pdMain &m = m_Profile.main;
+  const pdMain &dm = m_Default.main;
   if (!m_bOutBinUnmatched) {
     if (Differs(m.dwOptions, dm.dwOptions, PDMAIN_OPT_OUTBIN_OFFSET))
       AddOnOffChange(452, LabelStyle::A, IsSet(m.dwOptions, PDMAIN_OPT_OUTBIN_OFFSET));

@@ -1,22 +1,19 @@
 // The host's handling of a complete DEVMODE held as bytes: its public part and its chain of
-// private blocks. Every walk is bounded by the buffer and by dmDriverExtra.
+// private blocks, read through the contract's DEVMODE view. Every walk is bounded by the buffer
+// and by dmDriverExtra.
 #pragma once
 
 #include <windows.h>
 
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "abi/private_blocks.h"
+#include "abi/devmode_view.h"
 
 namespace host {
 
-struct BlockInfo {
-  size_t offset;  // from the start of the DEVMODE
-  PrivateDataBlockHeader header;
-};
+using BlockInfo = PrivateBlock;
 
 // Checks that the bytes hold a wide DEVMODE whose size fields fit them exactly.
 bool IsCompleteDevMode(const std::vector<BYTE> &devMode, std::string *why = nullptr);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "abi/devmode_view.h"
 #include "host/host_objects.h"
 #include "host/printer_session.h"
 #include "host/text_convert.h"
@@ -75,9 +76,9 @@ class HostUIManager final : public UIManager {
 
   void SetCurrentDevMode(const DEVMODEW *devMode) override {
     ++session_.events().setCurrentDevMode;
-    if (!devMode) return;
-    size_t size = size_t{devMode->dmSize} + devMode->dmDriverExtra;
-    session_.SetDevMode(reinterpret_cast<const BYTE *>(devMode), size);
+    const std::span<const BYTE> bytes = CompleteDevModeBytes(devMode);
+    if (!bytes.empty())
+      session_.SetDevMode(bytes.data(), bytes.size());
   }
 
   bool GetFeatureSetEntry(LPCSTR name, BYTE *entry) override {

@@ -75,9 +75,7 @@ struct Part {
 std::vector<Part> PartsOf(const std::vector<BYTE> &devMode) {
   if (devMode.size() < sizeof(DEVMODEW))
     return {};
-  DEVMODEW publicPart;
-  std::memcpy(&publicPart, devMode.data(), sizeof publicPart);
-  std::vector<Part> parts = {{0, 0, publicPart.dmSize}};
+  std::vector<Part> parts = {{0, 0, DevModeView(devMode).PublicSize()}};
   for (const BlockInfo &block : PrivateBlocks(devMode))
     parts.push_back({block.header.wBlockId, block.offset, block.header.dwSize});
   return parts;
@@ -205,8 +203,8 @@ void ToStoredForm(const PrinterModel &model, std::vector<BYTE> &devMode) {
   const std::optional<BlockInfo> block = FindPrivateBlock(devMode, PRIVATE_DATA_ID_MAIN);
   if (!block || block->header.dwSize < sizeof(pdMain))
     return;
-  pdMain main;
-  std::memcpy(&main, devMode.data() + block->offset, sizeof main);
+  DevModeEditor editor(devMode);
+  pdMain main = editor.ReadBlock<pdMain>(*block);
   const size_t papers = model.paperSizes.size();
   if (main.wScaleSizeIdx < kConvertedBase)
     main.wScaleSizeIdx =
@@ -215,7 +213,7 @@ void ToStoredForm(const PrinterModel &model, std::vector<BYTE> &devMode) {
             : static_cast<WORD>(model.paperSizes[main.wScaleSizeIdx].wPaperCode + kConvertedBase);
   if (main.wOutBinIdx < model.outputBins.size())
     main.wOutBinIdx = static_cast<WORD>(model.outputBins[main.wOutBinIdx].wCode + kConvertedBase);
-  std::memcpy(devMode.data() + block->offset, &main, sizeof main);
+  editor.WriteBlock(*block, main);
 }
 
 // The printer's data sets, read from its PrinterDriverData key.

@@ -1,17 +1,16 @@
 // Reading a printer's stored profiles through the spooler and the driver directory.
 #include "host/stored_profiles.h"
 
-#include <mbstring.h>
-
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
 
 #include <winplat/config.h>
 
 #include "host/text_convert.h"
+#include "abi/byte_reader.h"
+#include "abi/mbcs_text.h"
 #include "abi/profile_records.h"
 #include "abi/storage_names.h"
-#include "abi/stored_records.h"
 
 namespace host {
 namespace {
@@ -86,11 +85,11 @@ std::vector<StoredProfile> ReadStoredProfiles(HANDLE printer) {
   std::optional<std::vector<BYTE>> data = ReadPrinterValue(printer, PROFILE_DATA_VALUE);
   if (!count || count->empty() || count->size() > sizeof(DWORD) || !data)
     return profiles;
+  BYTE countBytes[sizeof(DWORD)] = {};
+  std::copy(count->begin(), count->end(), countBytes);
   DWORD counted = 0;
-  std::memcpy(&counted, count->data(), count->size());
-  const StoredRecords<ProfileHeader> headers(data->data(), data->size());
-  ProfileHeader header;
-  for (size_t i = 0; i < counted && headers.Get(i, &header); ++i)
+  ByteReader(countBytes, sizeof countBytes).Read(&counted);
+  for (const ProfileHeader &header : ReadProfileHeaders(*data, counted))
     profiles.push_back({Utf8FromAnsi(header.strProfileName), Utf8FromAnsi(header.strProfileInfo),
                         header.nProfileIcon, header.rgbIconColor, header.nProfRegNum});
   return profiles;
@@ -107,9 +106,7 @@ std::vector<StoredProfileValue> ReadStoredProfileValues(HANDLE printer,
 
   const bool sideFiles = winplat::IsAnsiPlatform() && regNum != 0;
   const std::string directory = sideFiles ? AnsiDriverDirectory(printer) : "";
-  const StoredRecords<ProfileValueEntry> entries(index->data(), index->size());
-  ProfileValueEntry entry;
-  for (size_t i = 0; entries.Get(i, &entry); ++i) {
+  for (const ProfileValueEntry &entry : ReadProfileValueIndex(*index)) {
     StoredProfileValue value;
     value.name = Utf8FromAnsi(entry.szValueName);
     value.type = entry.dwType;
@@ -144,8 +141,7 @@ const StoredProfile *FindStoredProfile(const std::vector<StoredProfile> &profile
   const std::string wanted = AnsiFromWide(Utf16FromUtf8(name), CP_ACP);
   for (const StoredProfile &profile : profiles) {
     const std::string stored = AnsiFromWide(Utf16FromUtf8(profile.name), CP_ACP);
-    if (_mbsicmp(reinterpret_cast<const unsigned char *>(stored.c_str()),
-                 reinterpret_cast<const unsigned char *>(wanted.c_str())) == 0)
+    if (SameMbcsText(stored.c_str(), wanted.c_str()))
       return &profile;
   }
   return nullptr;

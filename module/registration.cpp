@@ -3,6 +3,7 @@
 
 #include <string.h>
 
+#include "abi/byte_reader.h"
 #include "abi/private_blocks.h"
 #include "abi/host_records.h"
 #include "module/module_state.h"
@@ -31,8 +32,10 @@ EntrySearch SearchEntries(ModuleRegistry &registry, int first) {
     char valueName[32];
     wsprintfA(valueName, "%s%d", kEntryBaseName, number);
     EntrySearch search = {number, false, {}};
-    if (!registry.GetModuleRegistryEntry(valueName, reinterpret_cast<BYTE *>(&search.entry)))
+    BYTE stored[sizeof(ModuleRegistryEntry)] = {};
+    if (!registry.GetModuleRegistryEntry(valueName, stored))
       return search;
+    ByteReader(stored, sizeof stored).Read(&search.entry);
     if (search.entry.dwModuleId == MODULE_ID_PROFILE) {
       search.own = true;
       return search;
@@ -86,7 +89,7 @@ int InstallProfileModule(ModuleRegistry *registry) {
 
   char valueName[32];
   wsprintfA(valueName, "%s%d", kEntryBaseName, search.number);
-  return registry->SetModuleRegistryEntry(valueName, reinterpret_cast<const BYTE *>(&entry))
+  return registry->SetModuleRegistryEntry(valueName, BytesOf(entry).data())
              ? MODULE_RESULT_OK
              : MODULE_RESULT_NOT_STORED;
 }

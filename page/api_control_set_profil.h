@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "abi/plugin_walk.h"
+#include "abi/devmode_view.h"
 #include "abi/host_interfaces.h"
 
 class ApiControlSetProfil : public CPage {

@@ -7,6 +7,8 @@
 #include "apply/restore_settings.h"
 #include "describe/profile_summary.h"
 #include "describe/summary_list.h"
+#include "abi/devmode_view.h"
+#include "abi/wide.h"
 #include "abi/resource_ids.h"
 #include "page/profile_page.h"
 #include "store/profile_list.h"
@@ -34,10 +36,10 @@ bool ProfilePage::ConvertDevMode(BYTE *devMode, size_t size) {
 void ProfilePage::RestoreDevMode(DEVMODEW *devMode, int regNum, bool restoreMedia) {
   if (devMode == nullptr || m_pDevMode == nullptr)
     return;
-  const size_t own = size_t{devMode->dmSize} + devMode->dmDriverExtra;
-  const size_t current = size_t{m_pDevMode->dmSize} + m_pDevMode->dmDriverExtra;
-  const BYTE *bytes = reinterpret_cast<const BYTE *>(devMode);
-  std::vector<BYTE> work(bytes, bytes + (own > current ? own : current));
+  const BYTE *own = CompleteDevModeBytes(devMode).data();
+  const size_t ownSize = CompleteDevModeBytes(devMode).size();
+  const size_t current = CompleteDevModeBytes(m_pDevMode).size();
+  std::vector<BYTE> work(own, own + (ownSize > current ? ownSize : current));
   if (!::RestoreDevMode(*this, work, regNum, restoreMedia))
     return;
   memcpy(devMode, work.data(), work.size() < current ? work.size() : current);

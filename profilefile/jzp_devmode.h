@@ -1,56 +1,64 @@
-// A complete wide DEVMODE seen by the profile-file encoder and decoder: its public part and
-// its main private block, with every field access checked against both.
+// A complete wide DEVMODE seen by the profile-file encoder and decoder: the two places its
+// tagged fields live in, the public part and the main private block, with every field access
+// checked against its place. The encoder reads through a JzpSourceDevMode, the decoder writes
+// through a JzpTargetDevMode.
 #pragma once
 
 #include <windows.h>
 
 #include <stddef.h>
 
-#include "abi/plugin_walk.h"
+#include <concepts>
+#include <optional>
+#include <span>
+
+#include "abi/devmode_view.h"
 #include "profilefile/jzp_tags.h"
 
-template <typename Byte>
+template <typename View, typename Bytes>
 class JzpDevMode {
  public:
-  // `size` is what the buffer holds; the DEVMODE is usable when its dmSize and dmDriverExtra
-  // describe no more than that. A DEVMODE without a main private block has public fields only:
-  // its private fields are neither written nor applied.
-  JzpDevMode(Byte *data, size_t size) {
-    if (data == nullptr || size < offsetof(DEVMODEW, dmFields))
+  // Usable when the bytes hold the complete DEVMODE its size fields declare, with a public part
+  // that reaches dmFields. A DEVMODE without a main private block has public fields only: its
+  // private fields are neither written nor applied.
+  explicit JzpDevMode(Bytes bytes) : m_View(bytes) {
+    m_bValid = m_View.IsComplete() && m_View.PublicSize() >= offsetof(DEVMODEW, dmFields);
+    if (!m_bValid)
       return;
-    const auto *devMode = reinterpret_cast<const DEVMODEW *>(data);
-    if (devMode->dmSize < offsetof(DEVMODEW, dmFields) ||
-        size_t{devMode->dmSize} + devMode->dmDriverExtra > size)
-      return;
-    m_pData = data;
-    m_dwPublicSize = devMode->dmSize;
-    const PrivateDataBlockHeader *main = GetPlugInAddr(devMode, PRIVATE_DATA_ID_MAIN);
-    if (main != nullptr) {
-      m_pMain =
-          data + (reinterpret_cast<const BYTE *>(main) - reinterpret_cast<const BYTE *>(data));
-      m_dwMainSize = main->dwSize;
-    }
+    m_Main = m_View.FindBlock(PRIVATE_DATA_ID_MAIN);
+    m_PublicPart = m_View.PublicPart();
+    if (m_Main)
+      m_MainPart = m_View.BlockPart(*m_Main);
   }
 
-  bool IsValid() const { return m_pData != nullptr; }
-  bool HasMainBlock() const { return m_pMain != nullptr; }
-  Byte *Data() const { return m_pData; }
-  const DEVMODEW *DevMode() const { return reinterpret_cast<const DEVMODEW *>(m_pData); }
-  Byte *MainBlock() const { return m_pMain; }
+  bool IsValid() const { return m_bValid; }
+  const View &DevMode() const { return m_View; }
+  View &DevMode() { return m_View; }
+  const std::optional<PrivateBlock> &MainBlock() const { return m_Main; }
 
-  // The field's first byte, or null when the field does not lie wholly inside the public part
-  // or the main private block.
-  Byte *Field(JzpFieldPlace place, DWORD offset, DWORD width) const {
-    Byte *base = place == JzpFieldPlace::Public ? m_pData : m_pMain;
-    const DWORD limit = place == JzpFieldPlace::Public ? m_dwPublicSize : m_dwMainSize;
-    if (base == nullptr || offset > limit || width > limit - offset)
-      return nullptr;
-    return base + offset;
+  // The field's bytes; false when the field does not lie wholly inside its place.
+  bool Field(JzpFieldPlace place, DWORD offset, DWORD width, ByteReader *field) const {
+    return Place(place).ViewAt(offset, width, field);
+  }
+  bool Field(JzpFieldPlace place, DWORD offset, DWORD width,
+             ByteWriter *field) const requires std::same_as<View, DevModeEditor> {
+    if (place == JzpFieldPlace::Public)
+      return m_View.PublicWriter().ViewAt(offset, width, field);
+    return m_Main && m_View.BlockWriter(*m_Main).ViewAt(offset, width, field);
   }
 
  private:
-  Byte *m_pData = nullptr;
-  DWORD m_dwPublicSize = 0;
-  Byte *m_pMain = nullptr;
-  DWORD m_dwMainSize = 0;
+  // An empty view stands for a missing main block.
+  const ByteReader &Place(JzpFieldPlace place) const {
+    return place == JzpFieldPlace::Public ? m_PublicPart : m_MainPart;
+  }
+
+  View m_View;
+  bool m_bValid = false;
+  std::optional<PrivateBlock> m_Main;
+  ByteReader m_PublicPart;
+  ByteReader m_MainPart;
 };
+
+using JzpSourceDevMode = JzpDevMode<DevModeView, std::span<const BYTE>>;
+using JzpTargetDevMode = JzpDevMode<DevModeEditor, std::span<BYTE>>;

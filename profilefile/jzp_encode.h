@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include "abi/byte_reader.h"
+#include "profilefile/jzp_tags.h"
+
 // Both take complete DEVMODEs with the sizes of their buffers and return the bytes the section
 // needs. With a null output buffer they only count; with one they write the items that fit in
 // `outSize` bytes and never past it. A DEVMODE whose size fields do not fit its buffer gives an
@@ -14,5 +17,4 @@ DWORD EncodeJzpBufferItems(const BYTE *profile, DWORD profileSize, const BYTE *r
                            DWORD referenceSize, BYTE *out, DWORD outSize);
 
 // A field's value as Section 1 stores it: extended to 32 bits, or the masked bits.
-struct JzpDwordTag;
-DWORD ReadJzpField(const JzpDwordTag &tag, const BYTE *field);
+DWORD ReadJzpField(const JzpDwordTag &tag, ByteReader field);

@@ -1,18 +1,13 @@
 // Opening, writing and reading a profile file.
 #include "profilefile/jzp_file.h"
 
-#include <mbstring.h>
 #include <string.h>
 
+#include "abi/mbcs_text.h"
 #include "abi/storage_names.h"
 #include "profilefile/jzp_encode.h"
 
 namespace {
-
-bool SameName(LPCSTR a, LPCSTR b) {
-  return _mbsicmp(reinterpret_cast<const unsigned char *>(a),
-                  reinterpret_cast<const unsigned char *>(b)) == 0;
-}
 
 // Copies text into a zero-filled field, cut to the field with its terminator.
 template <size_t N>
@@ -23,6 +18,16 @@ void CopyTextField(char (&field)[N], LPCSTR text) {
     ++length;
   if (length != 0)
     memcpy(field, text, length);
+}
+
+// The header at the start of an open file; what a short file lacks reads as zero.
+JzpHead ReadFileHead(HANDLE file) {
+  BYTE bytes[sizeof(JzpHead)] = {};
+  DWORD done = 0;
+  ReadFile(file, bytes, sizeof bytes, &done, nullptr);
+  JzpHead head;
+  ByteReader(bytes, sizeof bytes).Read(&head);
+  return head;
 }
 
 }  // namespace
@@ -58,13 +63,11 @@ bool JzpFile::DeleteNamedFile() const {
 bool JzpFile::OpenNamed(DWORD mode, const JzpHead &newHead) {
   m_hFile.Close();
   m_dwMode = mode;
-  DWORD done = 0;
   if (mode & JZP_MODE_READ) {
     m_hFile.Reset(OpenFile(GENERIC_READ, 0, OPEN_EXISTING));
     if (!m_hFile.IsOpen())
       return false;
-    memset(&m_Head, 0, sizeof m_Head);
-    ReadFile(m_hFile.get(), &m_Head, sizeof m_Head, &done, nullptr);
+    m_Head = ReadFileHead(m_hFile.get());
   }
   if (!(mode & JZP_MODE_WRITE))
     return true;
@@ -75,7 +78,7 @@ bool JzpFile::OpenNamed(DWORD mode, const JzpHead &newHead) {
     existing.Reset(OpenFile(GENERIC_READ, 0, OPEN_EXISTING));
     exists = existing.IsOpen();
     if (exists)
-      ReadFile(existing.get(), &m_Head, sizeof m_Head, &done, nullptr);
+      m_Head = ReadFileHead(existing.get());
   }
   if (exists && (mode & JZP_MODE_REPLACE))
     DeleteNamedFile();
@@ -169,7 +172,7 @@ void JzpFile::WriteDevModeSections(const BYTE *devMode, DWORD devModeSize,
 int JzpFile::ListProfiles(char (*names)[32], char (*descriptions)[512], DWORD capacity) {
   if (!m_hFile.IsOpen())
     return -1;
-  JzpFileSource source(m_hFile.get());
+  const JzpFileSource source(m_hFile.get());
   JzpFileReader reader(source);
   if (!reader.ReadHead(&m_Head))
     return 0;
@@ -188,16 +191,12 @@ int JzpFile::ListProfiles(char (*names)[32], char (*descriptions)[512], DWORD ca
 }
 
 // The first entry with the name wins; the entry is kept as the one last read.
-bool JzpFile::FindEntryInfo(LPCSTR profileName, JzpEntryInfo *info) {
-  if (profileName == nullptr || !m_hFile.IsOpen())
-    return false;
-  JzpFileSource source(m_hFile.get());
-  JzpFileReader reader(source);
+bool JzpFile::FindEntryInfo(JzpFileReader &reader, LPCSTR profileName, JzpEntryInfo *info) {
   JzpHead head;
-  if (!reader.ReadHead(&head))
+  if (profileName == nullptr || !reader.ReadHead(&head))
     return false;
   while (reader.NextEntry(info)) {
-    if (SameName(info->entry.szProfileName, profileName)) {
+    if (SameMbcsText(info->entry.szProfileName, profileName)) {
       m_Entry = info->entry;
       return true;
     }
@@ -206,8 +205,12 @@ bool JzpFile::FindEntryInfo(LPCSTR profileName, JzpEntryInfo *info) {
 }
 
 bool JzpFile::FindEntry(LPCSTR profileName, JzpProfileEntry *entry) {
+  if (!m_hFile.IsOpen())
+    return false;
+  const JzpFileSource source(m_hFile.get());
+  JzpFileReader reader(source);
   JzpEntryInfo info;
-  if (!FindEntryInfo(profileName, &info))
+  if (!FindEntryInfo(reader, profileName, &info))
     return false;
   *entry = info.entry;
   return true;
@@ -215,26 +218,33 @@ bool JzpFile::FindEntry(LPCSTR profileName, JzpProfileEntry *entry) {
 
 bool JzpFile::ReadSections(LPCSTR profileName, BYTE *section1, DWORD section1Size, BYTE *section2,
                            DWORD section2Size) {
-  JzpEntryInfo info;
-  if (!FindEntryInfo(profileName, &info))
+  if (!m_hFile.IsOpen())
     return false;
-  JzpFileSource source(m_hFile.get());
+  const JzpFileSource source(m_hFile.get());
+  JzpFileReader reader(source);
+  JzpEntryInfo info;
+  if (!FindEntryInfo(reader, profileName, &info))
+    return false;
   BYTE *buffers[] = {section1, section2};
   const DWORD sizes[] = {section1Size, section2Size};
   for (int k = 0; k < 2; ++k) {
-    const DWORD size = info.entry.adwSectionSize[k];
-    if (size == 0)
+    const std::span<const BYTE> section = reader.Section(info, k).Bytes();
+    if (section.empty())
       continue;
-    if (buffers[k] == nullptr || sizes[k] < size ||
-        !source.ReadAt(info.sectionOffset[k], buffers[k], size))
+    if (buffers[k] == nullptr || sizes[k] < section.size())
       return false;
+    memcpy(buffers[k], section.data(), section.size());
   }
   return true;
 }
 
 bool JzpFile::SeekSection(LPCSTR profileName, int section) {
+  if (section < 0 || section >= JZP_SECTION_COUNT || !m_hFile.IsOpen())
+    return false;
+  const JzpFileSource source(m_hFile.get());
+  JzpFileReader reader(source);
   JzpEntryInfo info;
-  if (section < 0 || section >= JZP_SECTION_COUNT || !FindEntryInfo(profileName, &info))
+  if (!FindEntryInfo(reader, profileName, &info))
     return false;
   return SetFilePointer(m_hFile.get(), static_cast<LONG>(info.sectionOffset[section]), nullptr,
                         FILE_BEGIN) == info.sectionOffset[section];

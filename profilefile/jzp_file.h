@@ -71,7 +71,7 @@ class JzpFile {
   DWORD Read(BYTE *buffer, DWORD size);
 
  private:
-  bool FindEntryInfo(LPCSTR profileName, JzpEntryInfo *info);
+  bool FindEntryInfo(JzpFileReader &reader, LPCSTR profileName, JzpEntryInfo *info);
   DWORD Write(const void *data, DWORD size);
   DWORD WriteRegItem(LPCSTR valueName, DWORD type, const BYTE *data, DWORD size);
 

@@ -1,4 +1,4 @@
-// Storing and walking section items.
+// Storing and reading section items.
 #include "profilefile/jzp_items.h"
 
 #include <string.h>
@@ -25,47 +25,27 @@ DWORD JzpDwordItemCount(DWORD sectionSize) {
   return sectionSize / sizeof(JzpDwordItem);
 }
 
-JzpDwordItem JzpDwordItemAt(const BYTE *section, DWORD index) {
-  JzpDwordItem item;
-  memcpy(&item, section + size_t{index} * sizeof item, sizeof item);
-  return item;
+std::vector<JzpDwordItem> ReadJzpDwordItems(ByteReader section) {
+  std::vector<JzpDwordItem> items;
+  section.ReadArray(section.Remaining() / sizeof(JzpDwordItem), &items, "the items");
+  return items;
 }
 
-bool JzpBufferItems::Next(JzpBufferItem *item) {
-  if (m_bDamaged || m_dwOffset >= m_dwSize)
+// A failed record leaves the section's reader where the record began.
+template <typename Head>
+bool JzpSectionItems<Head>::Next(JzpSectionItem<Head> *item) {
+  if (m_bDamaged || m_Section.AtEnd())
     return false;
-  const DWORD left = m_dwSize - m_dwOffset;
-  JzpBufferItemHeader head;
-  if (left < sizeof head) {
+  ByteReader record = m_Section;
+  item->offset = static_cast<DWORD>(record.Offset());
+  if (!record.Read(&item->head, "a record's head") ||
+      !record.ReadBytes(item->head.dwSize, &item->data, "a record's data")) {
     m_bDamaged = true;
     return false;
   }
-  memcpy(&head, m_pSection + m_dwOffset, sizeof head);
-  if (head.dwSize > left - sizeof head) {
-    m_bDamaged = true;
-    return false;
-  }
-  *item = {head.dwTag, head.dwSize, m_pSection + m_dwOffset + sizeof head, m_dwOffset};
-  m_dwOffset += sizeof head + head.dwSize;
+  m_Section = record;
   return true;
 }
 
-bool JzpRegItems::Next(JzpRegItem *item) {
-  if (m_bDamaged || m_dwOffset >= m_dwSize)
-    return false;
-  const DWORD left = m_dwSize - m_dwOffset;
-  if (left < sizeof(JzpRegItemHeader)) {
-    m_bDamaged = true;
-    return false;
-  }
-  memcpy(&item->header, m_pSection + m_dwOffset, sizeof item->header);
-  if (item->header.dwSize > left - sizeof(JzpRegItemHeader)) {
-    m_bDamaged = true;
-    return false;
-  }
-  TerminateTextFields(item->header);
-  item->data = m_pSection + m_dwOffset + sizeof(JzpRegItemHeader);
-  item->offset = m_dwOffset;
-  m_dwOffset += sizeof(JzpRegItemHeader) + item->header.dwSize;
-  return true;
-}
+template class JzpSectionItems<JzpBufferItemHeader>;
+template class JzpSectionItems<JzpRegItemHeader>;

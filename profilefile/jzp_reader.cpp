@@ -8,38 +8,19 @@ namespace {
 const char *const kSectionNames[JZP_SECTION_COUNT] = {"Section 1", "Section 2", "Section 3",
                                                       "Section 4"};
 
-std::string Number(unsigned long long value) {
-  return std::to_string(value);
-}
-
 }  // namespace
 
-JzpFileSource::JzpFileSource(HANDLE file) : m_hFile(file) {
+JzpFileSource::JzpFileSource(HANDLE file) {
   DWORD high = 0;
   const DWORD size = GetFileSize(file, &high);
-  // A file of 4 GB or more is read as far as a DWORD offset reaches.
-  if (size != INVALID_FILE_SIZE)
-    m_dwSize = high != 0 ? 0xFFFFFFFFu : size;
-}
-
-bool JzpFileSource::ReadAt(DWORD offset, void *buffer, DWORD size) {
-  if (offset > m_dwSize || size > m_dwSize - offset)
-    return false;
-  LONG high = 0;
-  if (SetFilePointer(m_hFile, static_cast<LONG>(offset), &high, FILE_BEGIN) ==
-          INVALID_SET_FILE_POINTER &&
-      GetLastError() != NO_ERROR)
-    return false;
+  if (size == INVALID_FILE_SIZE && GetLastError() != NO_ERROR)
+    return;
+  m_Bytes.resize(high != 0 || size > kMaxJzpFileSize ? kMaxJzpFileSize : size);
   DWORD done = 0;
-  return size == 0 || (ReadFile(m_hFile, buffer, size, &done, nullptr) && done == size);
-}
-
-bool JzpMemorySource::ReadAt(DWORD offset, void *buffer, DWORD size) {
-  if (offset > m_dwSize || size > m_dwSize - offset)
-    return false;
-  if (size != 0)
-    memcpy(buffer, m_pData + offset, size);
-  return true;
+  if (m_Bytes.empty() || SetFilePointer(file, 0, nullptr, FILE_BEGIN) != 0 ||
+      !ReadFile(file, m_Bytes.data(), static_cast<DWORD>(m_Bytes.size()), &done, nullptr))
+    done = 0;
+  m_Bytes.resize(done);
 }
 
 bool IsJzpMagic(const JzpHead &head) {
@@ -52,14 +33,16 @@ bool JzpFileReader::Fail(DWORD offset, std::string reason) {
   return false;
 }
 
+bool JzpFileReader::Fail(const ReadError &error) {
+  return Fail(static_cast<DWORD>(error.offset), error.reason);
+}
+
 bool JzpFileReader::ReadHead(JzpHead *head) {
+  m_File = ByteReader(m_Bytes, "the file");
   m_nCount = m_nNext = 0;
-  m_dwOffset = sizeof(JzpHead);
   m_Reason.clear();
-  if (!m_Source.ReadAt(0, head, sizeof *head))
-    return Fail(
-        0, "the file holds " + Number(m_Source.Size()) + " bytes, fewer than the 144 of a header");
-  TerminateTextFields(*head);
+  if (!m_File.Read(head, "the header"))
+    return Fail(m_File.Error());
   if (!IsJzpMagic(*head))
     return Fail(0, "the file does not begin with \"JZP\"");
   m_nCount = head->nProfCount > 0 ? head->nProfCount : 0;
@@ -70,35 +53,28 @@ bool JzpFileReader::NextEntry(JzpEntryInfo *info) {
   info->index = -1;
   if (Damaged() || m_nNext >= m_nCount)
     return false;
-  const std::string which = "profile " + Number(m_nNext + 1) + " of " + Number(m_nCount);
-  const DWORD size = m_Source.Size();
-  if (!m_Source.ReadAt(m_dwOffset, &info->entry, sizeof info->entry)) {
+  const std::string which =
+      "profile " + std::to_string(m_nNext + 1) + " of " + std::to_string(m_nCount);
+  info->entryOffset = static_cast<DWORD>(m_File.AbsoluteOffset());
+  if (!m_File.Read(&info->entry, "the entry of " + which)) {
     memset(&info->entry, 0, sizeof info->entry);
-    return Fail(m_dwOffset, "the entry of " + which + " needs 700 bytes, the file has " +
-                                Number(size - m_dwOffset) + " left");
+    return Fail(m_File.Error());
   }
-  TerminateTextFields(info->entry);
   info->index = m_nNext;
-  info->entryOffset = m_dwOffset;
-  unsigned long long offset = static_cast<unsigned long long>(m_dwOffset) + sizeof info->entry;
   for (int k = 0; k < JZP_SECTION_COUNT; ++k) {
-    const DWORD sectionSize = info->entry.adwSectionSize[k];
-    if (sectionSize > size - offset)
-      return Fail(static_cast<DWORD>(offset),
-                  std::string(kSectionNames[k]) + " of " + which + " is " + Number(sectionSize) +
-                      " bytes long, the file has " + Number(size - offset) + " left");
-    info->sectionOffset[k] = static_cast<DWORD>(offset);
-    offset += sectionSize;
+    info->sectionOffset[k] = static_cast<DWORD>(m_File.AbsoluteOffset());
+    if (!m_File.Skip(info->entry.adwSectionSize[k], kSectionNames[k] + (" of " + which)))
+      return Fail(m_File.Error());
   }
-  m_dwOffset = static_cast<DWORD>(offset);
   ++m_nNext;
   return true;
 }
 
-bool JzpFileReader::ReadSection(const JzpEntryInfo &info, int section, std::vector<BYTE> *bytes) {
-  if (section < 0 || section >= JZP_SECTION_COUNT)
-    return false;
-  bytes->resize(info.entry.adwSectionSize[section]);
-  return m_Source.ReadAt(info.sectionOffset[section], bytes->data(),
-                         static_cast<DWORD>(bytes->size()));
+ByteReader JzpFileReader::Section(const JzpEntryInfo &info, int section) const {
+  ByteReader bytes;
+  if (section >= 0 && section < JZP_SECTION_COUNT)
+    ByteReader(m_Bytes, "the file")
+        .ViewAt(info.sectionOffset[section], info.entry.adwSectionSize[section], &bytes,
+                "the section");
+  return bytes;
 }

@@ -5,41 +5,43 @@
 
 #include <windows.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
+#include "abi/byte_reader.h"
 #include "profilefile/jzp_format.h"
 
 // Where the bytes come from: an open file, or memory.
 class JzpByteSource {
  public:
   virtual ~JzpByteSource() = default;
-  virtual DWORD Size() const = 0;
-  // True when all `size` bytes at `offset` were read.
-  virtual bool ReadAt(DWORD offset, void *buffer, DWORD size) = 0;
+  virtual std::span<const BYTE> Bytes() const = 0;
+  DWORD Size() const { return static_cast<DWORD>(Bytes().size()); }
 };
 
-// An open file; reading moves its file pointer.
+// An open file, read whole from its start when the source is made; reading moves its file
+// pointer. A profile file the module writes holds a few kilobytes per profile, so only its
+// first kMaxJzpFileSize bytes are read: a file beyond that reads as cut there.
 class JzpFileSource : public JzpByteSource {
  public:
+  static constexpr DWORD kMaxJzpFileSize = 64u << 20;
+
   explicit JzpFileSource(HANDLE file);
-  DWORD Size() const override { return m_dwSize; }
-  bool ReadAt(DWORD offset, void *buffer, DWORD size) override;
+  std::span<const BYTE> Bytes() const override { return m_Bytes; }
 
  private:
-  HANDLE m_hFile;
-  DWORD m_dwSize = 0;
+  std::vector<BYTE> m_Bytes;
 };
 
 class JzpMemorySource : public JzpByteSource {
  public:
-  JzpMemorySource(const BYTE *data, DWORD size) : m_pData(data), m_dwSize(size) {}
-  DWORD Size() const override { return m_dwSize; }
-  bool ReadAt(DWORD offset, void *buffer, DWORD size) override;
+  JzpMemorySource(const BYTE *data, DWORD size)
+      : m_Bytes(data != nullptr ? std::span<const BYTE>(data, size) : std::span<const BYTE>()) {}
+  std::span<const BYTE> Bytes() const override { return m_Bytes; }
 
  private:
-  const BYTE *m_pData;
-  DWORD m_dwSize;
+  std::span<const BYTE> m_Bytes;
 };
 
 // One profile entry as found in the file, with the offsets of its sections.
@@ -52,7 +54,8 @@ struct JzpEntryInfo {
 
 class JzpFileReader {
  public:
-  explicit JzpFileReader(JzpByteSource &source) : m_Source(source) {}
+  // The source's bytes must stay as they are while the reader is used.
+  explicit JzpFileReader(const JzpByteSource &source) : m_Bytes(source.Bytes()) {}
 
   // Reads the header at offset 0 and checks its magic (the first three bytes). The number of
   // entries to visit is nProfCount; a negative count lists none.
@@ -61,8 +64,9 @@ class JzpFileReader {
   // entry itself could be read but one of its sections runs past the file, `info` holds the
   // entry with the index it has; otherwise its index is -1.
   bool NextEntry(JzpEntryInfo *info);
-  // Reads section k of an entry that NextEntry returned (its size was checked there).
-  bool ReadSection(const JzpEntryInfo &info, int section, std::vector<BYTE> *bytes);
+  // Section k of an entry that NextEntry returned, as a reader whose offsets count from the
+  // start of the file.
+  ByteReader Section(const JzpEntryInfo &info, int section) const;
 
   bool Damaged() const { return !m_Reason.empty(); }
   DWORD StopOffset() const { return m_dwStopOffset; }
@@ -70,11 +74,12 @@ class JzpFileReader {
 
  private:
   bool Fail(DWORD offset, std::string reason);
+  bool Fail(const ReadError &error);
 
-  JzpByteSource &m_Source;
+  std::span<const BYTE> m_Bytes;
+  ByteReader m_File;
   int m_nCount = 0;
   int m_nNext = 0;
-  DWORD m_dwOffset = sizeof(JzpHead);
   DWORD m_dwStopOffset = 0;
   std::string m_Reason;
 };

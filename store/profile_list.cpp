@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "abi/storage_names.h"
-#include "abi/stored_records.h"
 
 namespace {
 
@@ -58,12 +57,11 @@ bool ProfileList::Load() {
   if (!m_pUIManager->ReadPrinterValue(PROFILE_DATA_VALUE, data.data(), &dataSize))
     return false;
 
-  const StoredRecords<ProfileHeader> headers(data.data(), dataSize);
-  if (headers.Count() == 0)
+  std::vector<ProfileHeader> headers = ReadProfileHeaders({data.data(), dataSize}, count);
+  if (headers.empty())
     return false;
-  ProfileHeader header;
-  for (size_t i = 0; i < count && headers.Get(i, &header); ++i) {
-    ProfileNode *node = Insert(&header);
+  for (size_t i = 0; i < headers.size(); ++i) {
+    ProfileNode *node = Insert(&headers[i]);
     if (node == nullptr) {
       Clear();
       return false;

@@ -7,8 +7,8 @@
 
 #include <algorithm>
 
-#include "abi/plugin_walk.h"
-#include "abi/stored_records.h"
+#include "abi/byte_reader.h"
+#include "abi/devmode_view.h"
 #include "store/vtprofjzp.h"
 
 namespace {
@@ -94,7 +94,7 @@ DWORD VTPROFJZP::GetDefaultDevMode(BYTE *buffer, DWORD bufferSize) {
       static_cast<size_t>(end - devMode) < sizeof(DEVMODEW))
     return 0;
   DEVMODEW header;
-  memcpy(&header, devMode, sizeof header);
+  ByteReader(devMode, static_cast<size_t>(end - devMode)).Read(&header);
   size_t copied = size_t{header.dmSize} + header.dmDriverExtra;
   if (copied > static_cast<size_t>(end - devMode))
     copied = static_cast<size_t>(end - devMode);
@@ -135,9 +135,7 @@ int VTPROFJZP::GetProfRegNum(LPCSTR profileName) {
     return 0;
   std::vector<BYTE> data(size);
   const DWORD read = GetRegValue(PROFILE_DATA_VALUE, data.data(), size);
-  const StoredRecords<ProfileHeader> headers(data.data(), read);
-  ProfileHeader header;
-  for (size_t i = 0; headers.Get(i, &header); ++i)
+  for (const ProfileHeader &header : ReadProfileHeaders({data.data(), read}, read))
     if (SameName(header.strProfileName, profileName))
       return header.nProfRegNum;
   return 0;
@@ -148,9 +146,11 @@ int VTPROFJZP::GetProfRegNum(LPCSTR profileName) {
 bool VTPROFJZP::CacheHeaders() {
   if (m_bHeadersCached)
     return true;
+  BYTE countBytes[sizeof(DWORD)] = {};
   DWORD count = 0;
-  if (GetRegValue(PROFILE_COUNT_VALUE, reinterpret_cast<BYTE *>(&count), sizeof count) == 0)
+  if (GetRegValue(PROFILE_COUNT_VALUE, countBytes, sizeof countBytes) == 0)
     return false;
+  ByteReader(countBytes, sizeof countBytes).Read(&count);
   const DWORD size = GetRegValueSize(PROFILE_DATA_VALUE);
   if (size == 0)
     return false;
@@ -158,10 +158,7 @@ bool VTPROFJZP::CacheHeaders() {
   const DWORD read = GetRegValue(PROFILE_DATA_VALUE, data.data(), size);
   if (read == 0)
     return false;
-  const StoredRecords<ProfileHeader> headers(data.data(), read);
-  ProfileHeader header;
-  for (size_t i = 0; i < count && headers.Get(i, &header); ++i)
-    m_Headers.push_back(header);
+  m_Headers = ReadProfileHeaders({data.data(), read}, count);
   m_bHeadersCached = true;
   return true;
 }

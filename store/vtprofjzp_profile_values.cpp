@@ -9,7 +9,7 @@
 
 #include "abi/profile_records.h"
 #include "abi/storage_names.h"
-#include "abi/stored_records.h"
+#include "abi/byte_reader.h"
 #include "store/vtprofjzp.h"
 
 namespace {
@@ -59,10 +59,7 @@ void VTPROFJZP::SaveProfileRegValue(LPCSTR profileName, int regNum, LPCSTR value
     const std::vector<BYTE> stored = ReadIndex(regNum);
     if (stored.empty())
       return;  // an index that exists but cannot be read is not replaced
-    const StoredRecords<ProfileValueEntry> records(stored.data(), stored.size());
-    entries.resize(records.Count());
-    for (size_t i = 0; i < entries.size(); ++i)
-      records.Get(i, &entries[i]);
+    entries = ReadProfileValueIndex(stored);
   }
   bool matched = false;
   for (ProfileValueEntry &entry : entries) {
@@ -79,8 +76,8 @@ void VTPROFJZP::SaveProfileRegValue(LPCSTR profileName, int regNum, LPCSTR value
     entry.dwSize = size;
     entries.push_back(entry);
   }
-  SetRegValue(indexName.c_str(), reinterpret_cast<const BYTE *>(entries.data()),
-              static_cast<DWORD>(entries.size() * sizeof(ProfileValueEntry)), REG_BINARY);
+  const std::span<const BYTE> index = BytesOf(entries);
+  SetRegValue(indexName.c_str(), index.data(), static_cast<DWORD>(index.size()), REG_BINARY);
 
   if (UsesSideFile(regNum))
     WriteSideFile(dataName.c_str(), data, size);
@@ -138,11 +135,8 @@ DWORD VTPROFJZP::GetProfileRegValueSize(LPCSTR profileName, LPCSTR valueName) {
 // Each value's size is its size now, not the one its index entry recorded.
 std::vector<ProfileValueInfo> VTPROFJZP::EnumProfileRegValue(LPCSTR profileName, int regNum) {
   regNum = ResolveRegNum(profileName, regNum);
-  const std::vector<BYTE> index = ReadIndex(regNum);
-  const StoredRecords<ProfileValueEntry> records(index.data(), index.size());
   std::vector<ProfileValueInfo> values;
-  ProfileValueEntry entry;
-  for (size_t i = 0; records.Get(i, &entry); ++i) {
+  for (const ProfileValueEntry &entry : ReadProfileValueIndex(ReadIndex(regNum))) {
     DWORD size = 0, type = 0;
     LoadProfileRegValue(profileName, regNum, entry.szValueName, nullptr, 0, &size, &type);
     values.push_back({entry.szValueName, size});

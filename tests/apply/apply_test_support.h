@@ -9,7 +9,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "abi/plugin_walk.h"
+#include "abi/devmode_view.h"
 #include "store/store_test_support.h"
 
 namespace apply_testing {

@@ -15,7 +15,6 @@
 
 #include "abi/profile_records.h"
 #include "abi/storage_names.h"
-#include "abi/stored_records.h"
 #include "host/demo_state.h"
 #include "host/machine.h"
 #include "host/printer_session.h"
@@ -46,13 +45,11 @@ std::vector<BYTE> ReadValue(HANDLE printer, const char *name) {
 // The list with the profile's header in place of one of the same name, or added at its end.
 bool StoreHeader(HANDLE printer, const std::string &name, LONG number) {
   const std::vector<BYTE> data = ReadValue(printer, PROFILE_DATA_VALUE);
-  const StoredRecords<ProfileHeader> stored(data.data(), data.size());
   std::vector<ProfileHeader> headers;
-  ProfileHeader header;
-  for (size_t i = 0; stored.Get(i, &header); ++i)
-    if (name != header.strProfileName)
-      headers.push_back(header);
-  header = ProfileHeader{};
+  for (const ProfileHeader &stored : ReadProfileHeaders(data, data.size()))
+    if (name != stored.strProfileName)
+      headers.push_back(stored);
+  ProfileHeader header{};
   std::strncpy(header.strProfileName, name.c_str(), sizeof header.strProfileName - 1);
   header.nProfRegNum = number;
   headers.push_back(header);

@@ -12,7 +12,7 @@
 
 #include <winplat/config.h>
 
-#include "abi/plugin_walk.h"
+#include "abi/devmode_view.h"
 #include "describe/profile_summary.h"
 #include "host/printer_session.h"
 #include "host/string_table.h"

@@ -41,13 +41,17 @@ std::vector<BYTE> Encode(decltype(&EncodeJzpDwordItems) encoder, const std::vect
   return section;
 }
 
-void WalkValues(const std::vector<BYTE> &section) {
-  JzpRegItems items(section.data(), static_cast<DWORD>(section.size()));
+void WalkValues(const ByteReader &section) {
+  JzpRegItems items(section);
   JzpRegItem item;
   volatile BYTE sink = 0;
   while (items.Next(&item))
-    if (item.header.dwSize != 0)
-      sink = sink ^ item.data[item.header.dwSize - 1];
+    if (item.head.dwSize != 0)
+      sink = sink ^ item.data[item.head.dwSize - 1];
+}
+
+std::vector<BYTE> Bytes(const ByteReader &section) {
+  return {section.Bytes().begin(), section.Bytes().end()};
 }
 
 }  // namespace
@@ -62,17 +66,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     return 0;
   JzpEntryInfo info;
   while (reader.NextEntry(&info)) {
-    std::vector<BYTE> sections[JZP_SECTION_COUNT];
+    // NextEntry checked that every section lies inside the file.
     for (int k = 0; k < JZP_SECTION_COUNT; ++k)
-      if (!reader.ReadSection(info, k, &sections[k]))
-        abort();  // NextEntry checked that every section lies inside the file
-    const std::vector<BYTE> decoded = Decode(sections[0], sections[1]);
+      if (reader.Section(info, k).Size() != info.entry.adwSectionSize[k])
+        abort();
+    const std::vector<BYTE> decoded = Decode(Bytes(reader.Section(info, JZP_SECTION_ITEMS)),
+                                             Bytes(reader.Section(info, JZP_SECTION_BUFFERS)));
     const std::vector<BYTE> again =
         Decode(Encode(&EncodeJzpDwordItems, decoded), Encode(&EncodeJzpBufferItems, decoded));
     if (again != decoded)
       abort();
-    WalkValues(sections[JZP_SECTION_REGISTRY]);
-    WalkValues(sections[JZP_SECTION_SETUP]);
+    WalkValues(reader.Section(info, JZP_SECTION_REGISTRY));
+    WalkValues(reader.Section(info, JZP_SECTION_SETUP));
   }
   return 0;
 }

@@ -44,7 +44,7 @@ std::vector<DWORD> BufferTags(const std::vector<BYTE> &section) {
   JzpBufferItems items(section.data(), static_cast<DWORD>(section.size()));
   JzpBufferItem item;
   while (items.Next(&item))
-    tags.push_back(item.tag);
+    tags.push_back(item.head.dwTag);
   EXPECT_FALSE(items.Damaged());
   return tags;
 }
@@ -64,8 +64,8 @@ TEST_P(RoundTripTest, DecodingOntoTheDefaultGivesTheProfileBack) {
 
   const Encoded encoded = Encode(profile, reference);
   std::vector<DWORD> tags;
-  for (DWORD i = 0; i < JzpDwordItemCount(static_cast<DWORD>(encoded.items.size())); ++i)
-    tags.push_back(JzpDwordItemAt(encoded.items.data(), i).dwTag);
+  for (const JzpDwordItem &item : ReadJzpDwordItems(ByteReader(encoded.items)))
+    tags.push_back(item.dwTag);
   EXPECT_EQ(tags, GetParam().itemTags);
   EXPECT_EQ(Decode(reference, encoded).bytes, profile.bytes);
 }
@@ -134,9 +134,8 @@ TEST(JzpEncoderTest, Section2HoldsChangedRangesAndEveryPlugInBlockInChainOrder) 
 
   const Encoded encoded = Encode(profile, reference);
   std::vector<DWORD> expected = {PFDM_FORMNAME, PFPD_MAILBOXES, PFPD_GUTTER};
-  for (const PrivateDataBlockHeader *b = NextPlugInBlock(profile.dm(), nullptr); b != nullptr;
-       b = NextPlugInBlock(profile.dm(), b))
-    if (b->wBlockId != PRIVATE_DATA_ID_MAIN)
+  for (const PrivateBlock &block : DevModeView(profile.bytes).Blocks())
+    if (block.header.wBlockId != PRIVATE_DATA_ID_MAIN)
       expected.push_back(PFPD_PLUGIN);
   ASSERT_GT(expected.size(), 4u);
   EXPECT_EQ(BufferTags(encoded.buffers), expected);
@@ -144,7 +143,7 @@ TEST(JzpEncoderTest, Section2HoldsChangedRangesAndEveryPlugInBlockInChainOrder) 
   JzpBufferItems items(encoded.buffers.data(), static_cast<DWORD>(encoded.buffers.size()));
   JzpBufferItem first;
   ASSERT_TRUE(items.Next(&first));
-  EXPECT_EQ(first.size, 6u);
+  EXPECT_EQ(first.head.dwSize, 6u);
 }
 
 TEST(JzpEncoderTest, ShortOutputBufferIsNeverWrittenPast) {
@@ -156,7 +155,7 @@ TEST(JzpEncoderTest, ShortOutputBufferIsNeverWrittenPast) {
   EXPECT_EQ(EncodeJzpDwordItems(profile.bytes.data(), profile.size(), reference.bytes.data(),
                                 reference.size(), out.data(), 15),
             16u);
-  EXPECT_EQ(JzpDwordItemAt(out.data(), 0).dwTag, DWORD{PFDM_SCALE});
+  EXPECT_EQ(ReadJzpDwordItems(ByteReader(out.data(), 8))[0].dwTag, DWORD{PFDM_SCALE});
   for (size_t i = 8; i < out.size(); ++i)
     EXPECT_EQ(out[i], 0xEE) << i;
 }
@@ -200,8 +199,7 @@ TEST_P(ItemRuleTest, Applies) {
   const std::vector<BYTE> &items = GetParam().items;
   std::vector<BYTE> section1, section2;
   // Items of tag PFPD_GUTTER go to Section 2, everything else to Section 1.
-  for (DWORD i = 0; i < JzpDwordItemCount(static_cast<DWORD>(items.size())); ++i) {
-    const JzpDwordItem item = JzpDwordItemAt(items.data(), i);
+  for (const JzpDwordItem &item : ReadJzpDwordItems(ByteReader(items))) {
     if (item.dwTag == PFPD_GUTTER) {
       AppendBuffer(section2, PFPD_GUTTER, &item.dwValue, 4);
     } else {

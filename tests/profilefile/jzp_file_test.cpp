@@ -240,7 +240,7 @@ TEST_P(JzpFileTest, LookupsIgnoreCaseAndTakeTheFirstEntry) {
   for (const char *name : {"office", "OFFICE", "Office"}) {
     std::vector<BYTE> items(8), buffers(1);
     ASSERT_TRUE(store->ReadProfileSections(name, items.data(), 8, buffers.data(), 1)) << name;
-    EXPECT_EQ(JzpDwordItemAt(items.data(), 0).dwValue, 2u) << name;
+    EXPECT_EQ(ReadJzpDwordItems(ByteReader(items))[0].dwValue, 2u) << name;
   }
   std::vector<BYTE> tooSmall(7);
   EXPECT_FALSE(store->ReadProfileSections("Office", tooSmall.data(), 7, nullptr, 0));

@@ -80,7 +80,7 @@ TEST(JzpSizeEdgesTest, Section2ItemsFitTheirSectionExactly) {
     std::vector<DWORD> tags;
     JzpBufferItem item;
     while (items.Next(&item))
-      tags.push_back(item.tag);
+      tags.push_back(item.head.dwTag);
     EXPECT_EQ(tags, c.tags);
     EXPECT_EQ(items.Damaged(), c.damaged);
     EXPECT_EQ(items.Offset(), c.offset);
@@ -116,8 +116,8 @@ TEST(JzpSizeEdgesTest, Section3RecordsFitTheirSectionExactly) {
     JzpRegItem item;
     int read = 0;
     while (items.Next(&item)) {
-      EXPECT_STREQ(item.header.szValueName, "VtCPSData");
-      EXPECT_EQ(item.header.dwSize, 12u);
+      EXPECT_STREQ(item.head.szValueName, "VtCPSData");
+      EXPECT_EQ(item.head.dwSize, 12u);
       EXPECT_EQ(item.data[11], 0x5A);
       ++read;
     }

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "abi/plugin_walk.h"
+#include "abi/devmode_view.h"
 #include "abi/private_blocks.h"
 #include "host/printer_model.h"
 #include "profilefile/jzp_format.h"

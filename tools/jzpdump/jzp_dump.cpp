@@ -1,8 +1,6 @@
 // Reading a profile file for jzpdump with the module's own reader and item walkers.
 #include "jzp_dump.h"
 
-#include <string.h>
-
 #include "abi/private_blocks.h"
 #include "profilefile/jzp_items.h"
 #include "profilefile/jzp_tags.h"
@@ -24,44 +22,39 @@ void Stop(Dump &dump, DWORD offset, std::string reason) {
   dump.stopReason = std::move(reason);
 }
 
-void ReadItems(Profile &profile, const std::vector<BYTE> &section) {
-  const DWORD size = static_cast<DWORD>(section.size());
-  for (DWORD i = 0; i < JzpDwordItemCount(size); ++i) {
-    const JzpDwordItem item = JzpDwordItemAt(section.data(), i);
+void ReadItems(Profile &profile, const ByteReader &section) {
+  for (const JzpDwordItem &item : ReadJzpDwordItems(section)) {
     const JzpDwordTag *tag = FindJzpDwordTag(item.dwTag);
     profile.items.push_back({item.dwTag, tag != nullptr ? tag->name : nullptr, item.dwValue,
                              tag != nullptr && tag->kind == JzpFieldKind::Short});
   }
-  profile.itemRemainder = size % sizeof(JzpDwordItem);
+  profile.itemRemainder = static_cast<DWORD>(section.Size() % sizeof(JzpDwordItem));
 }
 
 BufferItem DescribeBuffer(const JzpBufferItem &item) {
-  const JzpBufferTag *tag = FindJzpBufferTag(item.tag);
-  BufferItem buffer{item.tag, tag != nullptr ? tag->name : nullptr, item.size, {}};
-  if (item.tag == PFPD_PLUGIN) {
+  const DWORD tagNumber = item.head.dwTag;
+  const JzpBufferTag *tag = FindJzpBufferTag(tagNumber);
+  BufferItem buffer{tagNumber, tag != nullptr ? tag->name : nullptr, item.head.dwSize, {}};
+  ByteReader data(item.data);
+  if (tagNumber == PFPD_PLUGIN) {
     buffer.name = "PFPD_PLUGIN";
     PrivateDataBlockHeader header;
-    if (item.size >= sizeof header) {
-      memcpy(&header, item.data, sizeof header);
+    if (data.Read(&header)) {
       buffer.isBlock = header.dwSignature == PRIVATE_DATA_SIGNATURE;
       buffer.blockId = header.wBlockId;
       buffer.blockVersion = header.wVersion;
       buffer.blockSize = header.dwSize;
     }
-  } else if (item.tag == PFDM_FORMNAME) {
-    for (DWORD i = 0; i + 1 < item.size; i += 2) {
-      char16_t c;
-      memcpy(&c, item.data + i, sizeof c);
-      if (c == 0)
-        break;
+  } else if (tagNumber == PFDM_FORMNAME) {
+    char16_t c;
+    while (data.Read(&c) && c != 0)
       buffer.formName.push_back(c);
-    }
   }
   return buffer;
 }
 
-bool ReadBuffers(Dump &dump, Profile &profile, const std::vector<BYTE> &section) {
-  JzpBufferItems items(section.data(), static_cast<DWORD>(section.size()));
+bool ReadBuffers(Dump &dump, Profile &profile, const ByteReader &section) {
+  JzpBufferItems items(section);
   JzpBufferItem item;
   while (items.Next(&item))
     profile.buffers.push_back(DescribeBuffer(item));
@@ -69,42 +62,36 @@ bool ReadBuffers(Dump &dump, Profile &profile, const std::vector<BYTE> &section)
     return true;
   Stop(dump, profile.info.sectionOffset[JZP_SECTION_BUFFERS] + items.Offset(),
        "an item of " + Where(profile, JZP_SECTION_BUFFERS) + " runs past the end of its section (" +
-           std::to_string(section.size() - items.Offset()) + " bytes left in the section)");
+           std::to_string(section.Size() - items.Offset()) + " bytes left in the section)");
   return false;
 }
 
-bool ReadValues(Dump &dump, Profile &profile, int k, const std::vector<BYTE> &section,
+bool ReadValues(Dump &dump, Profile &profile, int k, const ByteReader &section,
                 std::vector<RegValue> &values) {
-  JzpRegItems items(section.data(), static_cast<DWORD>(section.size()));
+  JzpRegItems items(section);
   JzpRegItem item;
   while (items.Next(&item))
-    values.push_back({item.header.szValueName, item.header.dwType, item.header.dwSize});
+    values.push_back({item.head.szValueName, item.head.dwType, item.head.dwSize});
   if (!items.Damaged())
     return true;
   Stop(dump, profile.info.sectionOffset[k] + items.Offset(),
        "a value of " + Where(profile, k) + " runs past the end of its section (" +
-           std::to_string(section.size() - items.Offset()) + " bytes left in the section)");
+           std::to_string(section.Size() - items.Offset()) + " bytes left in the section)");
   return false;
 }
 
-bool ReadProfile(Dump &dump, JzpFileReader &reader, Profile &profile) {
-  std::vector<BYTE> sections[JZP_SECTION_COUNT];
-  for (int k = 0; k < JZP_SECTION_COUNT; ++k) {
-    if (!reader.ReadSection(profile.info, k, &sections[k])) {
-      Stop(dump, profile.info.sectionOffset[k], Where(profile, k) + " cannot be read");
-      return false;
-    }
-  }
-  ReadItems(profile, sections[JZP_SECTION_ITEMS]);
-  return ReadBuffers(dump, profile, sections[JZP_SECTION_BUFFERS]) &&
-         ReadValues(dump, profile, JZP_SECTION_REGISTRY, sections[JZP_SECTION_REGISTRY],
-                    profile.values) &&
-         ReadValues(dump, profile, JZP_SECTION_SETUP, sections[JZP_SECTION_SETUP], profile.setup);
+bool ReadProfile(Dump &dump, const JzpFileReader &reader, Profile &profile) {
+  ReadItems(profile, reader.Section(profile.info, JZP_SECTION_ITEMS));
+  return ReadBuffers(dump, profile, reader.Section(profile.info, JZP_SECTION_BUFFERS)) &&
+         ReadValues(dump, profile, JZP_SECTION_REGISTRY,
+                    reader.Section(profile.info, JZP_SECTION_REGISTRY), profile.values) &&
+         ReadValues(dump, profile, JZP_SECTION_SETUP,
+                    reader.Section(profile.info, JZP_SECTION_SETUP), profile.setup);
 }
 
 }  // namespace
 
-Dump ReadDump(JzpByteSource &source) {
+Dump ReadDump(const JzpByteSource &source) {
   Dump dump;
   dump.fileSize = source.Size();
   JzpFileReader reader(source);

@@ -58,7 +58,7 @@ struct Dump {
 };
 
 // Reads as much of the file as holds together.
-Dump ReadDump(JzpByteSource &source);
+Dump ReadDump(const JzpByteSource &source);
 
 // The name of a private-data block identifier, or null.
 const char *BlockName(WORD blockId);

@@ -1,5 +1,6 @@
-// Writes the seed corpus of the fuzz target into the folder given: profile files whose
-// profiles are varied settings encoded against the fuzz target's reference DEVMODE.
+// Writes the seed corpora of the fuzz targets, one folder each under the folder given: profile
+// files whose profiles are varied settings encoded against the reference DEVMODE, stored profile
+// lists and value indexes, and DEVMODEs with sound and damaged chains.
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -10,6 +11,7 @@
 
 #include "fuzz_devmode.h"
 #include "profilefile/jzp_encode.h"
+#include "abi/profile_records.h"
 #include "abi/storage_names.h"
 #include "profilefile/jzp_format.h"
 
@@ -75,13 +77,9 @@ std::vector<BYTE> FileOf(const std::vector<Change> &changes) {
   return file;
 }
 
-}  // namespace
+using Seed = std::vector<BYTE>;
 
-int main(int argc, char **argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: jzp_seeds FOLDER\n");
-    return 2;
-  }
+std::vector<Seed> JzpSeeds() {
   const std::vector<std::vector<Change>> files = {
       {},
       {[](DEVMODEW *, pdMain *) {}},
@@ -105,13 +103,91 @@ int main(int argc, char **argv) {
         reinterpret_cast<BYTE *>(main)[sizeof(pdMain) + 20] = 0x22;  // the watermark block
       }},
   };
-  std::filesystem::create_directories(argv[1]);
-  for (size_t i = 0; i < files.size(); ++i) {
-    const std::vector<BYTE> bytes = FileOf(files[i]);
-    std::ofstream out(std::filesystem::path(argv[1]) / ("seed" + std::to_string(i) + ".jzp"),
-                      std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char *>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
+  std::vector<Seed> seeds;
+  for (const std::vector<Change> &changes : files)
+    seeds.push_back(FileOf(changes));
+  return seeds;
+}
+
+ProfileHeader Header(const char *name, const char *info, DWORD icon, LONG regNum) {
+  ProfileHeader header{};
+  std::strncpy(header.strProfileName, name, sizeof header.strProfileName - 1);
+  std::strncpy(header.strProfileInfo, info, sizeof header.strProfileInfo - 1);
+  header.nProfileIcon = icon;
+  header.rgbIconColor = 0x0080FF;
+  header.nProfRegNum = regNum;
+  return header;
+}
+
+std::vector<Seed> ProfileListSeeds() {
+  ProfileHeader unterminated;
+  std::memset(&unterminated, 'A', sizeof unterminated);
+  Seed one, three;
+  Append(one, Header("Factory Default", "The factory settings.", 0, 0));
+  three = one;
+  Append(three, Header("Office", "Duplex and stapled", 7, 1));
+  Append(three, unterminated);
+  Seed fragment = three;
+  fragment.resize(fragment.size() + 100, 0x11);
+  return {one, three, fragment};
+}
+
+ProfileValueEntry Entry(const char *name, DWORD size) {
+  ProfileValueEntry entry{};
+  std::strncpy(entry.szValueName, name, sizeof entry.szValueName - 1);
+  entry.dwType = REG_BINARY;
+  entry.dwSize = size;
+  return entry;
+}
+
+std::vector<Seed> ValueIndexSeeds() {
+  ProfileValueEntry unterminated;
+  std::memset(&unterminated, 'A', sizeof unterminated);
+  Seed one, three;
+  Append(one, Entry(PROFILE_DEVMODE_VALUE, 1676));
+  three = one;
+  Append(three, Entry("VtCPSData", 96));
+  Append(three, unterminated);
+  Seed fragment = three;
+  fragment.resize(fragment.size() + 200, 0x22);
+  return {one, three, fragment};
+}
+
+// The reference DEVMODE, and copies with a damaged signature, a block of size 0, a private part
+// cut short, and a public part of 96 bytes.
+std::vector<Seed> DevModeSeeds() {
+  const Seed reference = jzp_fuzz::ReferenceDevMode();
+  const size_t watermark = sizeof(DEVMODEW) + sizeof(pdMain);
+  Seed badSignature = reference, sizeZero = reference, cut = reference;
+  badSignature[watermark] ^= 1;
+  std::memset(sizeZero.data() + watermark + offsetof(PrivateDataBlockHeader, dwSize), 0, 4);
+  cut.resize(cut.size() - 10);
+  Seed shortPublic(reference.begin() + sizeof(DEVMODEW) - 96, reference.end());
+  std::copy(reference.begin(), reference.begin() + 96, shortPublic.begin());
+  shortPublic[offsetof(DEVMODEW, dmSize)] = 96;
+  return {reference, badSignature, sizeZero, cut, shortPublic};
+}
+
+void WriteCorpus(const std::filesystem::path &folder, const std::vector<Seed> &seeds) {
+  std::filesystem::create_directories(folder);
+  for (size_t i = 0; i < seeds.size(); ++i) {
+    std::ofstream out(folder / ("seed" + std::to_string(i)), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char *>(seeds[i].data()),
+              static_cast<std::streamsize>(seeds[i].size()));
   }
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: fuzz_seeds FOLDER\n");
+    return 2;
+  }
+  const std::filesystem::path folder = argv[1];
+  WriteCorpus(folder / "jzp_fuzz", JzpSeeds());
+  WriteCorpus(folder / "profile_list_fuzz", ProfileListSeeds());
+  WriteCorpus(folder / "value_index_fuzz", ValueIndexSeeds());
+  WriteCorpus(folder / "devmode_fuzz", DevModeSeeds());
   return 0;
 }

@@ -49,7 +49,7 @@ ProfileListLook ProfilePage::ListLook() const {
   HINSTANCE resources = PageResources();
   if (resources == nullptr)
     resources = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_hWnd, GWLP_HINSTANCE));
-  return {resources, m_bRightToLeft, m_bNoRights, m_bAnsi, m_uCodePage, m_pProfileList.get()};
+  return {resources, m_bRightToLeft, m_bNoRights, m_Text, m_pProfileList.get()};
 }
 
 INT_PTR ProfilePage::OnMeasureItem(WPARAM, LPARAM lParam) {
@@ -79,7 +79,7 @@ INT_PTR ProfilePage::OnPaint(WPARAM, LPARAM) {
 
 INT_PTR ProfilePage::OnHelp(WPARAM, LPARAM lParam) {
   CallBigHelp(ListLook().hResources, reinterpret_cast<const HELPINFO *>(lParam), PAGE_HELP_ID,
-              m_pOwner, m_bAnsi);
+              m_pOwner, m_Text.IsAnsi());
   return 1;
 }
 
@@ -102,10 +102,7 @@ INT_PTR ProfilePage::OnHotKey(WPARAM wParam, LPARAM) {
     if (caps == nullptr || (caps->dwUserInterface & kSettingsInfoAvailable) == 0)
       return 0;
   }
-  if (m_bAnsi)
-    PostMessageA(m_hWnd, WM_COMMAND, static_cast<WPARAM>(control), 0);
-  else
-    PostMessageW(m_hWnd, WM_COMMAND, static_cast<WPARAM>(control), 0);
+  m_Text.PostCommand(m_hWnd, control);
   return 0;
 }
 

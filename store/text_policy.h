@@ -79,6 +79,11 @@ class TextPolicy {
   // Windows and dialogs.
   bool SetText(HWND window, const DualText &text) const;
   bool SetItemText(HWND dialog, int controlId, const DualText &text) const;
+  // The control's text, at most `maxChars` characters.
+  DualText ItemText(HWND dialog, int controlId, int maxChars) const;
+  // Adds a string to a combo box that keeps its strings; the new item's index.
+  int AddComboString(HWND combo, const DualText &text) const;
+  int ShowMessageBox(HWND owner, const DualText &text, const DualText &caption, UINT style) const;
   void PostCommand(HWND window, int controlId) const;
   HWND CreateModeless(HINSTANCE resources, int templateId, HWND parent, DLGPROC procedure) const;
   INT_PTR RunModal(HINSTANCE resources, int templateId, HWND parent, DLGPROC procedure) const;

@@ -137,7 +137,7 @@ void InfoText::SetText(HWND window, const std::string &text) const {
 }
 
 std::string InfoText::ControlText(HWND dialog, int controlId) const {
-  return m_Text.ItemText(dialog, controlId, kControlTextChars).text;
+  return m_Text.ItemText(dialog, controlId, kControlTextChars - 1).text;
 }
 
 LRESULT InfoText::SendControl(HWND dialog, int controlId, UINT message, WPARAM wParam,

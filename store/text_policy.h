@@ -84,11 +84,14 @@ class TextPolicy {
   // Windows and dialogs.
   bool SetText(HWND window, const DualText &text) const;
   bool SetItemText(HWND dialog, int controlId, const DualText &text) const;
+  // The control's text, at most `maxChars` characters.
+  DualText ItemText(HWND dialog, int controlId, int maxChars) const;
+  // Adds a string to a combo box that keeps its strings; the new item's index.
+  int AddComboString(HWND combo, const DualText &text) const;
+  int ShowMessageBox(HWND owner, const DualText &text, const DualText &caption, UINT style) const;
   void PostCommand(HWND window, int controlId) const;
   LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const;
   LRESULT SendItem(HWND dialog, int controlId, UINT message, WPARAM wParam, LPARAM lParam) const;
-  // The text of a dialog item, at most `chars` characters.
-  DualText ItemText(HWND dialog, int controlId, int chars) const;
   HWND CreateModeless(HINSTANCE resources, int templateId, HWND parent, DLGPROC procedure) const;
   INT_PTR RunModal(HINSTANCE resources, int templateId, HWND parent, DLGPROC procedure) const;
   // Puts the procedure of the platform's form in place of the window's, keeping the previous

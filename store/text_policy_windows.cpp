@@ -31,17 +31,6 @@ LRESULT TextPolicy::SendItem(HWND dialog, int controlId, UINT message, WPARAM wP
                  : SendDlgItemMessageW(dialog, controlId, message, wParam, lParam);
 }
 
-DualText TextPolicy::ItemText(HWND dialog, int controlId, int chars) const {
-  if (m_bAnsi) {
-    std::string text(static_cast<size_t>(chars), '\0');
-    GetDlgItemTextA(dialog, controlId, text.data(), chars);
-    return FromText(text.c_str());
-  }
-  WideString wide(static_cast<size_t>(chars), WCHAR{0});
-  GetDlgItemTextW(dialog, controlId, wide.data(), chars);
-  return FromWide(wide.c_str());
-}
-
 HWND TextPolicy::CreateModeless(HINSTANCE resources, int templateId, HWND parent,
                                 DLGPROC procedure) const {
   if (m_bAnsi)

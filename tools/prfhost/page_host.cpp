@@ -117,7 +117,7 @@ bool RunPage(Context &context, WORD language, const DialogStepFunction &step,
     return false;
   }
   host::PropertySheet sheet(*session, controlSet);
-  host::OwnerWindow owner;
+  host::OwnerWindow owner(*session);
 
   winplat::Operator &previous = winplat::CurrentOperator();
   StepOperator operate(previous, step, innerStep);

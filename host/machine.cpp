@@ -32,7 +32,7 @@ bool Machine::Start(const MachineOptions &options, std::string *error) {
     return true;
   }
   winplat::ResetRegistry();
-  if (!InstallDemoMachine(error)) return false;
+  if (!InstallDemoMachine(error) || !StoreBuiltInProfiles(error)) return false;
   createdNow_ = true;
   return Save(error);
 }

@@ -6,14 +6,15 @@ namespace prfhost {
 const std::vector<Command> &Commands() {
   static const std::vector<Command> commands = {
       {"printers", "list the machine's printers",
-       "usage: prfhost printers\n"
+       "usage: prfhost printers [--json]\n"
        "\n"
        "Lists the printers of the machine: name, driver, port and whether the printer is local\n"
        "or a network connection. The first one is the printer that commands use when --printer\n"
-       "is not given.\n",
+       "is not given. --json prints {\"printers\": [{\"name\", \"driver\", \"port\", "
+       "\"type\"}]}.\n",
        RunPrinters},
       {"settings", "show or change the printer's current settings",
-       "usage: prfhost settings [show] [FIELD...]\n"
+       "usage: prfhost settings [show] [FIELD...] [--json]\n"
        "       prfhost settings set FIELD=VALUE [FIELD=VALUE...]\n"
        "       prfhost settings reset\n"
        "       prfhost settings fields\n"
@@ -24,7 +25,8 @@ const std::vector<Command> &Commands() {
        "work too) and a few fields of the plug-in blocks (watermark.szName, poster.dwLayout, "
        "...).\n"
        "\n"
-       "show     prints every field, or the fields named\n"
+       "show     prints every field, or the fields named; --json prints them as a list of\n"
+       "         {\"field\", \"block\", \"value\"} with the private blocks\n"
        "set      changes fields; values are numbers (decimal or 0x hex), names from the\n"
        "         printer's lists (dmPaperSize=A4, dmDefaultSource=Tray2, pdMain.wOutBinIdx=Rear,\n"
        "         dmOrientation=landscape) or text for text fields. Either every change is made\n"
@@ -47,21 +49,23 @@ const std::vector<Command> &Commands() {
        "602). Fails when the module is not registered there.\n",
        RunUninstall},
       {"status", "show the profile module's file and registration",
-       "usage: prfhost status\n"
+       "usage: prfhost status [--json]\n"
        "\n"
        "Shows what the module reports to the driver of the printer (RunJZModuleCmd 604): its\n"
        "file, the file's version, the registration status (901 registered and enabled, 902\n"
-       "registered but not enabled, 903 not registered) and the version registered.\n",
+       "registered but not enabled, 903 not registered) and the version registered. --json\n"
+       "prints them as one object (registeredVersion null when not registered).\n",
        RunStatus},
       {"values", "show the profiles the printer has stored and their values",
-       "usage: prfhost values [PROFILE]\n"
+       "usage: prfhost values [PROFILE] [--json]\n"
        "\n"
        "Without PROFILE, lists the profiles stored in the printer's data (\"JzProfileCount\",\n"
        "\"JzProfileData\"): registry number, name, icon, icon colour and description.\n"
        "With PROFILE (its name, case ignored), lists the values that profile's index\n"
        "\"JZP_<number>\" names: name, type, stored size and where the value lives, as printer\n"
        "data \"JZP_<number>_<name>\" or, for user profiles on Windows 95, 98 and Me, as a side\n"
-       "file in the driver directory. A profile that is not stored is an error.\n",
+       "file in the driver directory. A profile that is not stored is an error. --json prints\n"
+       "the same as one object with a list of profiles or of values.\n",
        RunValues},
       {"page", "picture the profile page or its settings information",
        "usage: prfhost page --png FILE [--lang CODE] [--select PROFILE | --info]\n"
@@ -76,17 +80,19 @@ const std::vector<Command> &Commands() {
        "node of its tree expanded.\n",
        RunPage},
       {"list", "list the profiles as the profile page shows them",
-       "usage: prfhost list [--lang CODE]\n"
+       "usage: prfhost list [--lang CODE] [--json]\n"
        "\n"
        "Opens the profile page and prints the rows of its profile list: row 0 is the built-in\n"
-       "profile under its localized name, the stored profiles follow in the page's order.\n",
+       "profile under its localized name, the stored profiles follow in the page's order.\n"
+       "--json prints {\"profiles\": [names...]}.\n",
        RunList},
       {"show", "show a profile's settings summary as the profile page builds it",
-       "usage: prfhost show PROFILE [--lang CODE]\n"
+       "usage: prfhost show PROFILE [--lang CODE] [--json]\n"
        "\n"
        "Opens the profile page, selects the row of PROFILE (its name as \"prfhost list\" prints\n"
        "it) and prints the page's settings summary for it: label and value per row, in the\n"
-       "page's language. A profile the page does not list is an error.\n",
+       "page's language. A profile the page does not list is an error. --json prints the rows\n"
+       "as a list of {\"label\", \"value\"}.\n",
        RunShow},
       {"info", "show the current settings as the settings information lists them",
        "usage: prfhost info [--lang CODE] [--json]\n"

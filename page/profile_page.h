@@ -160,7 +160,7 @@ class ProfilePage final : public ApiControlSetProfil,
     int controlId;
     void (ProfilePage::*handler)();
   };
-  static const std::array<CommandRoute, 3> kCommandRoutes;
+  static const std::array<CommandRoute, 7> kCommandRoutes;
 
   UIManager *Manager() const;
   // The three records the page needs to work, the capabilities record and the printer name;
@@ -197,6 +197,31 @@ class ProfilePage final : public ApiControlSetProfil,
 
   // OK and Cancel of the stand-alone page: both end it with 1.
   void EndStandAloneDialog();
+  // The commands on the profiles (page_commands.cpp, page_apply_command.cpp).
+  void AddProfile();
+  void EditFocusedProfile();
+  void DeleteSelectedProfiles();
+  void ApplySelectedProfile();
+  // The list's own command notifications: a selection change, a double click.
+  void OnProfileListCommand(WORD notification);
+  void EditOnDoubleClick();
+  void DisableCommandButtons() const;
+  // The host's current DEVMODE again: the host may have replaced it since the page took it.
+  void RefreshCurrentDevMode();
+  // The properties dialog over the page for `header`; 1 after OK.
+  INT_PTR RunPropertiesDialog(ProfileHeader *header);
+  // A question box of host strings; the text may name a profile in place of its "%s".
+  int AskQuestion(UINT textId, UINT captionId, LPCSTR profileName) const;
+  // The profile's row, list entry and stored values and data sets, the list saved.
+  void RemoveProfile(LPCSTR profileName);
+  // The current settings, converted, as the profile's "Default DevMode", and the printer's
+  // driver data sets with them.
+  void StoreCurrentSettings(LPCSTR profileName, int regNum);
+  int RowOfProfile(LPCSTR profileName) const;
+  int FocusedRow() const;
+  // Selects and focuses the row alone; -1 leaves no row selected.
+  void SelectOnlyRow(int row) const;
+  void FitListColumn() const;
   // The information button: the settings-information dialog, on models that offer it.
   void OpenSettingsInformation();
 

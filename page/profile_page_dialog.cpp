@@ -106,11 +106,16 @@ INT_PTR ProfilePage::OnHotKey(WPARAM wParam, LPARAM) {
   return 0;
 }
 
-// The commands of the buttons, the list's keys and the hotkeys. Every command but apply leaves
-// the buttons as the rules say for the list it leaves behind.
-const std::array<ProfilePage::CommandRoute, 3> ProfilePage::kCommandRoutes = {{
+// The commands of the buttons, the list's keys and the hotkeys. Every command but apply runs
+// with the six command buttons disabled and leaves them as the rules say for the list it leaves
+// behind; apply leaves its own button disabled until the buttons are next updated.
+const std::array<ProfilePage::CommandRoute, 7> ProfilePage::kCommandRoutes = {{
     {IDOK, &ProfilePage::EndStandAloneDialog},
     {IDCANCEL, &ProfilePage::EndStandAloneDialog},
+    {IDC_PROFILE_ADD, &ProfilePage::AddProfile},
+    {IDC_PROFILE_EDIT, &ProfilePage::EditFocusedProfile},
+    {IDC_PROFILE_DELETE, &ProfilePage::DeleteSelectedProfiles},
+    {IDC_PROFILE_APPLY, &ProfilePage::ApplySelectedProfile},
     {IDC_SETTINGS_INFO, &ProfilePage::OpenSettingsInformation},
 }};
 
@@ -120,9 +125,16 @@ void ProfilePage::EndStandAloneDialog() {
 
 INT_PTR ProfilePage::OnCommand(WPARAM wParam, LPARAM) {
   const int controlId = LOWORD(wParam);
+  if (controlId == IDC_PROFILE_LIST) {
+    OnProfileListCommand(HIWORD(wParam));
+    return 0;
+  }
   for (const CommandRoute &route : kCommandRoutes) {
     if (route.controlId != controlId)
       continue;
+    RefreshCurrentDevMode();
+    if (controlId != IDC_PROFILE_APPLY)
+      DisableCommandButtons();
     (this->*route.handler)();
     if (controlId != IDC_PROFILE_APPLY)
       UpdateButtons();

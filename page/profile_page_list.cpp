@@ -73,11 +73,15 @@ void ProfilePage::RefreshList() {
   if (ProfileNode *first = m_pProfileList->First())
     m_Text.SetItemText(m_hWnd, IDC_PROFILE_DESCRIPTION,
                        m_Text.FromText(first->header.strProfileInfo));
+  FitListColumn();
+  if (!hadSelection)
+    SelectRow(0);
+}
+
+void ProfilePage::FitListColumn() const {
   const int rows = static_cast<int>(SendMessageW(m_hProfileList, LVM_GETITEMCOUNT, 0, 0));
   SendMessageW(m_hProfileList, LVM_SETCOLUMNWIDTH, 0,
                rows >= kNarrowFromRows ? kNarrowColumnWidth : kListColumnWidth);
-  if (!hadSelection)
-    SelectRow(0);
 }
 
 void ProfilePage::SelectRow(int row) const {
@@ -169,7 +173,7 @@ INT_PTR ProfilePage::OnNotify(WPARAM, LPARAM lParam) {
 }
 
 // Space applies, Insert adds and Delete deletes, each only through an enabled button. A label
-// edit is refused by the 0 the dialog answers.
+// edit is refused by the 0 the dialog answers. A double click edits.
 INT_PTR ProfilePage::OnProfileListNotify(NMHDR *header) {
   switch (header->code) {
     case LVN_KEYDOWN: {
@@ -189,6 +193,9 @@ INT_PTR ProfilePage::OnProfileListNotify(NMHDR *header) {
     case LVN_ITEMCHANGED:
       ShowProfileSummary();
       UpdateButtons();
+      return 0;
+    case NM_DBLCLK:
+      EditOnDoubleClick();
       return 0;
     default:
       return 0;

@@ -91,6 +91,23 @@
 #define IDS_SETTINGS_INFO_CAPTION 2708
 #define IDS_LANGUAGE_COLON 2709
 
+// Host strings of the page's questions: deleting the selected profiles, and a name already taken
+// (a format with the name as its one argument).
+#define IDS_CONFIRM_DELETE 1948
+#define IDS_PROFILE_EXISTS 2121
+#define IDS_PROFILE_EXISTS_CAPTION 1946
+
+// Host strings of the profile-properties dialog: its titles, its labels and the names of the
+// icon colours (2101 to 2117, one per colour in order).
+#define IDS_NEW_PROFILE_TITLE 137
+#define IDS_PROFILE_PROPERTIES_TITLE 138
+#define IDS_PROPERTIES_COLOR_LABEL 1928
+#define IDS_PROPERTIES_NAME_LABEL 1931
+#define IDS_PROPERTIES_DESCRIPTION_LABEL 1932
+#define IDS_PROPERTIES_INFO_FRAME 1933
+#define IDS_PROPERTIES_ICON_LABEL 1939
+#define IDS_PROFILE_COLOR_FIRST 2101
+
 // Host strings of the settings-information dialog: its title, the driver's pages it shows (the
 // pages' titles), their values and the notice of a changed mailbox list.
 #define IDS_SETTINGS_INFO_TITLE 2710

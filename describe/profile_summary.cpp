@@ -76,7 +76,7 @@ SummaryBuilder::SummaryBuilder(SummaryContext &page, SummaryRowStore &rows)
     : m_Page(page),
       m_Rows(rows),
       m_pManager(page.GetUIManager()),
-      m_Labels(page.GetUIManager(), page.GetLanguage(), page.IsRightToLeft(), page.GetCodePage()),
+      m_Labels(page.GetUIManager(), page.GetLanguage(), page.IsRightToLeft(), page.Text()),
       m_nChanges(0),
       m_bColor(true),
       m_bOutBinUnmatched(false) {}
@@ -162,12 +162,12 @@ void SummaryBuilder::AddPlugInRow(const PrivateDataBlockHeader *block) {
     case PRIVATE_DATA_ID_WATERMARK:
       if (BlockWord(block, 20) != 0)
         AddSummaryRow(m_Labels.Label(IsJapanese() ? 1957 : 9, LabelStyle::L),
-                      m_Labels.ToAnsi(BlockName(block, 24)));
+                      m_Labels.Policy().ToText(BlockName(block, 24).c_str()));
       break;
     case PRIVATE_DATA_ID_SECURITYWMARK:
       if (BlockWord(block, 20) != 0)
         AddSummaryRow(m_Labels.Label(IsJapanese() ? 1956 : 8000, LabelStyle::L),
-                      m_Labels.ToAnsi(BlockName(block, 24)));
+                      m_Labels.Policy().ToText(BlockName(block, 24).c_str()));
       break;
     case PRIVATE_DATA_ID_POSTER: {
       // A block too short for its layout word shows no poster.
@@ -313,7 +313,7 @@ bool SummaryBuilder::AddSummaryRow(const std::string &label, const std::string &
   std::string second = m_Labels.IsRightToLeft() ? label : value;
   m_Labels.StripMnemonic(first.data());
   m_Labels.StripMnemonic(second.data());
-  return m_Rows.Add(first.c_str(), second.c_str(), m_Labels.GetCodePage()) != nullptr;
+  return m_Rows.Add(first.c_str(), second.c_str(), m_Labels.Policy()) != nullptr;
 }
 
 void SummaryBuilder::AddChange(const std::string &label, const std::string &value) {

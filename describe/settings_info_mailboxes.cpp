@@ -75,7 +75,7 @@ void AddMailbox(InfoTree &tree, HTREEITEM parent, const BYTE *record) {
   JoinLabelValue(text, tree.Label(IDS_OWNER));
   const std::string owner =
       bytes.Text(offsetof(VirtualMailboxRecord, szOwner), sizeof(VirtualMailboxRecord::szOwner));
-  text += tree.Text().NameText(WideFromAnsi(owner.c_str(), CP_ACP));
+  text += tree.Text().SystemNameText(owner);
   tree.Add(parent, text);
 }
 

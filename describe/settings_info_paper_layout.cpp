@@ -56,7 +56,7 @@ std::string ZoomText(int zoom) {
 // A text of the settings in the system's code page, as node text.
 std::string SettingsText(InfoTree &tree, size_t offset, size_t size) {
   const std::string text = tree.Sources().main.Text(offset, size);
-  return tree.Text().NameText(WideFromAnsi(text.c_str(), CP_ACP));
+  return tree.Text().SystemNameText(text);
 }
 
 DWORD MainDword(const InfoSources &sources, size_t offset) {

@@ -111,7 +111,7 @@ std::string Format(const char *format, int value) {
 
 std::string SystemText(InfoTree &tree, const InfoBytes &bytes, size_t offset, size_t size) {
   const std::string text = bytes.Text(offset, size);
-  return tree.Text().NameText(WideFromAnsi(text.c_str(), CP_ACP));
+  return tree.Text().SystemNameText(text);
 }
 
 // The selected entry's prologue and epilogue files in one node.

@@ -107,7 +107,7 @@ std::optional<std::string> RowValue(InfoTree &tree, const InfoRow &row) {
     if (!sources.main.Holds(row.field.offset, row.field.width))
       return std::nullopt;
     const std::string text = sources.main.Text(row.field.offset, row.field.width);
-    return tree.Text().NameText(WideFromAnsi(text.c_str(), CP_ACP));
+    return tree.Text().SystemNameText(text);
   }
   if (row.form == InfoForm::PointPair)
     return PointPairText(sources, row.field);

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "abi/host_interfaces.h"
-#include "store/win_text.h"
+#include "store/text_policy.h"
 
 // Bytes of one record; reads outside them give nothing.
 class InfoBytes {

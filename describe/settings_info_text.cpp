@@ -77,7 +77,7 @@ std::string InfoText::CopyString(const WideString &source, bool convert) {
   const bool western = m_bModernPlatform && LanguageByte(Language()) == kConvertedAsWestern;
   if (western)
     codePage = kWesternCodePage;
-  std::string text = AnsiFromWide(source.c_str(), codePage);
+  std::string text = Converter(codePage).ToText(source.c_str());
   if (western)
     m_uCodePage = kBalticCodePage;
   DropMnemonics(text);
@@ -133,11 +133,11 @@ void InfoText::StripInfoColon(std::string &label) {
   if (wide.empty() || colon == 0 || wide.back() != colon)
     return;
   wide.pop_back();
-  label = AnsiFromWide(wide.c_str(), m_uCodePage);
+  label = Converter(m_uCodePage).ToText(wide.c_str());
 }
 
 WideString InfoText::ToWide(const std::string &text) const {
-  return WideFromAnsi(text.c_str(), m_uCodePage);
+  return Converter(m_uCodePage).ToWide(text.c_str());
 }
 
 HTREEITEM InfoText::AddInfoItem(HWND tree, HTREEITEM parent, const std::string &text) {
@@ -176,7 +176,7 @@ std::string InfoText::ControlText(HWND dialog, int controlId) const {
   }
   WCHAR text[kControlTextChars] = {};
   GetDlgItemTextW(dialog, controlId, text, kControlTextChars);
-  return AnsiFromWide(text, m_uCodePage);
+  return Converter(m_uCodePage).ToText(text);
 }
 
 LRESULT InfoText::SendControl(HWND dialog, int controlId, UINT message, WPARAM wParam,

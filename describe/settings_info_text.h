@@ -13,7 +13,7 @@
 
 #include "abi/host_interfaces.h"
 #include "abi/host_records.h"
-#include "store/win_text.h"
+#include "store/text_policy.h"
 
 class InfoText {
  public:
@@ -39,6 +39,10 @@ class InfoText {
   std::string HostText(UINT id) { return CopyString(Load(id), false); }
   // A name read from the settings or the printer's data: CopyString with the conversion flag.
   std::string NameText(const WideString &name) { return CopyString(name, true); }
+  // A name the system keeps in its own code page (a form, a font, a user) as node text.
+  std::string SystemNameText(const std::string &name) {
+    return NameText(TextPolicy::ForSystemNames(m_bAnsi).ToWide(name.c_str()));
+  }
 
   // Appends the language's colon (host string 2709) unless the label already ends in ":" or in
   // the language's colon.
@@ -57,6 +61,8 @@ class InfoText {
 
  private:
   WCHAR LanguageColon() const;
+  // The conversions of a code page, by the dialog's platform.
+  TextPolicy Converter(UINT codePage) const { return TextPolicy::ForPage(m_bAnsi, codePage); }
   // Drops the mnemonics of a converted text, character by character in the code page.
   void DropMnemonics(std::string &text) const;
 

@@ -209,7 +209,7 @@ void SummaryBuilder::AddColorChanges() {
       value = withoutLast(705);
     if (IsSet(m.dwColorFlags, Bit(2)))
       value = withoutLast(704);
-    AddChange(701, LabelStyle::N, m_Labels.ToAnsi(value));
+    AddChange(701, LabelStyle::N, m_Labels.Policy().ToText(value.c_str()));
   }
   static const ValueText adjustments[] = {{1, 306}, {2, 307}, {3, 308}};
   if (m_bColor && m.dwColoAdjCustomID != dm.dwColoAdjCustomID) {
@@ -249,7 +249,7 @@ void SummaryBuilder::AddOutputChanges() {
                      IsSet(m.*sheet.first, Bit(0)) || IsSet(m.*sheet.second, Bit(0)));
 
   const ModelCapabilitiesRecord *capabilities = m_Page.GetModelCapabilities();
-  if (!m_Page.IsAnsiPlatform() && capabilities != nullptr &&
+  if (!m_Page.Text().IsAnsi() && capabilities != nullptr &&
       IsSet(capabilities->dwUserInterface, Bit(24)) && IsJapanese() &&
       Differs(m.dwOptions, dm.dwOptions, PDMAIN_OPT_EMF_SPOOLING))
     AddChange(1773, LabelStyle::A,

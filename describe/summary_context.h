@@ -1,5 +1,5 @@
 // What the settings summary needs to know about the profile page: the host's UIManager, the
-// page's language, direction and code page, the host records the page keeps, its storage
+// page's language, direction and text policy, the host records the page keeps, its storage
 // context, and the restoration of a stored DEVMODE onto the current printer. The page
 // implements it and forwards RestoreDevMode to its own.
 #pragma once
@@ -12,6 +12,7 @@
 #include "abi/host_interfaces.h"
 #include "abi/host_records.h"
 #include "store/page_context.h"
+#include "store/text_policy.h"
 #include "abi/profile_records.h"
 
 class SummaryContext {
@@ -22,9 +23,8 @@ class SummaryContext {
   // The 16-bit language code in use; its low byte chooses texts and rules.
   virtual WORD GetLanguage() const = 0;
   virtual bool IsRightToLeft() const = 0;
-  // The code page of every ANSI text of the page.
-  virtual UINT GetCodePage() const = 0;
-  virtual bool IsAnsiPlatform() const = 0;
+  // The page's platform and the code page of every ANSI text of the page.
+  virtual const TextPolicy &Text() const = 0;
   // The page's current private settings (the driver's main block), public DEVMODE, model
   // record and model capabilities record; each may be null.
   virtual const pdMain *GetDriverSettings() const = 0;

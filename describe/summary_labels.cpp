@@ -25,51 +25,38 @@ bool UsesBracketMnemonic(BYTE language) {
   }
 }
 
-// Bytes of the character that starts at `text`: two for a lead byte that has a trail byte.
-size_t CharBytes(const char *text, UINT codePage) {
-  if (text[0] == '\0')
-    return 0;
-  if (IsDBCSLeadByteEx(codePage, static_cast<BYTE>(text[0])) && text[1] != '\0')
-    return 2;
-  return 1;
-}
-
 // Offset of the first occurrence of `pattern` that starts on a character boundary, or -1.
-long FindOnBoundary(const char *text, const char *pattern, UINT codePage) {
+long FindOnBoundary(const char *text, const char *pattern, const TextPolicy &policy) {
   const size_t length = strlen(pattern);
-  for (size_t at = 0; text[at] != '\0'; at += CharBytes(text + at, codePage))
+  for (size_t at = 0; text[at] != '\0'; at += policy.CharBytes(text + at))
     if (strncmp(text + at, pattern, length) == 0)
       return static_cast<long>(at);
   return -1;
 }
 
 // Removes `count` characters (fewer when the text ends first) starting at byte `at`.
-void RemoveChars(char *text, size_t at, int count, UINT codePage) {
+void RemoveChars(char *text, size_t at, int count, const TextPolicy &policy) {
   size_t end = at;
   for (int i = 0; i < count; ++i)
-    end += CharBytes(text + end, codePage);
+    end += policy.CharBytes(text + end);
   memmove(text + at, text + end, strlen(text + end) + 1);
 }
 
 }  // namespace
 
-SummaryLabels::SummaryLabels(UIManager *manager, WORD language, bool rightToLeft, UINT codePage)
+SummaryLabels::SummaryLabels(UIManager *manager, WORD language, bool rightToLeft,
+                             const TextPolicy &text)
     : m_pManager(manager),
       m_bLanguage(LOBYTE(language)),
       m_bRightToLeft(rightToLeft),
-      m_uCodePage(codePage) {}
+      m_Text(text) {}
 
 WideString SummaryLabels::Load(UINT id) const {
-  WCHAR buffer[RESOURCE_TEXT_CHARS];
-  buffer[0] = 0;
-  if (m_pManager != nullptr)
-    m_pManager->LoadResString(id, buffer, RESOURCE_TEXT_CHARS, 0, 0, 0);
-  buffer[RESOURCE_TEXT_CHARS - 1] = 0;
-  return WideString(buffer);
+  return m_Text.LoadHostString(m_pManager, id, RESOURCE_TEXT_CHARS).wide;
 }
 
 std::string SummaryLabels::Text(UINT id) const {
-  return ToAnsi(Load(id));
+  return m_Text.LoadHostString(m_pManager, id, RESOURCE_TEXT_CHARS).text;
 }
 
 std::string SummaryLabels::Label(UINT id, LabelStyle style) const {
@@ -104,7 +91,7 @@ std::string SummaryLabels::Shape(WideString label, LabelStyle style) const {
       return "  " + shaped;
     }
   }
-  return ToAnsi(label);
+  return m_Text.ToText(label.c_str());
 }
 
 std::string SummaryLabels::Heading(UINT id) const {
@@ -131,24 +118,24 @@ void SummaryLabels::StripLabelColon(std::string &label) const {
     label.pop_back();
     return;
   }
-  WideString wide = ToWide(label);
+  WideString wide = m_Text.ToWide(label.c_str());
   const WCHAR colon = LanguageColon();
   if (wide.empty() || colon == 0 || wide.back() != colon)
     return;
   wide.pop_back();
-  label = ToAnsi(wide);
+  label = m_Text.ToText(wide.c_str());
 }
 
 void SummaryLabels::StripMnemonic(char *text) const {
   if (text == nullptr)
     return;
   if (UsesBracketMnemonic(m_bLanguage)) {
-    const long at = FindOnBoundary(text, "(&", m_uCodePage);
+    const long at = FindOnBoundary(text, "(&", m_Text);
     if (at >= 0)
-      RemoveChars(text, static_cast<size_t>(at), 4, m_uCodePage);
+      RemoveChars(text, static_cast<size_t>(at), 4, m_Text);
     return;
   }
-  const long at = FindOnBoundary(text, "&", m_uCodePage);
+  const long at = FindOnBoundary(text, "&", m_Text);
   if (at >= 0)
-    RemoveChars(text, static_cast<size_t>(at), 1, m_uCodePage);
+    RemoveChars(text, static_cast<size_t>(at), 1, m_Text);
 }

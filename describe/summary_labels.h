@@ -7,7 +7,7 @@
 #include <string>
 
 #include "abi/host_interfaces.h"
-#include "store/win_text.h"
+#include "store/text_policy.h"
 
 // How a label is given its colon.
 enum class LabelStyle {
@@ -21,12 +21,13 @@ enum class LabelStyle {
 
 class SummaryLabels {
  public:
-  // `language` is the page's 16-bit language code; only its low byte counts.
-  SummaryLabels(UIManager *manager, WORD language, bool rightToLeft, UINT codePage);
+  // `language` is the page's 16-bit language code; only its low byte counts. The text policy is
+  // the page's.
+  SummaryLabels(UIManager *manager, WORD language, bool rightToLeft, const TextPolicy &text);
 
   BYTE GetLanguage() const { return m_bLanguage; }
   bool IsRightToLeft() const { return m_bRightToLeft; }
-  UINT GetCodePage() const { return m_uCodePage; }
+  const TextPolicy &Policy() const { return m_Text; }
 
   // The host string in its wide form; empty when the host has none.
   WideString Load(UINT id) const;
@@ -37,13 +38,6 @@ class SummaryLabels {
   std::string Shape(WideString label, LabelStyle style) const;
   // "[ text ]" of the host string without its trailing colon.
   std::string Heading(UINT id) const;
-
-  std::string ToAnsi(const WideString &text) const {
-    return AnsiFromWide(text.c_str(), m_uCodePage);
-  }
-  WideString ToWide(const std::string &text) const {
-    return WideFromAnsi(text.c_str(), m_uCodePage);
-  }
 
   // Appends the language's colon (host string 2709) unless the label ends in ":" or in that
   // colon already.
@@ -60,5 +54,5 @@ class SummaryLabels {
   UIManager *m_pManager;
   BYTE m_bLanguage;
   bool m_bRightToLeft;
-  UINT m_uCodePage;
+  TextPolicy m_Text;
 };

@@ -5,27 +5,6 @@
 
 #include <new>
 
-namespace {
-
-// Copies as many whole characters of `text` as fit into `size` - 1 bytes, and a zero.
-void CopyWholeCharacters(char *to, LPCSTR text, UINT codePage, size_t size) {
-  size_t used = 0;
-  if (text != nullptr) {
-    while (text[used] != '\0') {
-      const bool pair =
-          IsDBCSLeadByteEx(codePage, static_cast<BYTE>(text[used])) && text[used + 1] != '\0';
-      const size_t length = pair ? 2 : 1;
-      if (used + length > size - 1)
-        break;
-      used += length;
-    }
-    memcpy(to, text, used);
-  }
-  to[used] = '\0';
-}
-
-}  // namespace
-
 SummaryRowStore::SummaryRowStore() : m_nCount(0) {}
 
 SummaryRowStore::~SummaryRowStore() {
@@ -60,12 +39,12 @@ bool SummaryRowStore::Allocate() {
   return true;
 }
 
-const SummaryRow *SummaryRowStore::Add(LPCSTR first, LPCSTR second, UINT codePage) {
+const SummaryRow *SummaryRowStore::Add(LPCSTR first, LPCSTR second, const TextPolicy &text) {
   if (m_nCount >= SUMMARY_ROW_CAPACITY || !Allocate())
     return nullptr;
   SummaryRow &row = m_pRows[m_nCount++];
-  CopyWholeCharacters(row.pszFirst, first, codePage, SUMMARY_TEXT_SIZE);
-  CopyWholeCharacters(row.pszSecond, second, codePage, SUMMARY_TEXT_SIZE);
+  text.CopyWholeChars(row.pszFirst, SUMMARY_TEXT_SIZE, first);
+  text.CopyWholeChars(row.pszSecond, SUMMARY_TEXT_SIZE, second);
   return &row;
 }
 

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+#include "store/text_policy.h"
+
 constexpr int SUMMARY_ROW_CAPACITY = 128;
 // Bytes of one text buffer: 127 bytes of text and the terminating zero.
 constexpr int SUMMARY_TEXT_SIZE = 128;
@@ -32,9 +34,9 @@ class SummaryRowStore {
 
   // Starts a new build at row 0.
   void Reset() { m_nCount = 0; }
-  // Copies the texts into the next row; `codePage` tells where characters begin. Null when the
-  // store is full or cannot be allocated.
-  const SummaryRow *Add(LPCSTR first, LPCSTR second, UINT codePage);
+  // Copies the texts into the next row; the page's text policy tells where characters begin.
+  // Null when the store is full or cannot be allocated.
+  const SummaryRow *Add(LPCSTR first, LPCSTR second, const TextPolicy &text);
 
   int GetCount() const { return m_nCount; }
   // Row `index` of the current build, or null.

@@ -23,16 +23,18 @@ CProfil::~CProfil() {
 }
 
 // The list is bound to the host's UIManager but not loaded. A later host replaces the list
-// built for an earlier one; a null host keeps it.
+// built for an earlier one; a null host keeps it. Without a page its texts are in the system's
+// code page.
 void CProfil::SetHost(UIClassHost *host) {
   m_pHost = host;
   if (host == nullptr)
     return;
   UIManager *manager = host->GetUIManager();
   delete m_pProfileList;
-  m_pProfileList = new (std::nothrow)
-      ProfileList(nullptr, 0, manager, manager != nullptr ? manager->GetDriverSettings() : nullptr,
-                  manager != nullptr ? manager->GetCurrentDevMode() : nullptr);
+  m_pProfileList =
+      new (std::nothrow) ProfileList(nullptr, TextPolicy::ForSystemNames(false), manager,
+                                     manager != nullptr ? manager->GetDriverSettings() : nullptr,
+                                     manager != nullptr ? manager->GetCurrentDevMode() : nullptr);
 }
 
 void *CProfil::DeletingDestructor(UINT flags) {

@@ -20,11 +20,6 @@ int RunProfilePage(HWND parent, CControlSet *owner) {
   page->SetResourceInstance(owner->GetUIManager()->GetResourceInstance());
   const int templateId = page->ChooseTemplate();
   // The dialog's result is not the caller's business: RunProfile always reports 0.
-  if (page->IsAnsiPlatform())
-    DialogBoxParamA(page->GetResourceInstance(), MAKEINTRESOURCEA(templateId), parent,
-                    ProfilePage::DialogProc, 0);
-  else
-    DialogBoxParamW(page->GetResourceInstance(), MAKEINTRESOURCEW(templateId), parent,
-                    ProfilePage::DialogProc, 0);
+  page->Text().RunModal(page->GetResourceInstance(), templateId, parent, ProfilePage::DialogProc);
   return 0;
 }

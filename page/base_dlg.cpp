@@ -9,35 +9,6 @@
 
 namespace {
 
-constexpr int kMaxConvertedChars = 16384;
-
-// The system code pages the dialogs convert with explicitly; any other system uses CP_ACP (0).
-UINT DialogCodePage() {
-  const UINT system = GetACP();
-  switch (system) {
-    case 932:
-    case 936:
-    case 949:
-    case 950:
-    case 1250:
-    case 1251:
-    case 1256:
-      return system;
-    default:
-      return 0;
-  }
-}
-
-// A host string in the dialog's code page, for the A calls of the ANSI platform; empty when it
-// cannot be converted.
-struct AnsiText {
-  AnsiText(UINT codePage, LPCWSTR wide) {
-    if (WideCharToMultiByte(codePage, 0, wide, -1, text, sizeof text, nullptr, nullptr) == 0)
-      text[0] = 0;
-  }
-  char text[DLG_STRING_CHARS * 2];
-};
-
 void CopyWideText(LPWSTR target, LPCWSTR source, int capacity) {
   int i = 0;
   for (; source[i] != 0 && i < capacity - 1; ++i)
@@ -53,12 +24,11 @@ BaseDlg::BaseDlg()
       m_pOwner(nullptr),
       m_hWnd(nullptr),
       m_pModelInfo(nullptr),
-      m_uCodePage(DialogCodePage()),
+      m_Text(TextPolicy::ForDialogs(false)),
       m_wPointSize(8),
       m_szFaceName{},
       m_wszFaceName{},
       m_bCharSet(DEFAULT_CHARSET),
-      m_bAnsi(0),
       m_hFont(nullptr),
       m_wLanguage(LANG_BYTE_ENGLISH) {}
 
@@ -73,7 +43,8 @@ bool BaseDlg::LoadDlgString(UINT stringId, LPWSTR wide, LPSTR ansi) {
   wide[0] = 0;
   if (UIManager *manager = Manager())
     manager->LoadResString(stringId, wide, MAX_PATH, 0, 0, 0);
-  ToAnsi(ansi, wide);
+  wide[MAX_PATH - 1] = 0;
+  m_Text.ToText(ansi, MAX_PATH, wide);
   return true;
 }
 
@@ -100,7 +71,7 @@ void BaseDlg::SetFace(LPCWSTR wide, LPCSTR ansi) {
   if (ansi != nullptr)
     lstrcpynA(m_szFaceName, ansi, MAX_PATH);
   else
-    ToAnsi(m_szFaceName, m_wszFaceName);
+    m_Text.ToText(m_szFaceName, MAX_PATH, m_wszFaceName);
 }
 
 void BaseDlg::SelectFont() {
@@ -108,10 +79,10 @@ void BaseDlg::SelectFont() {
   m_wLanguage =
       ResolveLanguage(manager != nullptr ? manager->GetLanguage() : m_wLanguage, m_pModelInfo);
   const int platform = Platform();
-  m_bAnsi = platform == HOST_PLATFORM_ANSI ? 1 : 0;
+  m_Text = TextPolicy::ForDialogs(platform == HOST_PLATFORM_ANSI);
   // The ANSI platform knows the default face as "Sans Serif"; the other names are the wide
   // names in the dialog's code page.
-  LPCSTR defaultAnsiFace = m_bAnsi ? "Sans Serif" : nullptr;
+  LPCSTR defaultAnsiFace = m_Text.IsAnsi() ? "Sans Serif" : nullptr;
   switch (LanguageByte(m_wLanguage)) {
     case LANG_BYTE_JAPANESE:
       m_bCharSet = SHIFTJIS_CHARSET;
@@ -150,26 +121,16 @@ void BaseDlg::SelectFont() {
 void BaseDlg::CreateDialogFont() {
   if (m_hFont != nullptr)
     return;
-  const int height = FontHeightForPoints(m_wPointSize);
-  if (m_bAnsi)
-    m_hFont =
-        CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, m_bCharSet, OUT_TT_PRECIS,
-                    CLIP_EMBEDDED, PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE, m_szFaceName);
-  else
-    m_hFont =
-        CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, m_bCharSet, OUT_TT_PRECIS,
-                    CLIP_EMBEDDED, PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE, m_wszFaceName);
+  m_hFont =
+      m_Text.NewFont(FontHeightForPoints(m_wPointSize), m_bCharSet, {m_szFaceName, m_wszFaceName});
 }
 
 void BaseDlg::Localize(HWND window, const DlgControlText *controls, int controlCount,
                        const DlgTitleText *titles, int titleCount) {
   SelectFont();
   UIManager *manager = Manager();
-  WCHAR text[DLG_STRING_CHARS];
   for (int i = 0; i < controlCount; ++i) {
-    text[0] = 0;
-    if (manager != nullptr)
-      manager->LoadResString(controls[i].wStringId, text, DLG_STRING_CHARS, 0, 0, 0);
+    const DualText text = m_Text.LoadHostString(manager, controls[i].wStringId, DLG_STRING_CHARS);
     if (m_wPointSize == 9)
       MoveControl(window, controls[i].wControlId, 0, 2);
     CreateDialogFont();
@@ -177,11 +138,7 @@ void BaseDlg::Localize(HWND window, const DlgControlText *controls, int controlC
     if (control == nullptr)
       continue;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_hFont), TRUE);
-    if (m_bAnsi)
-      SendMessageA(control, WM_SETTEXT, 0,
-                   reinterpret_cast<LPARAM>(AnsiText(m_uCodePage, text).text));
-    else
-      SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    m_Text.SetText(control, text);
   }
   for (int i = 0; i < titleCount; ++i) {
     if (titles[i].pBuffer == nullptr)
@@ -189,25 +146,10 @@ void BaseDlg::Localize(HWND window, const DlgControlText *controls, int controlC
     titles[i].pBuffer[0] = 0;
     if (manager != nullptr)
       manager->LoadResString(titles[i].wStringId, titles[i].pBuffer, DLG_STRING_CHARS, 0, 0, 0);
+    titles[i].pBuffer[DLG_STRING_CHARS - 1] = 0;
     CreateDialogFont();
-    if (m_bAnsi)
-      SetWindowTextA(window, AnsiText(m_uCodePage, titles[i].pBuffer).text);
-    else
-      SetWindowTextW(window, titles[i].pBuffer);
+    m_Text.SetText(window, m_Text.FromWide(titles[i].pBuffer));
   }
-}
-
-LPWSTR BaseDlg::ToWide(LPWSTR wide, LPCSTR ansi) const {
-  if (MultiByteToWideChar(m_uCodePage, 0, ansi, -1, wide, kMaxConvertedChars) == 0)
-    wide[0] = 0;
-  return wide;
-}
-
-LPSTR BaseDlg::ToAnsi(LPSTR ansi, LPCWSTR wide) const {
-  if (WideCharToMultiByte(m_uCodePage, 0, wide, -1, ansi, kMaxConvertedChars, nullptr, nullptr) ==
-      0)
-    ansi[0] = 0;
-  return ansi;
 }
 
 void BaseDlg::MoveControl(HWND window, int controlId, int dx, int dy) const {

@@ -7,6 +7,7 @@
 
 #include "abi/host_interfaces.h"
 #include "abi/host_records.h"
+#include "store/text_policy.h"
 
 // A control and the host string that becomes its text.
 struct DlgControlText {
@@ -30,7 +31,8 @@ class BaseDlg {
   BaseDlg &operator=(const BaseDlg &) = delete;
 
   // False when a buffer is missing; otherwise the host string (at most 260 characters) in the
-  // wide buffer and, converted with the dialog's code page, in the ANSI buffer.
+  // wide buffer and, converted with the dialog's code page, in the ANSI buffer of MAX_PATH
+  // bytes.
   virtual bool LoadDlgString(UINT stringId, LPWSTR wide, LPSTR ansi);
 
   void Attach(int dialogResourceId, HWND window, CControlSet *owner);
@@ -38,10 +40,6 @@ class BaseDlg {
   void SelectFont();
   void Localize(HWND window, const DlgControlText *controls, int controlCount,
                 const DlgTitleText *titles, int titleCount);
-
-  // At most 16384 characters, always terminated; a text that cannot be converted is empty.
-  LPWSTR ToWide(LPWSTR wide, LPCSTR ansi) const;
-  LPSTR ToAnsi(LPSTR ansi, LPCWSTR wide) const;
 
   // Moves the control's right edge by dx and its bottom edge by dy.
   void MoveControl(HWND window, int controlId, int dx, int dy) const;
@@ -52,12 +50,14 @@ class BaseDlg {
   bool CallSmallHelp(HWND control, int dialogResourceId);
   bool CallBigHelp(const HELPINFO *help, int dialogResourceId);
 
-  UINT CodePage() const { return m_uCodePage; }
+  // The dialog's platform and code page, for its texts and every A/W call.
+  const TextPolicy &Text() const { return m_Text; }
+  UINT CodePage() const { return m_Text.CodePage(); }
   WORD PointSize() const { return m_wPointSize; }
   LPCSTR FaceNameA() const { return m_szFaceName; }
   LPCWSTR FaceNameW() const { return m_wszFaceName; }
   BYTE CharSet() const { return m_bCharSet; }
-  bool IsAnsi() const { return m_bAnsi != 0; }
+  bool IsAnsi() const { return m_Text.IsAnsi(); }
   WORD Language() const { return m_wLanguage; }
   HFONT Font() const { return m_hFont; }
 
@@ -70,12 +70,11 @@ class BaseDlg {
   CControlSet *m_pOwner;
   HWND m_hWnd;
   ModelInfoRecord *m_pModelInfo;
-  UINT m_uCodePage;
+  TextPolicy m_Text;
   WORD m_wPointSize;
   char m_szFaceName[MAX_PATH];
   WCHAR m_wszFaceName[MAX_PATH];
   BYTE m_bCharSet;
-  BYTE m_bAnsi;
   HFONT m_hFont;
   WORD m_wLanguage;
 

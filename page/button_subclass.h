@@ -1,18 +1,32 @@
-// What the page's subclassed buttons share: the previous window procedure kept in the button's
-// own user data, the A or W functions chosen by platform, and the Tab press they synthesize.
+// What the page's subclassed buttons share: a procedure in both forms around one handler, put
+// in place through the page's text policy, and the Tab press they synthesize.
 #pragma once
 
 #include <windows.h>
 
-typedef LRESULT(WINAPI *CallPreviousProc)(WNDPROC, HWND, UINT, WPARAM, LPARAM);
-typedef BOOL(WINAPI *PostMessageProc)(HWND, UINT, WPARAM, LPARAM);
+#include "store/text_policy.h"
 
-// Puts `procA` or `procW` in place of the button's procedure and keeps the previous one in the
-// button's user data. Does nothing without a button.
-void SubclassButton(HWND button, bool ansi, WNDPROC procA, WNDPROC procW);
+// A button's handler. `form` is the text policy of the form its procedure was installed in: it
+// hands messages on to the previous procedure and posts commands with that form's functions.
+typedef LRESULT (*ButtonHandler)(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
+                                 const TextPolicy &form);
 
-// The procedure SubclassButton replaced, read with the A or W function.
-WNDPROC PreviousButtonProc(HWND button, bool ansi);
+template <ButtonHandler handler>
+LRESULT CALLBACK ButtonProcedureA(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+  return handler(button, message, wParam, lParam, TextPolicy::ForSystemNames(true));
+}
+
+template <ButtonHandler handler>
+LRESULT CALLBACK ButtonProcedureW(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+  return handler(button, message, wParam, lParam, TextPolicy::ForSystemNames(false));
+}
+
+// Puts the handler's procedure in the page's form in place of the button's, keeping the
+// previous one in the button's user data. Does nothing without a button.
+template <ButtonHandler handler>
+void SubclassButton(HWND button, const TextPolicy &page) {
+  page.Subclass(button, ButtonProcedureA<handler>, ButtonProcedureW<handler>);
+}
 
 // A Tab press and release as the keyboard would send it (scan code 0x45, extended key).
 void SynthesizeTab();

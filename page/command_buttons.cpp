@@ -18,40 +18,40 @@ const KeyButton kKeyButtons[] = {
     {'I', IDC_PROFILE_IMPORT}, {'U', IDC_PROFILE_APPLY},  {'X', IDC_PROFILE_EXPORT},
 };
 
-void Click(HWND button, PostMessageProc post) {
-  post(GetParent(button), WM_COMMAND, static_cast<WPARAM>(GetDlgCtrlID(button)), 0);
+void Click(HWND button, const TextPolicy &form) {
+  form.PostCommand(GetParent(button), GetDlgCtrlID(button));
 }
 
 // Enter on apply or delete hands the focus to the page before the click; their letters click
 // where the focus is.
-void PressEnter(HWND button, PostMessageProc post) {
+void PressEnter(HWND button, const TextPolicy &form) {
   const int id = GetDlgCtrlID(button);
   if (id == IDC_PROFILE_APPLY || id == IDC_PROFILE_DELETE)
     SetFocus(GetParent(button));
-  Click(button, post);
+  Click(button, form);
 }
 
-void OnKeyDown(HWND button, WPARAM key, PostMessageProc post) {
+void OnKeyDown(HWND button, WPARAM key, const TextPolicy &form) {
   if (key == VK_TAB) {
     SynthesizeTab();
     g_bFocusArrived = false;
     return;
   }
   if (key == VK_RETURN) {
-    PressEnter(button, post);
+    PressEnter(button, form);
     return;
   }
   const int target = CommandButtonForKey(key);
   if (target == 0)
     return;
   if (target == GetDlgCtrlID(button))
-    Click(button, post);
+    Click(button, form);
   else if (HWND other = GetDlgItem(GetParent(button), target))
     SetFocus(other);
 }
 
 LRESULT HandleButtonMessage(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
-                            WNDPROC previous, CallPreviousProc call, PostMessageProc post) {
+                            const TextPolicy &form) {
   switch (message) {
     case WM_GETDLGCODE:
       return g_bFocusArrived ? DLGC_WANTALLKEYS : DLGC_UNDEFPUSHBUTTON;
@@ -59,30 +59,18 @@ LRESULT HandleButtonMessage(HWND button, UINT message, WPARAM wParam, LPARAM lPa
       g_bFocusArrived = true;
       break;
     case WM_KEYDOWN:
-      OnKeyDown(button, wParam, post);
+      OnKeyDown(button, wParam, form);
       break;
     default:
       break;
   }
-  return call(previous, button, message, wParam, lParam);
-}
-
-LRESULT CALLBACK CommandButtonProcA(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
-  WNDPROC previous = PreviousButtonProc(button, true);
-  return HandleButtonMessage(button, message, wParam, lParam, previous, CallWindowProcA,
-                             PostMessageA);
-}
-
-LRESULT CALLBACK CommandButtonProcW(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
-  WNDPROC previous = PreviousButtonProc(button, false);
-  return HandleButtonMessage(button, message, wParam, lParam, previous, CallWindowProcW,
-                             PostMessageW);
+  return form.CallPrevious(button, message, wParam, lParam);
 }
 
 }  // namespace
 
-void SubclassCommandButton(HWND button, bool ansi) {
-  SubclassButton(button, ansi, CommandButtonProcA, CommandButtonProcW);
+void SubclassCommandButton(HWND button, const TextPolicy &page) {
+  SubclassButton<HandleButtonMessage>(button, page);
 }
 
 int CommandButtonForKey(WPARAM key) {

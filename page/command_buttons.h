@@ -6,9 +6,11 @@
 
 #include <windows.h>
 
-// Replaces the button's window procedure (A or W), keeping the previous one in the button's
-// user data.
-void SubclassCommandButton(HWND button, bool ansi);
+#include "store/text_policy.h"
+
+// Replaces the button's window procedure by one of the page's form, keeping the previous one in
+// the button's user data.
+void SubclassCommandButton(HWND button, const TextPolicy &page);
 
 // The button a letter names, 0 for any other key.
 int CommandButtonForKey(WPARAM key);

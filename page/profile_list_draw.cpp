@@ -27,48 +27,16 @@ RowColors ColorsFor(const ProfileListLook &look, const DRAWITEMSTRUCT *item) {
           (item->itemState & ODS_SELECTED) != 0 ? kSelectedBackground : GetSysColor(COLOR_WINDOW)};
 }
 
-// The row's text, wide and in the page's ANSI form.
-struct RowText {
-  WCHAR wide[MAX_PATH];
-  char ansi[MAX_PATH];
-};
-
-void ReadRowText(const ProfileListLook &look, const DRAWITEMSTRUCT *item, RowText *text) {
-  text->wide[0] = 0;
-  text->ansi[0] = 0;
-  if (look.bAnsi) {
-    LVITEMA request;
-    memset(&request, 0, sizeof request);
-    request.iSubItem = 0;
-    request.pszText = text->ansi;
-    request.cchTextMax = MAX_PATH;
-    SendMessageA(item->hwndItem, LVM_GETITEMTEXTA, item->itemID,
-                 reinterpret_cast<LPARAM>(&request));
-    return;
-  }
-  LVITEMW request;
-  memset(&request, 0, sizeof request);
-  request.iSubItem = 0;
-  request.pszText = text->wide;
-  request.cchTextMax = MAX_PATH;
-  SendMessageW(item->hwndItem, LVM_GETITEMTEXTW, item->itemID, reinterpret_cast<LPARAM>(&request));
-  if (WideCharToMultiByte(look.uCodePage, 0, text->wide, -1, text->ansi, MAX_PATH, nullptr,
-                          nullptr) == 0)
-    text->ansi[0] = 0;
-}
-
-int TextLength(const WCHAR *text) {
-  int length = 0;
-  while (text[length] != 0)
-    ++length;
-  return length;
+// The row's text in both forms.
+DualText ReadRowText(const ProfileListLook &look, const DRAWITEMSTRUCT *item) {
+  return look.text.ListItemText(item->hwndItem, static_cast<int>(item->itemID));
 }
 
 // The profile the row shows, found by its text; null when none.
-const ProfileHeader *RowProfile(const ProfileListLook &look, const RowText &text) {
+const ProfileHeader *RowProfile(const ProfileListLook &look, const DualText &text) {
   if (look.pList == nullptr)
     return nullptr;
-  ProfileNode *node = look.pList->Find(text.ansi);
+  ProfileNode *node = look.pList->Find(text.text.c_str());
   return node != nullptr ? &node->header : nullptr;
 }
 
@@ -85,33 +53,18 @@ RECT Shrunk(const RECT &rect) {
   return shrunk;
 }
 
-int TextHeight(const ProfileListLook &look, HDC dc) {
-  if (look.bAnsi) {
-    TEXTMETRICA metrics;
-    return GetTextMetricsA(dc, &metrics) ? metrics.tmHeight : 0;
-  }
-  TEXTMETRICW metrics;
-  return GetTextMetricsW(dc, &metrics) ? metrics.tmHeight : 0;
-}
-
 // The icon keeps its own colours in this style; only its white background is transparent.
 void DrawLeftToRight(const ProfileListLook &look, const DRAWITEMSTRUCT *item) {
   HDC dc = item->hDC;
   const RowColors colors = ColorsFor(look, item);
-  RowText text;
-  ReadRowText(look, item, &text);
+  const DualText text = ReadRowText(look, item);
   const RECT shrunk = Shrunk(item->rcItem);
-  const int textHeight = TextHeight(look, dc);
+  const int textHeight = look.text.TextHeight(dc);
   COLORREF oldText = SetTextColor(dc, colors.text);
   COLORREF oldBackground = SetBkColor(dc, colors.background);
   const int x = (shrunk.bottom - shrunk.top) + 12;
   const int y = (shrunk.top + shrunk.bottom - textHeight) / 2;
-  if (look.bAnsi)
-    ExtTextOutA(dc, x, y, ETO_OPAQUE | ETO_CLIPPED, &shrunk, text.ansi, lstrlenA(text.ansi),
-                nullptr);
-  else
-    ExtTextOutW(dc, x, y, ETO_OPAQUE | ETO_CLIPPED, &shrunk, text.wide, TextLength(text.wide),
-                nullptr);
+  look.text.DrawOpaqueText(dc, x, y, shrunk, text);
   SetTextColor(dc, oldText);
   SetBkColor(dc, oldBackground);
 
@@ -123,8 +76,7 @@ void DrawLeftToRight(const ProfileListLook &look, const DRAWITEMSTRUCT *item) {
 void DrawRightToLeft(const ProfileListLook &look, const DRAWITEMSTRUCT *item) {
   HDC dc = item->hDC;
   const RowColors colors = ColorsFor(look, item);
-  RowText text;
-  ReadRowText(look, item, &text);
+  const DualText text = ReadRowText(look, item);
   const RECT shrunk = Shrunk(item->rcItem);
   COLORREF oldText = SetTextColor(dc, colors.text);
   COLORREF oldBackground = SetBkColor(dc, colors.background);
@@ -133,10 +85,7 @@ void DrawRightToLeft(const ProfileListLook &look, const DRAWITEMSTRUCT *item) {
   ExtTextOutA(dc, shrunk.left + 2, shrunk.top, ETO_OPAQUE, &shrunk, " ", 1, nullptr);
   RECT textRect = item->rcItem;
   textRect.right -= kRightIconWidth;
-  if (look.bAnsi)
-    DrawTextA(dc, text.ansi, -1, &textRect, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
-  else
-    DrawTextW(dc, text.wide, -1, &textRect, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+  look.text.DrawTextInRect(dc, text, &textRect, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
   SetTextColor(dc, oldText);
   SetBkColor(dc, oldBackground);
   SetTextAlign(dc, oldAlign);

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include "abi/host_records.h"
+#include "store/text_policy.h"
 
 class ProfileList;
 
@@ -15,8 +16,7 @@ struct ProfileListLook {
   HINSTANCE hResources;  // holds bitmaps 112 to 156 and 1346
   bool bRightToLeft;
   bool bListDisabled;        // every row grey
-  bool bAnsi;                // A functions and ANSI text
-  UINT uCodePage;            // converts row texts on the wide platform
+  TextPolicy text;           // the page's: reads and draws the row texts
   const ProfileList *pList;  // finds a row's profile by its text; may be null
 };
 

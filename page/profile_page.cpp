@@ -15,7 +15,6 @@ namespace {
 constexpr int kDialogId = 2500;
 constexpr LONG kDesignWidth = 155;
 constexpr LONG kDesignHeight = 150;
-constexpr int kMaxConvertedChars = 16384;
 
 }  // namespace
 
@@ -35,9 +34,8 @@ ProfilePage::ProfilePage()
       m_DesignSize{kDesignWidth, kDesignHeight},
       m_WindowSize{0, 0},
       m_wLanguage(LANG_BYTE_ENGLISH),
-      m_uCodePage(GetACP()),
+      m_Text(TextPolicy::ForPage(false, GetACP())),
       m_bRightToLeft(false),
-      m_bAnsi(false),
       m_nPlatform(0),
       m_hIcon(nullptr),
       m_bNoRights(false),
@@ -87,10 +85,10 @@ int ProfilePage::ChooseTemplate() {
   }
   ReadPlatform();
   int defaultTemplate = IDD_PAGE_ANSI;
-  if (!m_bAnsi && !IsWindowsNT4())
+  if (!m_Text.IsAnsi() && !IsWindowsNT4())
     defaultTemplate = IDD_PAGE;
   const PageLanguageChoice choice = ChoosePageLanguage(m_wLanguage, defaultTemplate);
-  m_uCodePage = choice.codePage;
+  m_Text = TextPolicy::ForPage(m_Text.IsAnsi(), choice.codePage);
   m_bRightToLeft = choice.rightToLeft;
   return choice.templateId;
 }
@@ -99,13 +97,7 @@ SIZE *ProfilePage::CreatePageWindow(SIZE *size) {
   if (m_hWnd == nullptr) {
     SetCurrentPage(this);
     const int templateId = ChooseTemplate();
-    HWND desktop = GetDesktopWindow();
-    if (m_bAnsi)
-      m_hWnd =
-          CreateDialogParamA(PageResources(), MAKEINTRESOURCEA(templateId), desktop, DialogProc, 0);
-    else
-      m_hWnd =
-          CreateDialogParamW(PageResources(), MAKEINTRESOURCEW(templateId), desktop, DialogProc, 0);
+    m_hWnd = m_Text.CreateModeless(PageResources(), templateId, GetDesktopWindow(), DialogProc);
   }
   RECT rect = {0, 0, 0, 0};
   if (m_hWnd != nullptr)
@@ -151,32 +143,13 @@ bool ProfilePage::LoadPageString(UINT stringId, LPWSTR wide, LPSTR text) {
   wide[0] = 0;
   if (UIManager *manager = Manager())
     manager->LoadResString(stringId, wide, MAX_PATH, 0, 0, 0);
-  ToText(text, wide);
+  wide[MAX_PATH - 1] = 0;
+  m_Text.ToText(text, MAX_PATH, wide);
   return true;
 }
 
-void ProfilePage::LoadPageText(UINT stringId, LPWSTR wide, LPSTR text, int size) const {
-  wide[0] = 0;
-  if (UIManager *manager = Manager())
-    manager->LoadResString(stringId, wide, MAX_PATH, 0, 0, 0);
-  char converted[MAX_PATH * 4];
-  if (WideCharToMultiByte(m_uCodePage, 0, wide, -1, converted, sizeof converted, nullptr,
-                          nullptr) == 0)
-    converted[0] = 0;
-  lstrcpynA(text, converted, size);
-}
-
-LPWSTR ProfilePage::ToWide(LPWSTR wide, LPCSTR text) const {
-  if (MultiByteToWideChar(m_uCodePage, 0, text, -1, wide, kMaxConvertedChars) == 0)
-    wide[0] = 0;
-  return wide;
-}
-
-LPSTR ProfilePage::ToText(LPSTR text, LPCWSTR wide) const {
-  if (WideCharToMultiByte(m_uCodePage, 0, wide, -1, text, kMaxConvertedChars, nullptr, nullptr) ==
-      0)
-    text[0] = 0;
-  return text;
+DualText ProfilePage::LoadPageText(UINT stringId) const {
+  return m_Text.LoadHostString(Manager(), stringId, MAX_PATH);
 }
 
 int ProfilePage::GetHostProcessKind() {
@@ -215,5 +188,5 @@ bool ProfilePage::CacheHostObjects() {
 void ProfilePage::ReadPlatform() {
   DriverContext *context = m_pOwner != nullptr ? m_pOwner->GetDriverContext() : nullptr;
   m_nPlatform = context != nullptr ? context->GetPlatform() : 0;
-  m_bAnsi = m_nPlatform == HOST_PLATFORM_ANSI;
+  m_Text = TextPolicy::ForPage(m_nPlatform == HOST_PLATFORM_ANSI, m_Text.CodePage());
 }

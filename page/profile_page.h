@@ -17,6 +17,7 @@
 #include "page/api_control_set_profil.h"
 #include "page/button_rules.h"
 #include "store/page_context.h"
+#include "store/text_policy.h"
 #include "abi/profile_records.h"
 
 class ProfileList;
@@ -45,26 +46,27 @@ class ProfilePage final : public ApiControlSetProfil,
   SIZE *GetDesignSize(SIZE *size) override;                                                     // 7
   void SetHostValues8(DWORD first, DWORD second) override;                                      // 8
   void SetHostValues9(DWORD first, DWORD second) override;                                      // 9
-  DWORD GetHostValue9First() override { return m_adwHostValues9[0]; }    // 10
-  DWORD GetHostValue9Second() override { return m_adwHostValues9[1]; }   // 11
-  HICON GetIcon(int *loaded) override;                                   // 12
-  bool Unnamed13(DWORD) override { return false; }                       // 13
-  bool Unnamed14(DWORD) override { return true; }                        // 14
-  bool Unnamed15(DWORD) override { return false; }                       // 15
-  void Activate() override;                                              // 16
-  bool Deactivate() override;                                            // 17
-  bool Unnamed18() override { return true; }                             // 18
-  bool Unnamed19() override { return true; }                             // 19
-  void SetOwner(CControlSet *owner) override { m_pOwner = owner; }       // 20
-  CControlSet *GetOwner() override { return m_pOwner; }                  // 21
-  void UIManagerChanged(UIManager *) override {}                         // 22
-  void Unnamed23(DWORD) override {}                                      // 23
-  bool Unnamed24() override { return true; }                             // 24
-  void SetHostByte(BYTE value) override { m_bHostByte = value; }         // 25
-  BYTE GetHostByte() override { return m_bHostByte; }                    // 26
-  int Unnamed27(DWORD, DWORD, DWORD) override { return -1; }             // 27
-  int Unnamed28(DWORD, DWORD, DWORD) override { return -1; }             // 28
-  bool Unnamed29() override { return true; }                             // 29
+  DWORD GetHostValue9First() override { return m_adwHostValues9[0]; }   // 10
+  DWORD GetHostValue9Second() override { return m_adwHostValues9[1]; }  // 11
+  HICON GetIcon(int *loaded) override;                                  // 12
+  bool Unnamed13(DWORD) override { return false; }                      // 13
+  bool Unnamed14(DWORD) override { return true; }                       // 14
+  bool Unnamed15(DWORD) override { return false; }                      // 15
+  void Activate() override;                                             // 16
+  bool Deactivate() override;                                           // 17
+  bool Unnamed18() override { return true; }                            // 18
+  bool Unnamed19() override { return true; }                            // 19
+  void SetOwner(CControlSet *owner) override { m_pOwner = owner; }      // 20
+  CControlSet *GetOwner() override { return m_pOwner; }                 // 21
+  void UIManagerChanged(UIManager *) override {}                        // 22
+  void Unnamed23(DWORD) override {}                                     // 23
+  bool Unnamed24() override { return true; }                            // 24
+  void SetHostByte(BYTE value) override { m_bHostByte = value; }        // 25
+  BYTE GetHostByte() override { return m_bHostByte; }                   // 26
+  int Unnamed27(DWORD, DWORD, DWORD) override { return -1; }            // 27
+  int Unnamed28(DWORD, DWORD, DWORD) override { return -1; }            // 28
+  bool Unnamed29() override { return true; }                            // 29
+  // The wide buffer holds MAX_PATH characters and the text buffer MAX_PATH bytes.
   bool LoadPageString(UINT stringId, LPWSTR wide, LPSTR text) override;  // 30
 
   // The instance the page was given for its dialog templates, icon and bitmaps.
@@ -85,21 +87,17 @@ class ProfilePage final : public ApiControlSetProfil,
   // and reading order it implies. Also reads the platform.
   int ChooseTemplate();
 
-  // Text conversions with the page's code page, at most 16384 characters, always terminated.
-  LPWSTR ToWide(LPWSTR wide, LPCSTR text) const;
-  LPSTR ToText(LPSTR text, LPCWSTR wide) const;
-
   // 1 when the process's program is Explorer, 2 when it is Excel, 0 otherwise.
   static int GetHostProcessKind();
   static bool IsWindowsNT4();
 
   HWND GetPageWindow() const { return m_hWnd; }
   WORD GetLanguage() const override { return m_wLanguage; }
-  UINT GetCodePage() const override { return m_uCodePage; }
   bool IsRightToLeft() const override { return m_bRightToLeft; }
+  // The page's platform and the code page of its language, for every text and A/W call.
+  const TextPolicy &Text() const override { return m_Text; }
 
   // ProfilePageContext.
-  bool IsAnsiPlatform() const override { return m_bAnsi; }
   LPCSTR GetPrinterNameA() const override { return m_tszPrinterName; }
   LPCWSTR GetPrinterNameW() const override { return m_wszPrinterName; }
   HANDLE GetPrinterHandle() const override { return m_hPrinter; }
@@ -162,7 +160,7 @@ class ProfilePage final : public ApiControlSetProfil,
     int controlId;
     void (ProfilePage::*handler)();
   };
-  static const std::array<CommandRoute, 3> kCommandRoutes;
+  static const std::array<CommandRoute, 7> kCommandRoutes;
 
   UIManager *Manager() const;
   // The three records the page needs to work, the capabilities record and the printer name;
@@ -173,8 +171,7 @@ class ProfilePage final : public ApiControlSetProfil,
   // that each store opens the printer itself.
   void CachePrinterHandle();
   void MoveRenamedPrinterFiles();
-  // A host string converted with the page's code page into `size` bytes of `text`.
-  void LoadPageText(UINT stringId, LPWSTR wide, LPSTR text, int size) const;
+  DualText LoadPageText(UINT stringId) const;
   void WritePrinterName();
   ProfileListLook ListLook() const;
 
@@ -192,18 +189,39 @@ class ProfilePage final : public ApiControlSetProfil,
 
   // The state the enable rules read from the dialog and the page.
   ButtonRuleInput ReadButtonRuleInput() const;
-  int InsertRow(int row, LPCSTR text, int image) const;
-  void RowText(int row, char *text, int size) const;
   void SelectRow(int row) const;
   int FocusedSelectedRow() const;
   ProfileNode *NodeOfRow(int row) const;
-  void PostCommand(int controlId) const;
-  bool SetText(int controlId, LPCSTR text, LPCWSTR wide) const;
   bool AnswerSummaryText(NMHDR *header) const;
   INT_PTR OnProfileListNotify(NMHDR *header);
 
   // OK and Cancel of the stand-alone page: both end it with 1.
   void EndStandAloneDialog();
+  // The commands on the profiles (page_commands.cpp, page_apply_command.cpp).
+  void AddProfile();
+  void EditFocusedProfile();
+  void DeleteSelectedProfiles();
+  void ApplySelectedProfile();
+  // The list's own command notifications: a selection change, a double click.
+  void OnProfileListCommand(WORD notification);
+  void EditOnDoubleClick();
+  void DisableCommandButtons() const;
+  // The host's current DEVMODE again: the host may have replaced it since the page took it.
+  void RefreshCurrentDevMode();
+  // The properties dialog over the page for `header`; 1 after OK.
+  INT_PTR RunPropertiesDialog(ProfileHeader *header);
+  // A question box of host strings; the text may name a profile in place of its "%s".
+  int AskQuestion(UINT textId, UINT captionId, LPCSTR profileName) const;
+  // The profile's row, list entry and stored values and data sets, the list saved.
+  void RemoveProfile(LPCSTR profileName);
+  // The current settings, converted, as the profile's "Default DevMode", and the printer's
+  // driver data sets with them.
+  void StoreCurrentSettings(LPCSTR profileName, int regNum);
+  int RowOfProfile(LPCSTR profileName) const;
+  int FocusedRow() const;
+  // Selects and focuses the row alone; -1 leaves no row selected.
+  void SelectOnlyRow(int row) const;
+  void FitListColumn() const;
   // The information button: the settings-information dialog, on models that offer it.
   void OpenSettingsInformation();
 
@@ -234,9 +252,8 @@ class ProfilePage final : public ApiControlSetProfil,
   SIZE m_DesignSize;
   SIZE m_WindowSize;
   WORD m_wLanguage;
-  UINT m_uCodePage;
+  TextPolicy m_Text;
   bool m_bRightToLeft;
-  bool m_bAnsi;
   int m_nPlatform;
   std::unique_ptr<ProfileList> m_pProfileList;
   HICON m_hIcon;

@@ -33,23 +33,10 @@ bool ProfilePage::CacheHostRecords() {
 // ANSI; the wide platform converts with the page's code page.
 void ProfilePage::ReadPrinterName() {
   UIManager *manager = Manager();
-  LPCWSTR name = manager != nullptr ? manager->GetPrinterNameW() : nullptr;
-  m_wszPrinterName[0] = 0;
-  m_tszPrinterName[0] = 0;
-  if (name == nullptr)
-    return;
-  int i = 0;
-  for (; name[i] != 0 && i < MAX_PATH - 1; ++i) {
-    m_wszPrinterName[i] = name[i];
-    if (m_bAnsi)
-      m_tszPrinterName[i] = static_cast<char>(name[i] & 0xFF);
-  }
-  m_wszPrinterName[i] = 0;
-  if (m_bAnsi)
-    m_tszPrinterName[i] = 0;
-  else if (WideCharToMultiByte(m_uCodePage, 0, m_wszPrinterName, -1, m_tszPrinterName, MAX_PATH,
-                               nullptr, nullptr) == 0)
-    m_tszPrinterName[0] = 0;
+  const DualText name =
+      m_Text.FromHostPrinterName(manager != nullptr ? manager->GetPrinterNameW() : nullptr);
+  lstrcpynW(m_wszPrinterName, name.wide.c_str(), MAX_PATH);
+  m_Text.CopyWholeChars(m_tszPrinterName, MAX_PATH, name.text.c_str());
 }
 
 void ProfilePage::Activate() {
@@ -63,7 +50,7 @@ void ProfilePage::Activate() {
   }
   // Deactivate left apply enabled; the rules decide again what this user may press.
   UpdateButtons();
-  if (m_bAnsi)
+  if (m_Text.IsAnsi())
     MoveRenamedPrinterFiles();
 }
 
@@ -80,7 +67,7 @@ bool ProfilePage::Deactivate() {
   }
   if (HWND apply = GetDlgItem(m_hWnd, IDC_PROFILE_APPLY))
     EnableWindow(apply, TRUE);
-  if (m_bAnsi)
+  if (m_Text.IsAnsi())
     WritePrinterName();
   return true;
 }

@@ -49,7 +49,7 @@ ProfileListLook ProfilePage::ListLook() const {
   HINSTANCE resources = PageResources();
   if (resources == nullptr)
     resources = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_hWnd, GWLP_HINSTANCE));
-  return {resources, m_bRightToLeft, m_bNoRights, m_bAnsi, m_uCodePage, m_pProfileList.get()};
+  return {resources, m_bRightToLeft, m_bNoRights, m_Text, m_pProfileList.get()};
 }
 
 INT_PTR ProfilePage::OnMeasureItem(WPARAM, LPARAM lParam) {
@@ -79,7 +79,7 @@ INT_PTR ProfilePage::OnPaint(WPARAM, LPARAM) {
 
 INT_PTR ProfilePage::OnHelp(WPARAM, LPARAM lParam) {
   CallBigHelp(ListLook().hResources, reinterpret_cast<const HELPINFO *>(lParam), PAGE_HELP_ID,
-              m_pOwner, m_bAnsi);
+              m_pOwner, m_Text.IsAnsi());
   return 1;
 }
 
@@ -102,18 +102,20 @@ INT_PTR ProfilePage::OnHotKey(WPARAM wParam, LPARAM) {
     if (caps == nullptr || (caps->dwUserInterface & kSettingsInfoAvailable) == 0)
       return 0;
   }
-  if (m_bAnsi)
-    PostMessageA(m_hWnd, WM_COMMAND, static_cast<WPARAM>(control), 0);
-  else
-    PostMessageW(m_hWnd, WM_COMMAND, static_cast<WPARAM>(control), 0);
+  m_Text.PostCommand(m_hWnd, control);
   return 0;
 }
 
-// The commands of the buttons, the list's keys and the hotkeys. Every command but apply leaves
-// the buttons as the rules say for the list it leaves behind.
-const std::array<ProfilePage::CommandRoute, 3> ProfilePage::kCommandRoutes = {{
+// The commands of the buttons, the list's keys and the hotkeys. Every command but apply runs
+// with the six command buttons disabled and leaves them as the rules say for the list it leaves
+// behind; apply leaves its own button disabled until the buttons are next updated.
+const std::array<ProfilePage::CommandRoute, 7> ProfilePage::kCommandRoutes = {{
     {IDOK, &ProfilePage::EndStandAloneDialog},
     {IDCANCEL, &ProfilePage::EndStandAloneDialog},
+    {IDC_PROFILE_ADD, &ProfilePage::AddProfile},
+    {IDC_PROFILE_EDIT, &ProfilePage::EditFocusedProfile},
+    {IDC_PROFILE_DELETE, &ProfilePage::DeleteSelectedProfiles},
+    {IDC_PROFILE_APPLY, &ProfilePage::ApplySelectedProfile},
     {IDC_SETTINGS_INFO, &ProfilePage::OpenSettingsInformation},
 }};
 
@@ -123,9 +125,16 @@ void ProfilePage::EndStandAloneDialog() {
 
 INT_PTR ProfilePage::OnCommand(WPARAM wParam, LPARAM) {
   const int controlId = LOWORD(wParam);
+  if (controlId == IDC_PROFILE_LIST) {
+    OnProfileListCommand(HIWORD(wParam));
+    return 0;
+  }
   for (const CommandRoute &route : kCommandRoutes) {
     if (route.controlId != controlId)
       continue;
+    RefreshCurrentDevMode();
+    if (controlId != IDC_PROFILE_APPLY)
+      DisableCommandButtons();
     (this->*route.handler)();
     if (controlId != IDC_PROFILE_APPLY)
       UpdateButtons();

@@ -4,6 +4,8 @@
 #include <string.h>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "page/command_buttons.h"
 #include "abi/resource_ids.h"
@@ -66,38 +68,20 @@ bool StartsWithNoCase(LPCSTR text, LPCSTR prefix) {
 
 // Ports of shared and internet printers: "\\server\share", "http..." and "ipp...".
 bool IsNetworkPortName(LPCSTR port) {
-  return port != nullptr && (strncmp(port, "\\\\", 2) == 0 || StartsWithNoCase(port, "http") ||
-                             StartsWithNoCase(port, "ipp"));
+  return strncmp(port, "\\\\", 2) == 0 || StartsWithNoCase(port, "http") ||
+         StartsWithNoCase(port, "ipp");
 }
 
-// The port of the printer as PRINTER_INFO_2 gives it, in ANSI; false when the printer cannot be
-// opened or read.
-bool ReadPortName(bool ansi, LPSTR printerA, LPWSTR printerW, UINT codePage, char *port,
-                  int portSize) {
-  HANDLE printer = nullptr;
-  if (ansi ? !OpenPrinterA(printerA, &printer, nullptr)
-           : !OpenPrinterW(printerW, &printer, nullptr))
-    return false;
-  DWORD needed = 0;
-  if (ansi)
-    GetPrinterA(printer, 2, nullptr, 0, &needed);
-  else
-    GetPrinterW(printer, 2, nullptr, 0, &needed);
-  std::unique_ptr<BYTE[]> buffer(needed != 0 ? new BYTE[needed] : nullptr);
-  bool read = false;
-  if (buffer != nullptr) {
-    if (ansi && GetPrinterA(printer, 2, buffer.get(), needed, &needed)) {
-      LPCSTR name = reinterpret_cast<PRINTER_INFO_2A *>(buffer.get())->pPortName;
-      lstrcpynA(port, name != nullptr ? name : "", portSize);
-      read = true;
-    } else if (!ansi && GetPrinterW(printer, 2, buffer.get(), needed, &needed)) {
-      LPCWSTR name = reinterpret_cast<PRINTER_INFO_2W *>(buffer.get())->pPortName;
-      read = name != nullptr &&
-             WideCharToMultiByte(codePage, 0, name, -1, port, portSize, nullptr, nullptr) != 0;
-    }
-  }
-  ClosePrinter(printer);
-  return read;
+// The port of the printer as PRINTER_INFO_2 gives it; nothing when the printer cannot be opened
+// or read.
+std::optional<std::string> ReadPortName(const TextPolicy &text, const DualText &printerName) {
+  const ScopedPrinter printer = text.OpenPrinterByName(printerName, 0);
+  if (!printer)
+    return std::nullopt;
+  const std::optional<PrinterPortAndDriver> info = text.ReadPrinterInfo(printer.get());
+  if (!info)
+    return std::nullopt;
+  return info->port.text;
 }
 
 bool IsWindows2000(int platform) {
@@ -122,12 +106,12 @@ INT_PTR ProfilePage::OnInitDialog(WPARAM, LPARAM) {
   // A stale default makes the host reload its settings, which may move the records the page
   // and its profile list point at: the check comes before the list is made.
   RemoveStaleDefault();
-  m_pProfileList = std::make_unique<ProfileList>(m_pOwner, m_uCodePage, Manager(),
-                                                 m_pDriverSettings, m_pDevMode);
+  m_pProfileList =
+      std::make_unique<ProfileList>(m_pOwner, m_Text, Manager(), m_pDriverSettings, m_pDevMode);
   m_pProfileList->Load();
   m_nProfileCount = m_pProfileList->Count();
   m_pModelCaps = Manager()->GetModelCapabilities();
-  if (m_bAnsi)
+  if (m_Text.IsAnsi())
     CheckStoredPrinterName();
   if (m_nProfileCount == 0)
     CreateDefaultProfile();
@@ -144,37 +128,18 @@ INT_PTR ProfilePage::OnInitDialog(WPARAM, LPARAM) {
   return 0;
 }
 
-bool ProfilePage::SetText(int controlId, LPCSTR text, LPCWSTR wide) const {
-  return m_bAnsi ? SetDlgItemTextA(m_hWnd, controlId, text) != FALSE
-                 : SetDlgItemTextW(m_hWnd, controlId, wide) != FALSE;
-}
-
 // Title and captions are set before anything else, so a page whose host records are missing
 // still shows them.
 void ProfilePage::InitCaptions() {
   UIManager *manager = Manager();
-  WCHAR wide[kCaptionChars];
-  char text[kCaptionChars * 2];
-  auto load = [&](UINT stringId) {
-    wide[0] = 0;
-    if (manager != nullptr)
-      manager->LoadResString(stringId, wide, kCaptionChars, 0, 0, 0);
-    if (WideCharToMultiByte(m_uCodePage, 0, wide, -1, text, sizeof text, nullptr, nullptr) == 0)
-      text[0] = 0;
-  };
-  load(IDS_PAGE_TITLE);
-  if (m_bAnsi)
-    SetWindowTextA(m_hWnd, text);
-  else
-    SetWindowTextW(m_hWnd, wide);
+  m_Text.SetText(m_hWnd, m_Text.LoadHostString(manager, IDS_PAGE_TITLE, kCaptionChars));
   for (int id : kCommandButtons)
-    SubclassCommandButton(GetDlgItem(m_hWnd, id), m_bAnsi);
-  SubclassSettingsButton(GetDlgItem(m_hWnd, IDC_SETTINGS_INFO), m_bAnsi);
+    SubclassCommandButton(GetDlgItem(m_hWnd, id), m_Text);
+  SubclassSettingsButton(GetDlgItem(m_hWnd, IDC_SETTINGS_INFO), m_Text);
   InitProfileListView();
-  for (const ControlCaption &caption : kCaptions) {
-    load(caption.stringId);
-    SetText(caption.controlId, text, wide);
-  }
+  for (const ControlCaption &caption : kCaptions)
+    m_Text.SetItemText(m_hWnd, caption.controlId,
+                       m_Text.LoadHostString(manager, caption.stringId, kCaptionChars));
 }
 
 void ProfilePage::InitProfileListView() {
@@ -188,7 +153,7 @@ void ProfilePage::InitProfileListView() {
   column.cx = kListColumnWidth;
   SendMessageA(m_hProfileList, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
   PageFontDescription font;
-  DescribePageFont(m_wLanguage, m_bAnsi, &font);
+  DescribePageFont(m_wLanguage, m_Text.IsAnsi(), &font);
   if (m_hListFont == nullptr)
     m_hListFont = CreateFontA(FontHeightForPoints(font.wPointSize), 0, 0, 0, FW_NORMAL, FALSE,
                               FALSE, FALSE, font.bCharSet, OUT_TT_PRECIS, CLIP_EMBEDDED,
@@ -212,9 +177,9 @@ void ProfilePage::ReadRegistryName() {
   lstrcpynW(m_wszRegistryName, m_wszPrinterName, MAX_PATH);
   if (m_wszPrinterName[0] != L'\\' || m_wszPrinterName[1] != L'\\')
     return;
-  char port[MAX_PATH];
-  if (!ReadPortName(m_bAnsi, m_tszPrinterName, m_wszPrinterName, m_uCodePage, port, MAX_PATH) ||
-      !IsNetworkPortName(port))
+  const std::optional<std::string> port =
+      ReadPortName(m_Text, {m_tszPrinterName, m_wszPrinterName});
+  if (!port || !IsNetworkPortName(port->c_str()))
     return;
   m_bClient = false;
   m_bNetworkPort = true;
@@ -257,9 +222,10 @@ void ProfilePage::RemoveStaleDefault() {
 void ProfilePage::CreateDefaultProfile() {
   ProfileHeader header;
   memset(&header, 0, sizeof header);
-  WCHAR wide[MAX_PATH];
-  LoadPageText(IDS_DEFAULT_PROFILE_NAME, wide, header.strProfileName, sizeof header.strProfileName);
-  LoadPageText(IDS_DEFAULT_PROFILE_INFO, wide, header.strProfileInfo, sizeof header.strProfileInfo);
+  m_Text.CopyWholeChars(header.strProfileName, sizeof header.strProfileName,
+                        LoadPageText(IDS_DEFAULT_PROFILE_NAME).text.c_str());
+  m_Text.CopyWholeChars(header.strProfileInfo, sizeof header.strProfileInfo,
+                        LoadPageText(IDS_DEFAULT_PROFILE_INFO).text.c_str());
   InsertListItem(header.strProfileName, 0);
   SetFocus(m_hProfileList);
   SelectRow(0);
@@ -279,8 +245,8 @@ void ProfilePage::InitPageState() {
     ShowProfileSummary();
   }
   UpdateButtons();
-  const bool editable =
-      m_pModelInfo->bRestriction <= kRestrictionLastEditable && (m_bAnsi || m_bAdministrator);
+  const bool editable = m_pModelInfo->bRestriction <= kRestrictionLastEditable &&
+                        (m_Text.IsAnsi() || m_bAdministrator);
   if (m_nProfileCount == 0 || !editable)
     for (int id : {IDC_PROFILE_EDIT, IDC_PROFILE_DELETE, IDC_PROFILE_EXPORT})
       EnableWindow(GetDlgItem(m_hWnd, id), FALSE);
@@ -312,30 +278,8 @@ void ProfilePage::InitSummaryList() {
   const int labelWidth = (client.right - client.left) * 3 / 5;
   const int widths[] = {labelWidth, client.right - client.left - labelWidth};
   const UINT titles[] = {IDS_SUMMARY_LABEL_COLUMN, IDS_SUMMARY_VALUE_COLUMN};
-  for (int i = 0; i < 2; ++i) {
-    WCHAR wide[MAX_PATH];
-    char text[MAX_PATH * 2];
-    LoadPageText(titles[i], wide, text, sizeof text);
-    if (m_bAnsi) {
-      LVCOLUMNA column;
-      memset(&column, 0, sizeof column);
-      column.mask = LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-      column.cx = widths[i];
-      column.pszText = text;
-      column.iSubItem = i;
-      SendMessageA(summary, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i),
-                   reinterpret_cast<LPARAM>(&column));
-    } else {
-      LVCOLUMNW column;
-      memset(&column, 0, sizeof column);
-      column.mask = LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-      column.cx = widths[i];
-      column.pszText = wide;
-      column.iSubItem = i;
-      SendMessageW(summary, LVM_INSERTCOLUMNW, static_cast<WPARAM>(i),
-                   reinterpret_cast<LPARAM>(&column));
-    }
-  }
+  for (int i = 0; i < 2; ++i)
+    m_Text.InsertListColumn(summary, i, widths[i], LoadPageText(titles[i]));
   const COLORREF background = GetSysColor(COLOR_MENU);
   SendMessageW(summary, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(background));
   SendMessageW(summary, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(background));

@@ -7,7 +7,6 @@
 #include "apply/restore_settings.h"
 #include "describe/profile_summary.h"
 #include "describe/summary_list.h"
-#include "abi/wide.h"
 #include "abi/resource_ids.h"
 #include "page/profile_page.h"
 #include "store/profile_list.h"
@@ -48,67 +47,20 @@ bool ProfilePage::ApplyProfileDevMode(LPCSTR profileName) {
   return ::ApplyProfileDevMode(*this, profileName);
 }
 
-// Row texts go in and out in the page's code page: ANSI on the ANSI platform, wide otherwise.
-int ProfilePage::InsertRow(int row, LPCSTR text, int image) const {
-  if (m_bAnsi) {
-    LVITEMA item;
-    memset(&item, 0, sizeof item);
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
-    item.iItem = row;
-    item.pszText = const_cast<LPSTR>(text);
-    item.iImage = image;
-    return static_cast<int>(
-        SendMessageA(m_hProfileList, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-  }
-  WCHAR wide[MAX_PATH];
-  if (MultiByteToWideChar(m_uCodePage, 0, text, -1, wide, MAX_PATH) == 0)
-    wide[0] = 0;
-  LVITEMW item;
-  memset(&item, 0, sizeof item);
-  item.mask = LVIF_TEXT | LVIF_IMAGE;
-  item.iItem = row;
-  item.pszText = wide;
-  item.iImage = image;
-  return static_cast<int>(
-      SendMessageW(m_hProfileList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-}
-
-void ProfilePage::RowText(int row, char *text, int size) const {
-  text[0] = 0;
-  if (m_bAnsi) {
-    LVITEMA item;
-    memset(&item, 0, sizeof item);
-    item.pszText = text;
-    item.cchTextMax = size;
-    SendMessageA(m_hProfileList, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
-                 reinterpret_cast<LPARAM>(&item));
-    return;
-  }
-  WCHAR wide[MAX_PATH] = {};
-  LVITEMW item;
-  memset(&item, 0, sizeof item);
-  item.pszText = wide;
-  item.cchTextMax = MAX_PATH;
-  SendMessageW(m_hProfileList, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
-               reinterpret_cast<LPARAM>(&item));
-  if (WideCharToMultiByte(m_uCodePage, 0, wide, -1, text, size, nullptr, nullptr) == 0)
-    text[0] = 0;
-}
-
 int ProfilePage::InsertListItem(LPCSTR profileName, int image) {
   if (m_hProfileList == nullptr || profileName == nullptr)
     return -1;
   ProfileNode *node = m_pProfileList != nullptr ? m_pProfileList->Find(profileName) : nullptr;
   if (node != nullptr && node->header.nProfRegNum == 0) {
-    WCHAR wide[MAX_PATH];
-    LoadPageText(IDS_DEFAULT_PROFILE_NAME, wide, node->header.strProfileName,
-                 sizeof node->header.strProfileName);
-    LoadPageText(IDS_DEFAULT_PROFILE_INFO, wide, node->header.strProfileInfo,
-                 sizeof node->header.strProfileInfo);
-    return InsertRow(0, node->header.strProfileName, image);
+    m_Text.CopyWholeChars(node->header.strProfileName, sizeof node->header.strProfileName,
+                          LoadPageText(IDS_DEFAULT_PROFILE_NAME).text.c_str());
+    m_Text.CopyWholeChars(node->header.strProfileInfo, sizeof node->header.strProfileInfo,
+                          LoadPageText(IDS_DEFAULT_PROFILE_INFO).text.c_str());
+    return m_Text.InsertListItem(m_hProfileList, 0, m_Text.FromText(node->header.strProfileName),
+                                 image);
   }
   const int rows = static_cast<int>(SendMessageW(m_hProfileList, LVM_GETITEMCOUNT, 0, 0));
-  return InsertRow(rows, profileName, image);
+  return m_Text.InsertListItem(m_hProfileList, rows, m_Text.FromText(profileName), image);
 }
 
 void ProfilePage::RefreshList() {
@@ -118,18 +70,18 @@ void ProfilePage::RefreshList() {
   SendMessageW(m_hProfileList, LVM_DELETEALLITEMS, 0, 0);
   for (ProfileNode *node = m_pProfileList->First(); node != nullptr; node = node->pNext)
     InsertListItem(node->header.strProfileName, static_cast<int>(node->header.nProfileIcon));
-  if (ProfileNode *first = m_pProfileList->First()) {
-    WCHAR wide[sizeof first->header.strProfileInfo];
-    if (MultiByteToWideChar(m_uCodePage, 0, first->header.strProfileInfo, -1, wide,
-                            static_cast<int>(std::size(wide))) == 0)
-      wide[0] = 0;
-    SetText(IDC_PROFILE_DESCRIPTION, first->header.strProfileInfo, wide);
-  }
+  if (ProfileNode *first = m_pProfileList->First())
+    m_Text.SetItemText(m_hWnd, IDC_PROFILE_DESCRIPTION,
+                       m_Text.FromText(first->header.strProfileInfo));
+  FitListColumn();
+  if (!hadSelection)
+    SelectRow(0);
+}
+
+void ProfilePage::FitListColumn() const {
   const int rows = static_cast<int>(SendMessageW(m_hProfileList, LVM_GETITEMCOUNT, 0, 0));
   SendMessageW(m_hProfileList, LVM_SETCOLUMNWIDTH, 0,
                rows >= kNarrowFromRows ? kNarrowColumnWidth : kListColumnWidth);
-  if (!hadSelection)
-    SelectRow(0);
 }
 
 void ProfilePage::SelectRow(int row) const {
@@ -149,9 +101,7 @@ int ProfilePage::FocusedSelectedRow() const {
 ProfileNode *ProfilePage::NodeOfRow(int row) const {
   if (row < 0 || m_pProfileList == nullptr)
     return nullptr;
-  char name[MAX_PATH * 2];
-  RowText(row, name, sizeof name);
-  return m_pProfileList->Find(name);
+  return m_pProfileList->Find(m_Text.ListItemText(m_hProfileList, row).text.c_str());
 }
 
 ButtonRuleInput ProfilePage::ReadButtonRuleInput() const {
@@ -176,10 +126,7 @@ void ProfilePage::ShowProfileSummary() {
   SendMessageW(summary, LVM_DELETEALLITEMS, 0, 0);
   const int row = FocusedSelectedRow();
   if (row < 0) {
-    WCHAR wide[MAX_PATH];
-    char text[MAX_PATH * 2];
-    LoadPageText(IDS_NO_PROFILE_SELECTED, wide, text, sizeof text);
-    SetText(IDC_PROFILE_DESCRIPTION, text, wide);
+    m_Text.SetItemText(m_hWnd, IDC_PROFILE_DESCRIPTION, LoadPageText(IDS_NO_PROFILE_SELECTED));
     return;
   }
   const ProfileNode *node = NodeOfRow(row);
@@ -190,7 +137,7 @@ void ProfilePage::ShowProfileSummary() {
   const bool built = BuildProfileSummary(*this, node->header, *m_pSummaryRows);
   FillSummaryList(summary, *m_pSummaryRows);
   if (built)
-    SetText(IDC_PROFILE_DESCRIPTION, "", WSTR(""));
+    m_Text.SetItemText(m_hWnd, IDC_PROFILE_DESCRIPTION, DualText());
   InvalidateRect(summary, nullptr, TRUE);
 }
 
@@ -201,16 +148,14 @@ bool ProfilePage::AnswerSummaryText(NMHDR *header) const {
     LVITEMA &item = reinterpret_cast<NMLVDISPINFOA *>(header)->item;
     LPCSTR text = SummaryRowText(item.lParam, item.iSubItem);
     if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0)
-      lstrcpynA(item.pszText, text != nullptr ? text : "", item.cchTextMax);
+      m_Text.CopyWholeChars(item.pszText, static_cast<size_t>(item.cchTextMax), text);
     return true;
   }
   if (header->code == LVN_GETDISPINFOW) {
     LVITEMW &item = reinterpret_cast<NMLVDISPINFOW *>(header)->item;
     LPCSTR text = SummaryRowText(item.lParam, item.iSubItem);
-    if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0 &&
-        MultiByteToWideChar(m_uCodePage, 0, text != nullptr ? text : "", -1, item.pszText,
-                            item.cchTextMax) == 0)
-      item.pszText[0] = 0;
+    if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0)
+      m_Text.ToWide(item.pszText, static_cast<size_t>(item.cchTextMax), text);
     return true;
   }
   return false;
@@ -228,7 +173,7 @@ INT_PTR ProfilePage::OnNotify(WPARAM, LPARAM lParam) {
 }
 
 // Space applies, Insert adds and Delete deletes, each only through an enabled button. A label
-// edit is refused by the 0 the dialog answers.
+// edit is refused by the 0 the dialog answers. A double click edits.
 INT_PTR ProfilePage::OnProfileListNotify(NMHDR *header) {
   switch (header->code) {
     case LVN_KEYDOWN: {
@@ -239,7 +184,7 @@ INT_PTR ProfilePage::OnProfileListNotify(NMHDR *header) {
                                              : 0;
       HWND button = command != 0 ? GetDlgItem(m_hWnd, command) : nullptr;
       if (button != nullptr && IsWindowEnabled(button))
-        PostCommand(command);
+        m_Text.PostCommand(m_hWnd, command);
       return 0;
     }
     case LVN_ENDLABELEDITA:
@@ -249,16 +194,12 @@ INT_PTR ProfilePage::OnProfileListNotify(NMHDR *header) {
       ShowProfileSummary();
       UpdateButtons();
       return 0;
+    case NM_DBLCLK:
+      EditOnDoubleClick();
+      return 0;
     default:
       return 0;
   }
-}
-
-void ProfilePage::PostCommand(int controlId) const {
-  if (m_bAnsi)
-    PostMessageA(m_hWnd, WM_COMMAND, static_cast<WPARAM>(controlId), 0);
-  else
-    PostMessageW(m_hWnd, WM_COMMAND, static_cast<WPARAM>(controlId), 0);
 }
 
 // The host's refresh stores the list as the page holds it. The host also names a profile whose

@@ -9,7 +9,7 @@ namespace {
 bool g_bWantsAllKeys = true;
 
 LRESULT HandleButtonMessage(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
-                            WNDPROC previous, CallPreviousProc call, PostMessageProc post) {
+                            const TextPolicy &form) {
   switch (message) {
     case WM_GETDLGCODE:
       return g_bWantsAllKeys ? DLGC_WANTALLKEYS : DLGC_UNDEFPUSHBUTTON;
@@ -18,7 +18,7 @@ LRESULT HandleButtonMessage(HWND button, UINT message, WPARAM wParam, LPARAM lPa
       break;
     case WM_KEYDOWN:
       if (wParam == VK_RETURN || wParam == 'N') {
-        post(GetParent(button), WM_COMMAND, IDC_SETTINGS_INFO, 0);
+        form.PostCommand(GetParent(button), IDC_SETTINGS_INFO);
       } else if (wParam == VK_TAB) {
         SynthesizeTab();
         g_bWantsAllKeys = false;
@@ -27,25 +27,13 @@ LRESULT HandleButtonMessage(HWND button, UINT message, WPARAM wParam, LPARAM lPa
     default:
       break;
   }
-  return call(previous, button, message, wParam, lParam);
-}
-
-LRESULT CALLBACK SettingsButtonProcA(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
-  WNDPROC previous = PreviousButtonProc(button, true);
-  return HandleButtonMessage(button, message, wParam, lParam, previous, CallWindowProcA,
-                             PostMessageA);
-}
-
-LRESULT CALLBACK SettingsButtonProcW(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
-  WNDPROC previous = PreviousButtonProc(button, false);
-  return HandleButtonMessage(button, message, wParam, lParam, previous, CallWindowProcW,
-                             PostMessageW);
+  return form.CallPrevious(button, message, wParam, lParam);
 }
 
 }  // namespace
 
-void SubclassSettingsButton(HWND button, bool ansi) {
-  SubclassButton(button, ansi, SettingsButtonProcA, SettingsButtonProcW);
+void SubclassSettingsButton(HWND button, const TextPolicy &page) {
+  SubclassButton<HandleButtonMessage>(button, page);
 }
 
 bool SettingsButtonWantsAllKeys() {

@@ -5,9 +5,11 @@
 
 #include <windows.h>
 
-// Replaces the button's window procedure (A or W), keeping the previous one in the button's
-// user data.
-void SubclassSettingsButton(HWND button, bool ansi);
+#include "store/text_policy.h"
+
+// Replaces the button's window procedure by one of the page's form, keeping the previous one in
+// the button's user data.
+void SubclassSettingsButton(HWND button, const TextPolicy &page);
 
 // The module-wide "focus just arrived" flag the procedure answers WM_GETDLGCODE with.
 bool SettingsButtonWantsAllKeys();

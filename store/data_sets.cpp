@@ -8,11 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "abi/wide.h"
 #include "store/page_store.h"
 #include "store/profile_list.h"
 #include "store/win_handles.h"
-#include "store/win_text.h"
 
 namespace {
 
@@ -45,77 +43,32 @@ LPCSTR ProfileNameOfPrinterValue(LPCSTR name) {
 // The printer's PrinterDriverData key under the root, opened directly in the registry; empty
 // when it cannot be opened.
 ScopedRegKey OpenPrinterKey(const VTPROFJZP &store, HKEY root) {
-  HKEY opened = nullptr;
-  LONG status;
-  if (store.IsAnsiPlatform()) {
-    const std::string path =
-        std::string(kPrintersKeyA) + "\\" + store.GetRegistryNameA() + "\\" + PRINTER_DATA_KEY;
-    status = RegOpenKeyExA(root, path.c_str(), 0, KEY_ALL_ACCESS, &opened);
-  } else {
-    const WideString path = WideFromAnsi(kPrintersKeyA, CP_ACP) + WSTR("\\") +
-                            store.GetRegistryNameW() + WSTR("\\") +
-                            WideFromAnsi(PRINTER_DATA_KEY, CP_ACP);
-    status = RegOpenKeyExW(root, path.c_str(), 0, KEY_ALL_ACCESS, &opened);
-  }
-  return status == ERROR_SUCCESS ? ScopedRegKey(opened) : ScopedRegKey();
+  const TextPolicy &text = store.Text();
+  const DualText separator = text.FromText("\\");
+  const DualText registryName{store.GetRegistryNameA(), store.GetRegistryNameW()};
+  return text.OpenRegKey(root,
+                         text.FromText(kPrintersKeyA) + separator + registryName + separator +
+                             text.FromText(PRINTER_DATA_KEY),
+                         KEY_ALL_ACCESS);
 }
 
 // Reads value `index` of the key into a movable global block; its ANSI name goes to `name`.
 // False when the value cannot be read whole (a name longer than the buffer included).
-bool ReadEnumeratedValue(bool ansi, HKEY key, DWORD index, std::string *name,
+bool ReadEnumeratedValue(const TextPolicy &text, HKEY key, DWORD index, std::string *name,
                          ScopedGlobalBlock *block, DWORD size) {
   DWORD read = size;
-  if (ansi) {
-    char nameA[MAX_PATH];
-    DWORD length = MAX_PATH;
-    if (RegEnumValueA(key, index, nameA, &length, nullptr, nullptr, block->data(), &read) !=
-        ERROR_SUCCESS)
-      return false;
-    *name = nameA;
-  } else {
-    WCHAR nameW[MAX_PATH];
-    DWORD length = MAX_PATH;
-    if (RegEnumValueW(key, index, nameW, &length, nullptr, nullptr, block->data(), &read) !=
-        ERROR_SUCCESS)
-      return false;
-    *name = AnsiFromWide(nameW, CP_ACP);
-  }
-  return read == size;
+  return text.EnumRegValue(key, index, name, block->data(), &read) == ERROR_SUCCESS && read == size;
 }
 
-// The size of value `index`; ERROR_NO_MORE_ITEMS (or another error) ends the enumeration.
-LONG EnumeratedValueSize(bool ansi, HKEY key, DWORD index, DWORD *size) {
-  DWORD length = MAX_PATH;
-  if (ansi) {
-    char nameA[MAX_PATH];
-    return RegEnumValueA(key, index, nameA, &length, nullptr, nullptr, nullptr, size);
-  }
-  WCHAR nameW[MAX_PATH];
-  return RegEnumValueW(key, index, nameW, &length, nullptr, nullptr, nullptr, size);
-}
-
-// Opens the page's printer by name for administration and writes the value as REG_BINARY; a
+// Opens the store's printer by name for administration and writes the value as REG_BINARY; a
 // printer that cannot be opened is skipped.
-void WritePrinterValueAsAdministrator(const ProfilePageContext &page, LPCSTR valueName, BYTE *data,
+void WritePrinterValueAsAdministrator(const VTPROFJZP &store, LPCSTR valueName, const BYTE *data,
                                       DWORD size) {
-  HANDLE opened = nullptr;
-  if (page.IsAnsiPlatform()) {
-    PRINTER_DEFAULTSA defaults = {nullptr, nullptr, PRINTER_ACCESS_ADMINISTER};
-    std::string printerName = page.GetPrinterNameA() != nullptr ? page.GetPrinterNameA() : "";
-    if (!OpenPrinterA(printerName.data(), &opened, &defaults))
-      return;
-    ScopedPrinter printer(opened, true);
-    std::string name = valueName;
-    SetPrinterDataA(printer.get(), name.data(), REG_BINARY, data, size);
-  } else {
-    PRINTER_DEFAULTSW defaults = {nullptr, nullptr, PRINTER_ACCESS_ADMINISTER};
-    WideString printerName = page.GetPrinterNameW() != nullptr ? page.GetPrinterNameW() : WSTR("");
-    if (!OpenPrinterW(printerName.data(), &opened, &defaults))
-      return;
-    ScopedPrinter printer(opened, true);
-    WideString name = WideFromAnsi(valueName, CP_ACP);
-    SetPrinterDataW(printer.get(), name.data(), REG_BINARY, data, size);
-  }
+  const TextPolicy &text = store.Text();
+  const ScopedPrinter printer = text.OpenPrinterByName(
+      {store.GetPrinterNameA(), store.GetPrinterNameW()}, PRINTER_ACCESS_ADMINISTER);
+  if (printer)
+    text.WritePrinterData(printer.get(), valueName, REG_BINARY, data, size);
 }
 
 }  // namespace
@@ -141,17 +94,17 @@ bool SaveProfilePrinterRegData(const ProfilePageContext &page, HKEY root, LPCSTR
     DWORD size;
   };
   std::vector<DataSet> dataSets;
-  const bool ansi = store->IsAnsiPlatform();
+  const TextPolicy &text = store->Text();
   for (DWORD index = 0;; ++index) {
     DWORD size = 0;
-    const LONG status = EnumeratedValueSize(ansi, key.get(), index, &size);
+    std::string name;
+    const LONG status = text.EnumRegValue(key.get(), index, &name, nullptr, &size);
     if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA)
       break;
     auto block =
         std::make_unique<ScopedGlobalBlock>(GMEM_MOVEABLE | GMEM_ZEROINIT, size != 0 ? size : 1);
-    std::string name;
     if (block->data() == nullptr ||
-        !ReadEnumeratedValue(ansi, key.get(), index, &name, block.get(), size))
+        !ReadEnumeratedValue(text, key.get(), index, &name, block.get(), size))
       continue;
     LPCSTR storedName = ProfileNameOfPrinterValue(name.c_str());
     if (storedName != nullptr)
@@ -211,7 +164,7 @@ bool RestoreProfilePrinterRegData(const ProfilePageContext &page, LPCSTR profile
         memset(data.data(), 0, sizeof first);
     }
 
-    WritePrinterValueAsAdministrator(page, name, data.data(), static_cast<DWORD>(data.size()));
+    WritePrinterValueAsAdministrator(*store, name, data.data(), static_cast<DWORD>(data.size()));
   }
   return true;
 }

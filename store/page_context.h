@@ -6,6 +6,7 @@
 
 #include "abi/host_interfaces.h"
 #include "store/devmode_size_cache.h"
+#include "store/text_policy.h"
 
 class ProfileList;
 
@@ -13,8 +14,9 @@ class ProfilePageContext {
  public:
   virtual ~ProfilePageContext() = default;
 
-  // True on the ANSI platform: the printer name is then used in its ANSI form.
-  virtual bool IsAnsiPlatform() const = 0;
+  // The page's platform and the code page of its texts. On the ANSI platform the printer name
+  // is used in its ANSI form.
+  virtual const TextPolicy &Text() const = 0;
   virtual LPCSTR GetPrinterNameA() const = 0;
   virtual LPCWSTR GetPrinterNameW() const = 0;
   // The page's printer handle; null or INVALID_HANDLE_VALUE when the store is to open its own.

@@ -7,12 +7,12 @@
 #include <new>
 
 std::unique_ptr<VTPROFJZP> MakePageStore(const ProfilePageContext &page) {
-  DriverDevModeSizeCache *sizeCache = page.GetDriverDevModeSizeCache();
-  if (page.IsAnsiPlatform())
-    return std::unique_ptr<VTPROFJZP>(new (std::nothrow) VTPROFJZP(
-        nullptr, page.GetPrinterNameA(), page.GetPrinterHandle(), page.GetControlSet(), sizeCache));
-  return std::unique_ptr<VTPROFJZP>(new (std::nothrow) VTPROFJZP(
-      nullptr, page.GetPrinterNameW(), page.GetPrinterHandle(), page.GetControlSet(), sizeCache));
+  const DualText name{page.GetPrinterNameA(), page.GetPrinterNameW()};
+  return page.Text().WithPlatformForm(name, [&page](auto printerName) {
+    return std::unique_ptr<VTPROFJZP>(
+        new (std::nothrow) VTPROFJZP(nullptr, printerName, page.GetPrinterHandle(),
+                                     page.GetControlSet(), page.GetDriverDevModeSizeCache()));
+  });
 }
 
 // Widening needs the page's current DEVMODE for the size fields; without one the stored

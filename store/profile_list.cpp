@@ -10,36 +10,26 @@
 
 #include "abi/storage_names.h"
 #include "abi/stored_records.h"
-#include "store/win_text.h"
 
 namespace {
 
 // "<base> (k)" within a name field. A base too long for the suffix is cut at a character
-// boundary of the code page, so that the number always shows and no double-byte character is
-// split.
-void FormatNumberedName(const std::string &base, int k, UINT codePage,
+// boundary, so that the number always shows and no double-byte character is split.
+void FormatNumberedName(const std::string &base, int k, const TextPolicy &text,
                         char (&name)[sizeof(ProfileHeader::strProfileName)]) {
   char suffix[16];
   const int suffixLength = snprintf(suffix, sizeof suffix, " (%d)", k);
   const size_t room = sizeof name - 1 - static_cast<size_t>(suffixLength);
-  size_t kept = 0;
-  while (kept < base.size()) {
-    const bool lead =
-        IsDBCSLeadByteEx(codePage, static_cast<BYTE>(base[kept])) && kept + 1 < base.size();
-    const size_t width = lead ? 2 : 1;
-    if (kept + width > room)
-      break;
-    kept += width;
-  }
+  const size_t kept = text.WholeCharsPrefix(base.c_str(), room);
   snprintf(name, sizeof name, "%s%s", base.substr(0, kept).c_str(), suffix);
 }
 
 }  // namespace
 
-ProfileList::ProfileList(CControlSet *controlSet, UINT codePage, UIManager *manager,
+ProfileList::ProfileList(CControlSet *controlSet, const TextPolicy &text, UIManager *manager,
                          BYTE *driverSettings, DEVMODEW *devMode)
     : m_pControlSet(controlSet),
-      m_uCodePage(codePage),
+      m_Text(text),
       m_pUIManager(manager),
       m_nCount(0),
       m_pDefault(nullptr),
@@ -131,16 +121,15 @@ void ProfileList::RenameDefaultNamedProfile(ProfileHeader *header) const {
   UIManager *manager = m_pControlSet->GetUIManager();
   if (manager == nullptr)
     return;
-  WCHAR wide[MAX_PATH] = {};
-  manager->LoadResString(IDS_DEFAULT_PROFILE_NAME, wide, MAX_PATH, 0, 0, 0);
-  const std::string defaultName = AnsiFromWide(wide, m_uCodePage);
+  const std::string defaultName =
+      m_Text.LoadHostString(manager, IDS_DEFAULT_PROFILE_NAME, MAX_PATH).text;
   if (defaultName.empty() || strcmp(header->strProfileName, defaultName.c_str()) != 0)
     return;
 
   // The list holds m_nCount names, so one of the first m_nCount + 1 numbers is free.
   char name[sizeof header->strProfileName] = {};
   for (int k = 0; k <= m_nCount; ++k) {
-    FormatNumberedName(defaultName, k, m_uCodePage, name);
+    FormatNumberedName(defaultName, k, m_Text, name);
     if (Find(name) == nullptr)
       break;
   }

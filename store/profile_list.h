@@ -8,6 +8,7 @@
 #include "abi/host_interfaces.h"
 #include "abi/profile_records.h"
 #include "abi/resource_ids.h"
+#include "store/text_policy.h"
 
 // One header of the list and the link to the next.
 struct ProfileNode {
@@ -17,9 +18,10 @@ struct ProfileNode {
 
 class ProfileList {
  public:
-  // The control set gives the host's strings (it may be null); the code page converts them.
-  ProfileList(CControlSet *controlSet, UINT codePage, UIManager *manager, BYTE *driverSettings,
-              DEVMODEW *devMode);
+  // The control set gives the host's strings (it may be null); the page's text policy converts
+  // them.
+  ProfileList(CControlSet *controlSet, const TextPolicy &text, UIManager *manager,
+              BYTE *driverSettings, DEVMODEW *devMode);
   virtual ~ProfileList();
   ProfileList(const ProfileList &) = delete;
   ProfileList &operator=(const ProfileList &) = delete;
@@ -54,7 +56,7 @@ class ProfileList {
   void RenameDefaultNamedProfile(ProfileHeader *header) const;
 
   CControlSet *m_pControlSet;
-  UINT m_uCodePage;
+  TextPolicy m_Text;
   UIManager *m_pUIManager;
   int m_nCount;
   ProfileNode *m_pDefault;

@@ -21,9 +21,10 @@ bool StartsWith(const Char *text, const Char *prefix) {
   return true;
 }
 
-template <typename Char>
-bool IsNetworkPortName(const Char *port, const Char *unc, const Char *http, const Char *ipp) {
-  return StartsWith(port, unc) || StartsWith(port, http) || StartsWith(port, ipp);
+// "\\server\share", "http..." and "ipp...", case counting.
+bool IsNetworkPortName(const WideString &port) {
+  return StartsWith(port.c_str(), WSTR("\\\\")) || StartsWith(port.c_str(), WSTR("http")) ||
+         StartsWith(port.c_str(), WSTR("ipp"));
 }
 
 // Language identifiers of the Chinese variants, mapped so that their low byte tells simplified
@@ -101,11 +102,10 @@ VTPROFJZP::VTPROFJZP(HWND owner, HANDLE printer, CControlSet *controlSet,
     : m_hOwner(owner),
       m_dwOsVersionCode(0),
       m_dwLanguageCode(0),
-      m_bAnsi(1),
+      m_Text(TextPolicy::ForSystemNames(true)),
       m_bClient(0),
       m_dwNetworkPort(0),
-      m_hPrinter(IsNoHandle(printer) ? nullptr : printer),
-      m_bOwnHandle(0),
+      m_Printer(IsNoHandle(printer) ? ScopedPrinter() : ScopedPrinter(printer, false)),
       m_wszPrinterName{},
       m_wszRegistryName{},
       m_tszPrinterName{},
@@ -129,49 +129,33 @@ VTPROFJZP::VTPROFJZP(HWND owner, LPCWSTR printerName, HANDLE printer, CControlSe
   Initialize(nullptr, printerName);
 }
 
-VTPROFJZP::~VTPROFJZP() {
-  if (m_bOwnHandle)
-    ClosePrinter(m_hPrinter);
-}
+VTPROFJZP::~VTPROFJZP() = default;
 
 // One of the two names is given. Both forms are kept: the platform's form for the printer and
 // registry calls, the other for the calls that exist only in one form (DocumentPropertiesW,
 // the ANSI side-file names).
 void VTPROFJZP::Initialize(LPCSTR ansiName, LPCWSTR wideName) {
-  const HANDLE givenPrinter = m_hPrinter;
+  const HANDLE givenPrinter = m_Printer.get();
   if (!ReadOsVersion()) {
-    m_hPrinter = nullptr;
+    m_Printer = ScopedPrinter();
     return;
   }
   ReadLanguage();
 
   if (ansiName != nullptr) {
     CopyToBuffer(m_tszPrinterName, MAX_PATH, ansiName);
-    CopyToBuffer(m_wszPrinterName, MAX_PATH, WideFromAnsi(m_tszPrinterName, CP_ACP).c_str());
+    CopyToBuffer(m_wszPrinterName, MAX_PATH, m_Text.ToWide(m_tszPrinterName).c_str());
   } else if (wideName != nullptr) {
     CopyToBuffer(m_wszPrinterName, MAX_PATH, wideName);
-    CopyToBuffer(m_tszPrinterName, MAX_PATH, AnsiFromWide(m_wszPrinterName, CP_ACP).c_str());
+    CopyToBuffer(m_tszPrinterName, MAX_PATH, m_Text.ToText(m_wszPrinterName).c_str());
   }
   const bool named = m_tszPrinterName[0] != '\0' && m_wszPrinterName[0] != 0;
   CopyToBuffer(m_tszRegistryName, MAX_PATH, m_tszPrinterName);
   CopyToBuffer(m_wszRegistryName, MAX_PATH, m_wszPrinterName);
 
   ProbeClientMode(givenPrinter);
-  if (m_hPrinter == nullptr && named) {
-    HANDLE opened = nullptr;
-    BOOL ok;
-    if (m_bAnsi) {
-      PRINTER_DEFAULTSA defaults = {nullptr, nullptr, PRINTER_ALL_ACCESS};
-      ok = OpenPrinterA(m_tszPrinterName, &opened, &defaults);
-    } else {
-      PRINTER_DEFAULTSW defaults = {nullptr, nullptr, PRINTER_ALL_ACCESS};
-      ok = OpenPrinterW(m_wszPrinterName, &opened, &defaults);
-    }
-    if (ok) {
-      m_hPrinter = opened;
-      m_bOwnHandle = 1;
-    }
-  }
+  if (!m_Printer && named)
+    m_Printer = m_Text.OpenPrinterByName(PrinterName(), PRINTER_ALL_ACCESS);
   ReadPrinterAndDriver();
   FormRegistryName();
 
@@ -195,7 +179,7 @@ bool VTPROFJZP::ReadOsVersion() {
     if (version.dwMajorVersion == 4 && version.dwMinorVersion == 90)
       m_dwOsVersionCode = OS_CODE_WINME;
   } else if (version.dwPlatformId == VER_PLATFORM_WIN32_NT) {
-    m_bAnsi = 0;
+    m_Text = TextPolicy::ForSystemNames(false);
     // Versions after 5.2 are the NT platform as 5.2 is; they carry its code.
     if (version.dwMajorVersion < 5)
       m_dwOsVersionCode = OS_CODE_NT4;
@@ -230,14 +214,8 @@ void VTPROFJZP::ProbeClientMode(HANDLE givenPrinter) {
   }
   BYTE probe[8];
   memcpy(probe, CLIENT_PROBE_VALUE, sizeof probe);
-  DWORD status;
-  if (m_bAnsi) {
-    char name[] = "JZP_FLAG";
-    status = SetPrinterDataA(givenPrinter, name, REG_BINARY, probe, sizeof probe);
-  } else {
-    WCHAR name[] = WSTR("JZP_FLAG");
-    status = SetPrinterDataW(givenPrinter, name, REG_BINARY, probe, sizeof probe);
-  }
+  const DWORD status =
+      m_Text.WritePrinterData(givenPrinter, CLIENT_PROBE_VALUE, REG_BINARY, probe, sizeof probe);
   m_bClient = status != ERROR_SUCCESS ? 1 : 0;
 }
 
@@ -250,51 +228,19 @@ void VTPROFJZP::ReadPrinterAndDriver() {
     ReadNetworkPort(printer.get());
     ReadDriverDirectory(printer.get());
   }
-  if (m_szDriverDirectory[0] != '\0')
-    return;
-  if (m_bAnsi) {
-    GetSystemDirectoryA(m_szDriverDirectory, MAX_PATH);
-  } else {
-    WCHAR system[MAX_PATH] = {};
-    GetSystemDirectoryW(system, MAX_PATH);
-    CopyToBuffer(m_szDriverDirectory, MAX_PATH, AnsiFromWide(system, CP_ACP).c_str());
-  }
+  if (m_szDriverDirectory[0] == '\0')
+    CopyToBuffer(m_szDriverDirectory, MAX_PATH, m_Text.SystemDirectory().c_str());
 }
 
 void VTPROFJZP::ReadNetworkPort(HANDLE printer) {
-  std::vector<BYTE> info = ReadPrinterInfo2(printer);
-  if (info.empty())
-    return;
-  if (m_bAnsi) {
-    const auto *printerInfo = reinterpret_cast<const PRINTER_INFO_2A *>(info.data());
-    m_dwNetworkPort = IsNetworkPortName<char>(printerInfo->pPortName, "\\\\", "http", "ipp");
-  } else {
-    const auto *printerInfo = reinterpret_cast<const PRINTER_INFO_2W *>(info.data());
-    m_dwNetworkPort =
-        IsNetworkPortName<WCHAR>(printerInfo->pPortName, WSTR("\\\\"), WSTR("http"), WSTR("ipp"));
-  }
+  const std::optional<PrinterPortAndDriver> info = m_Text.ReadPrinterInfo(printer);
+  if (info)
+    m_dwNetworkPort = IsNetworkPortName(info->port.wide) ? 1 : 0;
 }
 
 // The folder of the driver's file for this platform's environment.
 void VTPROFJZP::ReadDriverDirectory(HANDLE printer) {
-  DWORD needed = 0;
-  std::vector<BYTE> driver;
-  if (m_bAnsi) {
-    char environment[] = "Windows 4.0";
-    GetPrinterDriverA(printer, environment, 2, nullptr, 0, &needed);
-    driver.resize(needed);
-    if (needed > 0 && GetPrinterDriverA(printer, environment, 2, driver.data(), needed, &needed))
-      CopyToBuffer(m_szDriverDirectory, MAX_PATH,
-                   reinterpret_cast<const DRIVER_INFO_2A *>(driver.data())->pDriverPath);
-  } else {
-    WCHAR environment[] = WSTR("Windows NT x86");
-    GetPrinterDriverW(printer, environment, 2, nullptr, 0, &needed);
-    driver.resize(needed);
-    if (needed > 0 && GetPrinterDriverW(printer, environment, 2, driver.data(), needed, &needed)) {
-      LPCWSTR path = reinterpret_cast<const DRIVER_INFO_2W *>(driver.data())->pDriverPath;
-      CopyToBuffer(m_szDriverDirectory, MAX_PATH, AnsiFromWide(path, CP_ACP).c_str());
-    }
-  }
+  CopyToBuffer(m_szDriverDirectory, MAX_PATH, m_Text.ReadDriverPath(printer).c_str());
   if (strlen(m_szDriverDirectory) > 3)
     CutAtLastBackslash(m_szDriverDirectory);
 }
@@ -317,31 +263,7 @@ void VTPROFJZP::ReadDefaultDevMode() {
 }
 
 ScopedPrinter VTPROFJZP::UsePrinter(ACCESS_MASK access) {
-  if (m_hPrinter != nullptr)
-    return ScopedPrinter(m_hPrinter, false);
-  HANDLE opened = nullptr;
-  BOOL ok = FALSE;
-  if (m_bAnsi && m_tszPrinterName[0] != '\0') {
-    PRINTER_DEFAULTSA defaults = {nullptr, nullptr, access};
-    ok = OpenPrinterA(m_tszPrinterName, &opened, access != 0 ? &defaults : nullptr);
-  } else if (!m_bAnsi && m_wszPrinterName[0] != 0) {
-    PRINTER_DEFAULTSW defaults = {nullptr, nullptr, access};
-    ok = OpenPrinterW(m_wszPrinterName, &opened, access != 0 ? &defaults : nullptr);
-  }
-  return ok ? ScopedPrinter(opened, true) : ScopedPrinter();
-}
-
-// PRINTER_INFO_2A or PRINTER_INFO_2W by platform; empty when it cannot be read.
-std::vector<BYTE> VTPROFJZP::ReadPrinterInfo2(HANDLE printer) {
-  DWORD needed = 0;
-  if (m_bAnsi)
-    GetPrinterA(printer, 2, nullptr, 0, &needed);
-  else
-    GetPrinterW(printer, 2, nullptr, 0, &needed);
-  std::vector<BYTE> info(needed);
-  const BOOL ok = needed > 0 && (m_bAnsi ? GetPrinterA(printer, 2, info.data(), needed, &needed)
-                                         : GetPrinterW(printer, 2, info.data(), needed, &needed));
-  if (!ok)
-    info.clear();
-  return info;
+  if (m_Printer)
+    return ScopedPrinter(m_Printer.get(), false);
+  return m_Text.OpenPrinterByName(PrinterName(), access);
 }

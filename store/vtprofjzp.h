@@ -3,7 +3,8 @@
 // printer's data in its PrinterDriverData key, and keeps each profile's stored values: printer
 // data, or on the ANSI platform side files in the driver directory for user profiles.
 //
-// Every operation chooses the ANSI or the wide Win32 function by the platform (m_bAnsi).
+// Every operation calls the ANSI or the wide Win32 function through the store's text policy:
+// the platform's form, with the system's code page for names.
 #pragma once
 
 #include <windows.h>
@@ -18,6 +19,7 @@
 #include "profilefile/jzp_file.h"
 #include "store/devmode_size_cache.h"
 #include "abi/profile_records.h"
+#include "store/text_policy.h"
 #include "store/win_handles.h"
 
 // The registry key that every printer-data operation addresses.
@@ -151,12 +153,13 @@ class VTPROFJZP {
   // Reads at the current position; the bytes read.
   DWORD ReadProfileData(BYTE *buffer, DWORD size);
 
-  bool IsAnsiPlatform() const { return m_bAnsi != 0; }
+  const TextPolicy &Text() const { return m_Text; }
+  bool IsAnsiPlatform() const { return m_Text.IsAnsi(); }
   bool IsClientMode() const { return m_bClient != 0; }
   bool IsNetworkPort() const { return m_dwNetworkPort != 0; }
   DWORD GetOsVersionCode() const { return m_dwOsVersionCode; }
   DWORD GetLanguageCode() const { return m_dwLanguageCode; }
-  HANDLE GetPrinterHandle() const { return m_hPrinter; }
+  HANDLE GetPrinterHandle() const { return m_Printer.get(); }
   LPCSTR GetPrinterNameA() const { return m_tszPrinterName; }
   LPCWSTR GetPrinterNameW() const { return m_wszPrinterName; }
   LPCSTR GetRegistryNameA() const { return m_tszRegistryName; }
@@ -180,12 +183,13 @@ class VTPROFJZP {
 
   // The held handle, or the printer opened by name (with `access`, 0 for none) for the call.
   ScopedPrinter UsePrinter(ACCESS_MASK access);
-  std::vector<BYTE> ReadPrinterInfo2(HANDLE printer);
+  DualText PrinterName() const { return {m_tszPrinterName, m_wszPrinterName}; }
+  DualText RegistryName() const { return {m_tszRegistryName, m_wszRegistryName}; }
   DWORD DriverDevModeSize();
   bool CacheHeaders();
 
   // Per-profile values: where a data value lives and how it is named.
-  bool UsesSideFile(int regNum) const { return m_bAnsi != 0 && regNum != 0; }
+  bool UsesSideFile(int regNum) const { return m_Text.IsAnsi() && regNum != 0; }
   bool SideFilePath(LPCSTR dataName, char *path, size_t size) const;
   void WriteSideFile(LPCSTR dataName, const BYTE *data, DWORD size);
   std::optional<std::vector<BYTE>> ReadSideFile(LPCSTR dataName);
@@ -194,17 +198,17 @@ class VTPROFJZP {
   int ResolveRegNum(LPCSTR profileName, int regNum);
 
   // Profile files.
+  bool OpenJzpFile(const DualText &fileName, DWORD mode);
   std::vector<JzpRegValue> ProfileValuesForJzp(LPCSTR profileName);
   std::vector<BYTE> SetupValueForJzp(LPCSTR profileName);
 
   HWND m_hOwner;
   DWORD m_dwOsVersionCode;
   DWORD m_dwLanguageCode;
-  BYTE m_bAnsi;
+  TextPolicy m_Text;
   BYTE m_bClient;
   DWORD m_dwNetworkPort;
-  HANDLE m_hPrinter;
-  BYTE m_bOwnHandle;
+  ScopedPrinter m_Printer;  // the given handle, or one the store opened and closes
   WCHAR m_wszPrinterName[MAX_PATH];
   WCHAR m_wszRegistryName[MAX_PATH];
   char m_tszPrinterName[MAX_PATH];

@@ -128,17 +128,9 @@ void VTPROFJZP::GetDriverName() {
   ScopedPrinter printer = UsePrinter(0);
   if (!printer)
     return;
-  std::vector<BYTE> info = ReadPrinterInfo2(printer.get());
-  if (info.empty())
-    return;
-  if (m_bAnsi)
-    CopyToBuffer(m_szDriverName, MAX_PATH,
-                 reinterpret_cast<const PRINTER_INFO_2A *>(info.data())->pDriverName);
-  else
-    CopyToBuffer(
-        m_szDriverName, MAX_PATH,
-        AnsiFromWide(reinterpret_cast<const PRINTER_INFO_2W *>(info.data())->pDriverName, CP_ACP)
-            .c_str());
+  const std::optional<PrinterPortAndDriver> info = m_Text.ReadPrinterInfo(printer.get());
+  if (info)
+    CopyToBuffer(m_szDriverName, MAX_PATH, info->driver.text.c_str());
 }
 
 int VTPROFJZP::GetProfRegNum(LPCSTR profileName) {

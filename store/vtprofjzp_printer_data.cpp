@@ -4,26 +4,11 @@
 #include <string.h>
 #include <winspool.h>
 
-#include <string>
-
-#include "abi/wide.h"
 #include "store/vtprofjzp.h"
-#include "store/win_text.h"
 
 namespace {
 
 constexpr char kPrintersKeyA[] = "SYSTEM\\CurrentControlSet\\Control\\Print\\Printers";
-
-// GetPrinterData by platform; the value name is ANSI and is widened for the wide call.
-DWORD QueryPrinterData(bool ansi, HANDLE printer, LPCSTR valueName, DWORD *type, BYTE *buffer,
-                       DWORD bufferSize, DWORD *needed) {
-  if (ansi) {
-    std::string name = valueName;
-    return GetPrinterDataA(printer, name.data(), type, buffer, bufferSize, needed);
-  }
-  WideString name = WideFromAnsi(valueName, CP_ACP);
-  return GetPrinterDataW(printer, name.data(), type, buffer, bufferSize, needed);
-}
 
 }  // namespace
 
@@ -35,7 +20,7 @@ DWORD VTPROFJZP::GetRegValueSize(LPCSTR /*key*/, LPCSTR valueName) {
     return 0;
   DWORD type = 0, needed = 0;
   const DWORD status =
-      QueryPrinterData(m_bAnsi, printer.get(), valueName, &type, nullptr, 0, &needed);
+      m_Text.QueryPrinterData(printer.get(), valueName, &type, nullptr, 0, &needed);
   return status == ERROR_SUCCESS || status == ERROR_MORE_DATA ? needed : 0;
 }
 
@@ -47,7 +32,7 @@ DWORD VTPROFJZP::GetRegValue(LPCSTR /*key*/, LPCSTR valueName, BYTE *buffer, DWO
     return 0;
   DWORD type = 0, needed = 0;
   const DWORD status =
-      QueryPrinterData(m_bAnsi, printer.get(), valueName, &type, buffer, bufferSize, &needed);
+      m_Text.QueryPrinterData(printer.get(), valueName, &type, buffer, bufferSize, &needed);
   return status == ERROR_SUCCESS ? needed : 0;
 }
 
@@ -58,14 +43,7 @@ void VTPROFJZP::SetRegValue(LPCSTR /*key*/, LPCSTR valueName, const BYTE *data, 
   ScopedPrinter printer = UsePrinter(PRINTER_ACCESS_ADMINISTER);
   if (!printer)
     return;
-  BYTE *bytes = const_cast<BYTE *>(data);
-  if (m_bAnsi) {
-    std::string name = valueName;
-    SetPrinterDataA(printer.get(), name.data(), type, bytes, size);
-  } else {
-    WideString name = WideFromAnsi(valueName, CP_ACP);
-    SetPrinterDataW(printer.get(), name.data(), type, bytes, size);
-  }
+  m_Text.WritePrinterData(printer.get(), valueName, type, data, size);
 }
 
 // The value is deleted from "SYSTEM\CurrentControlSet\Control\Print\Printers\<registry
@@ -74,27 +52,13 @@ void VTPROFJZP::SetRegValue(LPCSTR /*key*/, LPCSTR valueName, const BYTE *data, 
 bool VTPROFJZP::RemoveRegValue(LPCSTR key, LPCSTR valueName) {
   if (valueName == nullptr)
     return false;
-  LPCSTR subKey = key == nullptr ? nullptr : (m_bAnsi ? key : PRINTER_DATA_KEY);
-  HKEY opened = nullptr;
-  LONG status;
-  if (m_bAnsi) {
-    std::string path = std::string(kPrintersKeyA) + "\\" + m_tszRegistryName;
-    if (subKey != nullptr)
-      path = path + "\\" + subKey;
-    char emptyClass[] = "";
-    status = RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, emptyClass,
-                             REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &opened, nullptr);
-  } else {
-    WideString path = WideFromAnsi(kPrintersKeyA, CP_ACP) + WSTR("\\") + m_wszRegistryName;
-    if (subKey != nullptr)
-      path += WSTR("\\") + WideFromAnsi(subKey, CP_ACP);
-    WCHAR emptyClass[] = WSTR("");
-    status = RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, emptyClass,
-                             REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &opened, nullptr);
-  }
-  if (status != ERROR_SUCCESS)
+  LPCSTR subKey = key == nullptr ? nullptr : (m_Text.IsAnsi() ? key : PRINTER_DATA_KEY);
+  DualText path = m_Text.FromText(kPrintersKeyA) + m_Text.FromText("\\") + RegistryName();
+  if (subKey != nullptr)
+    path = path + m_Text.FromText("\\") + m_Text.FromText(subKey);
+  const ScopedRegKey printerKey = m_Text.CreateRegKey(HKEY_LOCAL_MACHINE, path, KEY_SET_VALUE);
+  if (!printerKey)
     return false;
-  ScopedRegKey printerKey(opened);
   RegDeleteValueA(printerKey.get(), valueName);
   return true;
 }
@@ -104,11 +68,11 @@ bool VTPROFJZP::ReadPrinterData(LPCSTR valueName, std::vector<BYTE> *data, DWORD
   if (!printer)
     return false;
   DWORD needed = 0;
-  QueryPrinterData(m_bAnsi, printer.get(), valueName, type, nullptr, 0, &needed);
+  m_Text.QueryPrinterData(printer.get(), valueName, type, nullptr, 0, &needed);
   if (needed == 0)
     needed = 4096;
   data->assign(needed, 0);
-  if (QueryPrinterData(m_bAnsi, printer.get(), valueName, type, data->data(), needed, &needed) !=
+  if (m_Text.QueryPrinterData(printer.get(), valueName, type, data->data(), needed, &needed) !=
       ERROR_SUCCESS)
     return false;
   data->resize(needed);

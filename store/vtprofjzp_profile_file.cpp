@@ -6,7 +6,6 @@
 
 #include "profilefile/jzp_encode.h"
 #include "store/vtprofjzp.h"
-#include "store/win_text.h"
 
 namespace {
 
@@ -31,19 +30,20 @@ void CopyTextField(char (&field)[N], LPCSTR text) {
 bool VTPROFJZP::OpenJzpFile(LPCSTR fileName, DWORD mode) {
   if (fileName == nullptr)
     return false;
-  const JzpHead head = (mode & JZP_MODE_WRITE) ? NewJzpHead() : JzpHead{};
-  if (m_bAnsi)
-    return m_JzpFile.Open(fileName, mode, head);
-  return m_JzpFile.Open(WideFromAnsi(fileName, CP_ACP).c_str(), mode, head);
+  return OpenJzpFile(m_Text.FromText(fileName), mode);
 }
 
 bool VTPROFJZP::OpenJzpFile(LPCWSTR fileName, DWORD mode) {
   if (fileName == nullptr)
     return false;
+  return OpenJzpFile(m_Text.FromWide(fileName), mode);
+}
+
+// The file is opened under the platform's form of its name.
+bool VTPROFJZP::OpenJzpFile(const DualText &fileName, DWORD mode) {
   const JzpHead head = (mode & JZP_MODE_WRITE) ? NewJzpHead() : JzpHead{};
-  if (m_bAnsi)
-    return m_JzpFile.Open(AnsiFromWide(fileName, CP_ACP).c_str(), mode, head);
-  return m_JzpFile.Open(fileName, mode, head);
+  return m_Text.WithPlatformForm(fileName,
+                                 [&](auto name) { return m_JzpFile.Open(name, mode, head); });
 }
 
 JzpHead VTPROFJZP::NewJzpHead() {

@@ -13,6 +13,9 @@ namespace {
 using host::UiLanguage;
 using winplat::WindowsVersion;
 
+const TextPolicy kLatin = TextPolicy::ForPage(false, 1252);
+const TextPolicy kJapanese = TextPolicy::ForPage(false, 932);
+
 struct MnemonicCase {
   WORD language;
   UINT codePage;
@@ -42,7 +45,7 @@ const MnemonicCase kMnemonicCases[] = {
 TEST(SummaryLabelsTest, StripMnemonicFollowsTheLanguage) {
   for (const MnemonicCase &c : kMnemonicCases) {
     SCOPED_TRACE(c.text);
-    SummaryLabels labels(nullptr, c.language, false, c.codePage);
+    SummaryLabels labels(nullptr, c.language, false, TextPolicy::ForPage(false, c.codePage));
     std::string text = InCodePage(c.text, c.codePage);
     labels.StripMnemonic(text.data());
     EXPECT_EQ(std::string(text.c_str()), InCodePage(c.expected, c.codePage));
@@ -78,7 +81,8 @@ TEST_P(LabelStyleTest, EachStyleShapesTheLoadedLabel) {
     Open(host::kColorPrinterName, language);
     for (const StyleCase &c : kStyleCases) {
       SCOPED_TRACE(static_cast<int>(c.style) * 2 + c.rightToLeft);
-      SummaryLabels labels(session_->uiManager(), page_->language, c.rightToLeft, page_->codePage);
+      SummaryLabels labels(session_->uiManager(), page_->language, c.rightToLeft,
+                           TextPolicy::ForPage(false, page_->codePage));
       const char *expected = language == UiLanguage::English ? c.english : c.japanese;
       EXPECT_EQ(labels.Label(39, c.style), InCodePage(expected, page_->codePage));
     }
@@ -89,21 +93,21 @@ TEST_P(LabelStyleTest, EachStyleShapesTheLoadedLabel) {
 // styles A and P only look for ":".
 TEST_P(LabelStyleTest, AColonIsNeverAddedTwice) {
   Open(host::kColorPrinterName, UiLanguage::Japanese);
-  SummaryLabels labels(session_->uiManager(), page_->language, false, 932);
+  SummaryLabels labels(session_->uiManager(), page_->language, false, kJapanese);
   for (const char *text : {"Color Profile:", "色："}) {
-    const WideString wide = labels.ToWide(InCodePage(text, 932));
+    const WideString wide = labels.Policy().ToWide(InCodePage(text, 932).c_str());
     EXPECT_EQ(labels.Shape(wide, LabelStyle::L), InCodePage(text, 932));
     EXPECT_EQ(labels.Shape(wide, LabelStyle::K), InCodePage(text, 932));
   }
-  EXPECT_EQ(labels.Shape(labels.ToWide(InCodePage("色：", 932)), LabelStyle::P),
+  EXPECT_EQ(labels.Shape(labels.Policy().ToWide(InCodePage("色：", 932).c_str()), LabelStyle::P),
             InCodePage("色：:", 932));
-  SummaryLabels rtl(session_->uiManager(), page_->language, true, 932);
-  EXPECT_EQ(rtl.Shape(labels.ToWide(":Label"), LabelStyle::L), ":Label");
+  SummaryLabels rtl(session_->uiManager(), page_->language, true, kJapanese);
+  EXPECT_EQ(rtl.Shape(labels.Policy().ToWide(":Label"), LabelStyle::L), ":Label");
 }
 
 TEST_P(LabelStyleTest, StripLabelColonRemovesOneColonOfEitherKind) {
   Open(host::kColorPrinterName, UiLanguage::Japanese);
-  SummaryLabels labels(session_->uiManager(), page_->language, false, 932);
+  SummaryLabels labels(session_->uiManager(), page_->language, false, kJapanese);
   const struct {
     const char *text, *expected;
   } cases[] = {{"色：", "色"}, {"Name:", "Name"}, {"Name::", "Name:"}, {"ソ", "ソ"}, {"", ""}};
@@ -122,8 +126,8 @@ TEST(SummaryRowStoreTest, HoldsAtMost128RowsAndRefusesTheNext) {
   SummaryRowStore store;
   EXPECT_EQ(store.GetRow(0), nullptr);
   for (int i = 0; i < SUMMARY_ROW_CAPACITY; ++i)
-    ASSERT_NE(store.Add(std::to_string(i).c_str(), "v", 1252), nullptr) << i;
-  EXPECT_EQ(store.Add("one too many", "v", 1252), nullptr);
+    ASSERT_NE(store.Add(std::to_string(i).c_str(), "v", kLatin), nullptr) << i;
+  EXPECT_EQ(store.Add("one too many", "v", kLatin), nullptr);
   EXPECT_EQ(store.GetCount(), SUMMARY_ROW_CAPACITY);
   EXPECT_STREQ(store.GetRow(127)->pszFirst, "127");
   EXPECT_EQ(store.GetRow(128), nullptr);
@@ -133,7 +137,7 @@ TEST(SummaryRowStoreTest, HoldsAtMost128RowsAndRefusesTheNext) {
   const SummaryRow *first = store.GetRow(0);
   store.Reset();
   EXPECT_EQ(store.GetCount(), 0);
-  EXPECT_EQ(store.Add("again", nullptr, 1252), first);
+  EXPECT_EQ(store.Add("again", nullptr, kLatin), first);
   EXPECT_STREQ(first->pszFirst, "again");
   EXPECT_STREQ(first->pszSecond, "");
 }
@@ -141,7 +145,7 @@ TEST(SummaryRowStoreTest, HoldsAtMost128RowsAndRefusesTheNext) {
 TEST(SummaryRowStoreTest, LongTextsAreCutAtAWholeCharacter) {
   SummaryRowStore store;
   const std::string exact(127, 'x');
-  const SummaryRow *row = store.Add(exact.c_str(), (exact + "y").c_str(), 1252);
+  const SummaryRow *row = store.Add(exact.c_str(), (exact + "y").c_str(), kLatin);
   EXPECT_EQ(std::string(row->pszFirst), exact);
   EXPECT_EQ(std::string(row->pszSecond), exact);
 
@@ -149,7 +153,7 @@ TEST(SummaryRowStoreTest, LongTextsAreCutAtAWholeCharacter) {
   std::string wide;
   for (int i = 0; i < 64; ++i)
     wide += InCodePage("表", 932);
-  row = store.Add(wide.c_str(), ("a" + wide).c_str(), 932);
+  row = store.Add(wide.c_str(), ("a" + wide).c_str(), kJapanese);
   EXPECT_EQ(std::string(row->pszFirst), wide.substr(0, 126));
   EXPECT_EQ(std::string(row->pszSecond), ("a" + wide).substr(0, 127));
 }

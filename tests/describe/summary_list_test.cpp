@@ -70,8 +70,8 @@ class SummaryListTest : public ::testing::Test {
 
 TEST_F(SummaryListTest, EachRowBecomesAnItemThatShowsItsTexts) {
   SummaryRowStore rows;
-  rows.Add("[ Basic Settings ]", "", 1252);
-  rows.Add("Paper Size", "Letter", 1252);
+  rows.Add("[ Basic Settings ]", "", TextPolicy::ForPage(false, 1252));
+  rows.Add("Paper Size", "Letter", TextPolicy::ForPage(false, 1252));
   ASSERT_EQ(FillSummaryList(list_, rows), 2);
 
   EXPECT_EQ(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0), 2);
@@ -84,7 +84,7 @@ TEST_F(SummaryListTest, EachRowBecomesAnItemThatShowsItsTexts) {
 
   // A new build replaces the items; the store starts again at row 0.
   rows.Reset();
-  rows.Add("Copies", "3", 1252);
+  rows.Add("Copies", "3", TextPolicy::ForPage(false, 1252));
   ASSERT_EQ(FillSummaryList(list_, rows), 1);
   EXPECT_EQ(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0), 1);
   EXPECT_EQ(Text(0, 1), "3");

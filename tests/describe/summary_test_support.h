@@ -48,12 +48,15 @@ class TestSummaryContext : public SummaryContext {
   bool noDefaults = false;
   std::function<void(DEVMODEW *)> restore;  // what RestoreDevMode does to the buffer
   std::vector<std::pair<int, bool>> restoreCalls;
+  mutable TextPolicy text_ = TextPolicy::ForPage(false, CP_ACP);
 
   UIManager *GetUIManager() const override { return session_.uiManager(); }
   WORD GetLanguage() const override { return language; }
   bool IsRightToLeft() const override { return rightToLeft; }
-  UINT GetCodePage() const override { return codePage; }
-  bool IsAnsiPlatform() const override { return ansiPlatform; }
+  const TextPolicy &Text() const override {
+    text_ = TextPolicy::ForPage(ansiPlatform, codePage);
+    return text_;
+  }
   const pdMain *GetDriverSettings() const override {
     return reinterpret_cast<const pdMain *>(session_.mainBlock());
   }

@@ -104,7 +104,8 @@ class ProfileRowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_NE(resources_.instance(), nullptr);
-    list_ = std::make_unique<ProfileList>(nullptr, 1252, &manager_, nullptr, nullptr);
+    list_ = std::make_unique<ProfileList>(nullptr, TextPolicy::ForPage(false, 1252), &manager_,
+                                          nullptr, nullptr);
     ProfileHeader office{};
     std::strcpy(office.strProfileName, "Office");
     office.nProfileIcon = 0;
@@ -142,7 +143,8 @@ class ProfileRowTest : public ::testing::Test {
   void TearDown() override { DestroyWindow(listView_); }
 
   ProfileListLook Look(bool rightToLeft, bool disabled = false) const {
-    return {resources_.instance(), rightToLeft, disabled, false, 1252, list_.get()};
+    return {resources_.instance(), rightToLeft, disabled, TextPolicy::ForPage(false, 1252),
+            list_.get()};
   }
   DRAWITEMSTRUCT Item(HDC dc, UINT row, UINT action, UINT state) const {
     DRAWITEMSTRUCT item{};

@@ -201,6 +201,21 @@ TEST_F(PageDialogTest, WithoutStoredProfilesThePageCreatesTheBuiltInOne) {
   EXPECT_TRUE(fixture_.page.IsInitialized());
 }
 
+// Twenty double-byte characters do not fit the name field of 32 bytes: the built-in profile
+// takes the first fifteen (30 bytes), never a lead byte without its trail byte.
+TEST_F(PageDialogTest, BuiltInProfileNameIsCutAtAWholeCharacter) {
+  manager().language = 0x0411;
+  manager().strings[1940] = std::u16string(20, u'\u30D7');
+  Open();
+  ProfileList *list = fixture_.page.GetProfileList();
+  ASSERT_NE(list, nullptr);
+  ASSERT_NE(list->First(), nullptr);
+  std::string expected;
+  for (int i = 0; i < 15; ++i)
+    expected += "\x83\x76";
+  EXPECT_EQ(std::string(list->First()->header.strProfileName), expected);
+}
+
 TEST_F(PageDialogTest, ButtonsFollowTheRowsAndTheSelection) {
   const std::set<int> all(std::begin(kCommands), std::end(kCommands));
   struct Case {
@@ -369,7 +384,7 @@ TEST_F(PageDialogTest, RefreshMessageSavesTheListAsThePageHoldsIt) {
 // numbered name. The saved list holds zeros behind every text, though the built-in profile took
 // its shorter name and description in place.
 TEST_F(PageDialogTest, ProfilesNamedLikeTheDisplayNameAndTheirStoredHeaders) {
-  ProfileList list(nullptr, CP_ACP, &manager(), nullptr, nullptr);
+  ProfileList list(nullptr, TextPolicy::ForPage(false, CP_ACP), &manager(), nullptr, nullptr);
   ProfileHeader builtIn{};
   std::strcpy(builtIn.strProfileName, "Factory Default");
   std::strcpy(builtIn.strProfileInfo, "The settings the printer came with");

@@ -4,6 +4,7 @@
 
 #include <winplat/config.h>
 
+#include <cstring>
 #include <string>
 
 #include "page/base_dlg.h"
@@ -41,7 +42,7 @@ TEST_F(PageLanguageTest, EachLanguageHasItsTemplateCodePageAndReadingOrder) {
     PageFixture fixture;
     fixture.manager.language = c.language;
     EXPECT_EQ(fixture.page.ChooseTemplate(), c.templateId) << std::hex << c.language;
-    EXPECT_EQ(fixture.page.GetCodePage(), c.codePage) << std::hex << c.language;
+    EXPECT_EQ(fixture.page.Text().CodePage(), c.codePage) << std::hex << c.language;
     EXPECT_EQ(fixture.page.IsRightToLeft(), c.rightToLeft) << std::hex << c.language;
   }
 }
@@ -62,7 +63,7 @@ TEST_F(PageLanguageTest, AnsiPlatformAndWindowsNt4UseTheOlderTemplate) {
     PageFixture fixture;
     fixture.context.platform = c.platform;
     EXPECT_EQ(fixture.page.ChooseTemplate(), c.templateId) << c.platform;
-    EXPECT_EQ(fixture.page.IsAnsiPlatform(), c.platform == HOST_PLATFORM_ANSI);
+    EXPECT_EQ(fixture.page.Text().IsAnsi(), c.platform == HOST_PLATFORM_ANSI);
     // Languages with a template of their own keep it on every platform.
     fixture.manager.language = 0x0411;
     EXPECT_EQ(fixture.page.ChooseTemplate(), 502);
@@ -92,7 +93,7 @@ TEST_F(PageLanguageTest, ModelOverrideIsTakenExceptByEastAsianAndHebrewInterface
   fixture.manager.model.bLanguageOverride = 1;
   fixture.manager.model.wOverrideLanguage = 0x0407;
   EXPECT_EQ(fixture.page.ChooseTemplate(), 4287);
-  EXPECT_EQ(fixture.page.GetCodePage(), 1252u);
+  EXPECT_EQ(fixture.page.Text().CodePage(), 1252u);
 }
 
 TEST_F(PageLanguageTest, ListFontFollowsTheLanguage) {
@@ -293,7 +294,37 @@ TEST_F(PageLanguageTest, PageStringsAndTextConvertWithThePageCodePage) {
   EXPECT_EQ(std::u16string(wide), u"\u30D7\u30ED\u30D5\u30A1\u30A4\u30EB");
   EXPECT_STREQ(text, "\x83\x76\x83\x8D\x83\x74\x83\x40\x83\x43\x83\x8B");
   WCHAR back[MAX_PATH];
-  EXPECT_EQ(std::u16string(fixture.page.ToWide(back, text)), std::u16string(wide));
+  EXPECT_EQ(std::u16string(fixture.page.Text().ToWide(back, MAX_PATH, text)), std::u16string(wide));
+}
+
+// A host string of 200 double-byte characters needs 400 bytes: the page and the dialog base give
+// the first 129 characters (258 bytes) and the terminator, and nothing behind their buffer.
+TEST_F(PageLanguageTest, LongHostStringsEndInsideTheTextBufferOfMaxPathBytes) {
+  winplat::SetAnsiCodePage(932);
+  PageFixture fixture;
+  fixture.manager.language = 0x0411;
+  fixture.manager.strings = {{1940, std::u16string(200, u'\u30D7')}};
+  fixture.page.ChooseTemplate();
+  TestDlg dialog;
+  dialog.Attach(108, nullptr, &fixture.owner);
+  std::string expected;
+  for (int i = 0; i < 129; ++i)
+    expected += "\x83\x76";
+
+  struct {
+    char text[MAX_PATH];
+    char behind[MAX_PATH];
+  } page, dlg;
+  std::memset(&page, '#', sizeof page);
+  std::memset(&dlg, '#', sizeof dlg);
+  WCHAR wide[MAX_PATH];
+  ASSERT_TRUE(fixture.page.LoadPageString(1940, wide, page.text));
+  ASSERT_TRUE(dialog.LoadDlgString(1940, wide, dlg.text));
+  EXPECT_EQ(std::u16string(wide), std::u16string(200, u'\u30D7'));
+  EXPECT_EQ(std::string(page.text), expected);
+  EXPECT_EQ(std::string(dlg.text), expected);
+  EXPECT_EQ(std::string(page.behind, sizeof page.behind), std::string(MAX_PATH, '#'));
+  EXPECT_EQ(std::string(dlg.behind, sizeof dlg.behind), std::string(MAX_PATH, '#'));
 }
 
 }  // namespace

@@ -123,7 +123,8 @@ TEST_F(PageSessionTest, SummaryFollowsTheSelection) {
   VTPROFJZP store = Store();
   store.SaveProfileRegValue(FACTORY_DEFAULT_PROFILE, 0, PROFILE_DEVMODE_VALUE, settings.data(),
                             static_cast<DWORD>(settings.size()), REG_BINARY);
-  ProfileList list(nullptr, CP_ACP, session_->uiManager(), nullptr, nullptr);
+  ProfileList list(nullptr, TextPolicy::ForPage(false, CP_ACP), session_->uiManager(), nullptr,
+                   nullptr);
   ProfileHeader builtIn = store_testing::Header("Factory Default", 0);
   ProfileHeader copies = store_testing::Header("Three copies", 1, "Three of everything");
   list.Insert(&builtIn);
@@ -161,7 +162,8 @@ TEST_F(PageSessionTest, SummaryFollowsTheSelection) {
 TEST_F(PageSessionTest, SilentDriverStallsThePageOnce) {
   OpenSession(host::kColorPrinterName);
   std::vector<BYTE> settings = session_->devModeBytes();
-  ProfileList list(nullptr, CP_ACP, session_->uiManager(), nullptr, nullptr);
+  ProfileList list(nullptr, TextPolicy::ForPage(false, CP_ACP), session_->uiManager(), nullptr,
+                   nullptr);
   ProfileHeader builtIn = store_testing::Header("Factory Default", 0);
   ProfileHeader copies = store_testing::Header("Three copies", 1);
   list.Insert(&builtIn);

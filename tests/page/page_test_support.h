@@ -104,7 +104,7 @@ class PageDriverContext final : public DriverContext {
 // profile list. The built-in one is stored as "Factory Default", another name than the display
 // name the tests give string 1940, so that the page must rename it.
 inline void StoreUserProfiles(PageUIManager &manager, int users) {
-  ProfileList list(nullptr, CP_ACP, &manager, nullptr, nullptr);
+  ProfileList list(nullptr, TextPolicy::ForPage(false, CP_ACP), &manager, nullptr, nullptr);
   ProfileHeader header{};
   std::strcpy(header.strProfileName, "Factory Default");
   list.Insert(&header);

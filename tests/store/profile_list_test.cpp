@@ -124,7 +124,8 @@ TEST_P(ProfileListTest, LoadGivesBackWhatSaveStoredWithTheFirstStoredHeaderAsDef
   EXPECT_STREQ(List().DefaultNode()->header.strProfileInfo, "defaults");
 
   ASSERT_TRUE(List().Save());
-  ProfileList reloaded(nullptr, CP_ACP, session_->uiManager(), nullptr, nullptr);
+  ProfileList reloaded(nullptr, TextPolicy::ForPage(false, CP_ACP), session_->uiManager(), nullptr,
+                       nullptr);
   ASSERT_TRUE(reloaded.Load());
   ProfileNode *a = List().First();
   for (ProfileNode *b = reloaded.First(); a != nullptr && b != nullptr; a = a->pNext, b = b->pNext)
@@ -186,7 +187,8 @@ TEST_P(ProfileListTest, NumberedNameIsCutToFitWithoutSplittingACharacter) {
   };
   for (const Case &c : cases) {
     manager.text = c.defaultName;
-    ProfileList list(&controlSet, c.codePage, &manager, nullptr, nullptr);
+    ProfileList list(&controlSet, TextPolicy::ForPage(false, c.codePage), &manager, nullptr,
+                     nullptr);
     const std::string ansi = host::AnsiFromWide(c.defaultName, c.codePage);
     ASSERT_EQ(ansi.size(), 30u + (c.codePage == 1252));
     ProfileHeader header = Header(ansi.c_str(), 2);
@@ -278,7 +280,7 @@ TEST_P(ProfileListTest, EmptyListSavesItsCountButReportsFailure) {
 }
 
 TEST_P(ProfileListTest, ListWithoutAManagerNeitherLoadsNorSaves) {
-  ProfileList list(nullptr, CP_ACP, nullptr, nullptr, nullptr);
+  ProfileList list(nullptr, TextPolicy::ForPage(false, CP_ACP), nullptr, nullptr, nullptr);
   ProfileHeader header = Header("Office", 1);
   ASSERT_NE(list.Insert(&header), nullptr);
   EXPECT_FALSE(list.Save());

@@ -118,14 +118,15 @@ class FakePage : public ProfilePageContext {
   FakePage(host::PrinterSession &session, UIManager *manager)
       : session_(session),
         controlSet_(manager),
-        list_(&controlSet_, CP_ACP, manager, manager->GetDriverSettings(),
+        text_(TextPolicy::ForPage(winplat::IsAnsiPlatform(), CP_ACP)),
+        list_(&controlSet_, text_, manager, manager->GetDriverSettings(),
               manager->GetCurrentDevMode()),
         nameA_(host::AnsiFromWide(session.printerName(), CP_ACP)) {}
 
   bool clientMode = false;
   HANDLE printer = nullptr;  // the page's handle; none by default
 
-  bool IsAnsiPlatform() const override { return winplat::IsAnsiPlatform(); }
+  const TextPolicy &Text() const override { return text_; }
   LPCSTR GetPrinterNameA() const override { return nameA_.c_str(); }
   LPCWSTR GetPrinterNameW() const override { return session_.printerName().c_str(); }
   HANDLE GetPrinterHandle() const override { return printer; }
@@ -141,6 +142,7 @@ class FakePage : public ProfilePageContext {
  private:
   host::PrinterSession &session_;
   FakeControlSet controlSet_;
+  TextPolicy text_;
   ProfileList list_;
   std::string nameA_;
   mutable DriverDevModeSizeCache sizeCache_;

@@ -68,7 +68,8 @@ const std::vector<Command> &Commands() {
        "the same as one object with a list of profiles or of values.\n",
        RunValues},
       {"page", "picture the profile page or its settings information",
-       "usage: prfhost page --png FILE [--lang CODE] [--select PROFILE | --info]\n"
+       "usage: prfhost page --png FILE [--lang CODE]\n"
+       "                    [--select PROFILE | --info | --properties PROFILE | --new]\n"
        "\n"
        "Shows the profile page stand-alone through the module's RunProfile, as the driver's\n"
        "user interface does, and writes its picture to FILE (PNG). CODE is the user-interface\n"
@@ -77,7 +78,9 @@ const std::vector<Command> &Commands() {
        "With --select, the row of PROFILE (its name as the page lists it) is selected first,\n"
        "so that the picture shows its settings summary. With --info, the page's information\n"
        "button opens the settings information, and the picture is of that dialog with every\n"
-       "node of its tree expanded.\n",
+       "node of its tree expanded. With --properties, the row of PROFILE is selected and the\n"
+       "page's Edit button opens the profile-properties dialog; with --new, the Add button opens\n"
+       "it for a new profile. The picture is of that dialog, which is then cancelled.\n",
        RunPage},
       {"list", "list the profiles as the profile page shows them",
        "usage: prfhost list [--lang CODE] [--json]\n"
@@ -120,6 +123,42 @@ const std::vector<Command> &Commands() {
        "that lacks a setting. A profile that is not stored, or has no stored settings, is an\n"
        "error.\n",
        RunDiff},
+      {"add", "save the current settings as a new profile",
+       "usage: prfhost add NAME [--description TEXT] [--icon N] [--colour NAME|#RRGGBB] [--yes]\n"
+       "\n"
+       "Opens the profile page, presses its Add button and fills the profile-properties dialog:\n"
+       "the name, the description, the icon (0 to 44) and the icon colour, one of the colour\n"
+       "box's names (White, Black, Red, ...; as the page's language shows them) or #RRGGBB. A\n"
+       "colour the box has no name for is chosen through its custom entry and the colour\n"
+       "chooser. The page stores the printer's current settings and its driver data sets as\n"
+       "the new profile. When a profile of that name exists, the page asks whether to replace\n"
+       "it: the answer comes from --answers, --yes or the terminal; without one the command\n"
+       "changes nothing. Fails when the page's Add button is disabled (26 profiles, a user who\n"
+       "may not change the printer).\n",
+       RunAdd},
+      {"edit", "change a profile's name, description, icon or colour",
+       "usage: prfhost edit PROFILE [--name NEW] [--description TEXT] [--icon N]\n"
+       "                    [--colour NAME|#RRGGBB] [--yes]\n"
+       "\n"
+       "Opens the profile page, selects PROFILE, presses its Edit button and changes in the\n"
+       "profile-properties dialog what the options give (at least one). A new name that another\n"
+       "profile has makes the page ask whether to replace that profile (answered as for add).\n"
+       "The built-in profile cannot be edited.\n",
+       RunEdit},
+      {"delete", "delete profiles",
+       "usage: prfhost delete PROFILE... [--yes]\n"
+       "\n"
+       "Opens the profile page, selects the profiles' rows, presses its Delete button and\n"
+       "answers the page's confirmation (from --answers, --yes or the terminal; without an\n"
+       "answer nothing is deleted). The page never deletes the built-in profile.\n",
+       RunDelete},
+      {"apply", "make a profile's settings the printer's current settings",
+       "usage: prfhost apply PROFILE\n"
+       "\n"
+       "Opens the profile page, selects PROFILE and presses its Apply button: the page restores\n"
+       "the profile's settings onto the printer and writes its driver data sets back, and the\n"
+       "host takes them as the printer's current settings (see prfhost settings).\n",
+       RunApply},
   };
   return commands;
 }

@@ -35,4 +35,19 @@ for round in 1 2 3; do
   contains "round $round its copies" "$(printf '%-32s%d' dmCopies $((50 + round)))"
 done
 
+# Writers that open the profile page take longer between reading the state and saving it:
+# six profiles added at once are all kept.
+pids=()
+for name in North South East West Up Down; do
+  run add "$name" >/dev/null 2>&1 &
+  pids+=($!)
+done
+for pid in "${pids[@]}"; do
+  wait "$pid" || { echo "FAIL: an add failed"; failed=$((failed + 1)); }
+done
+check "profiles read back" 0 run list
+for name in North South East West Up Down; do
+  contains "profile $name kept" "  $name"
+done
+
 finish

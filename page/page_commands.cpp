@@ -3,6 +3,7 @@
 // storing a profile).
 #include <string.h>
 
+#include <windows.h>
 #include <commctrl.h>
 
 #include <memory>

@@ -1,6 +1,7 @@
 // The text policy's window, dialog, list-view and drawing calls.
 #include <string.h>
 
+#include <windows.h>
 #include <commctrl.h>
 
 #include "store/text_policy.h"

@@ -56,6 +56,7 @@ check "name too long" 1 run add 12345678901234567890123456789012
 contains "the name box's limit" "the dialog takes at most 31 characters for the name"
 check "no such icon" 1 run add Icons --icon 45
 contains "icons offered" "the dialog offers icons 0 to 44"
+check "icon number beyond an int" 2 run add Icons --icon 4294967296
 check "no such colour" 1 run add Pink --colour pink
 contains "colours offered" "(White, Black, Red, Green, Blue, Cyan, Yellow, Magenta, Silver, Gray, Maroon, Dark Green, Navy, Teal, Purple, Olive, or #RRGGBB)"
 unchanged "refused by the dialog"

@@ -58,8 +58,8 @@ std::optional<winplat::ColorChoice> Answerer::AnswerColorChooser(
   return console_->AnswerColorChooser(call);
 }
 
-std::string RefusedQuestionMessage(const std::vector<std::string> &questions) {
-  return "the page asked \"" + questions.front() +
+std::string RefusedQuestionMessage(const std::string &question) {
+  return "the page asked \"" + question +
          "\" and nobody was there to answer (give --yes, --answers LIST or run at a terminal); "
          "nothing was changed";
 }

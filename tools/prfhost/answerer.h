@@ -42,6 +42,6 @@ class Answerer : public winplat::Operator {
 
 // "answer with --yes or --answers": the message of a command refused for a question nobody
 // answered.
-std::string RefusedQuestionMessage(const std::vector<std::string> &questions);
+std::string RefusedQuestionMessage(const std::string &question);
 
 }  // namespace prfhost

@@ -2,9 +2,9 @@
 // as a person uses it. The rows are selected, the page's button is pressed, the properties dialog
 // is filled and the page's questions are answered; what is stored is what the module stores.
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -59,7 +59,7 @@ bool ParseInput(const ProfileArgs &args, PropertiesInput *input, std::string *er
   if (std::optional<std::string> icon = option("--icon")) {
     char *end = nullptr;
     const long number = std::strtol(icon->c_str(), &end, 10);
-    if (icon->empty() || *end != '\0') {
+    if (icon->empty() || *end != '\0' || number < 0 || number > std::numeric_limits<int>::max()) {
       *error = "--icon takes the icon's number, not \"" + *icon + "\"";
       return false;
     }
@@ -80,9 +80,7 @@ bool RunAndSave(Context &context, const PageScript &script, PageRun *run, std::s
   if (!RunProfilePage(context, 0, script, run, error))
     return false;
   if (context.answerer().refused().size() > refusedBefore) {
-    std::vector<std::string> refused(context.answerer().refused().begin() + refusedBefore,
-                                     context.answerer().refused().end());
-    *error = RefusedQuestionMessage(refused);
+    *error = RefusedQuestionMessage(context.answerer().refused()[refusedBefore]);
     return false;
   }
   for (const winplat::MessageBoxCall &box : winplat::MessageBoxLog()) {
@@ -102,18 +100,11 @@ const host::StoredProfile *Stored(host::PrinterSession &session,
   return host::FindStoredProfile(profiles, name);
 }
 
-std::string ColourText(COLORREF colour) {
-  char text[8];
-  std::snprintf(text, sizeof text, "#%02X%02X%02X", GetRValue(colour), GetGValue(colour),
-                GetBValue(colour));
-  return text;
-}
-
 void PrintProfile(const std::string &what, const host::StoredProfile &profile,
                   const std::string &printer) {
   std::cout << "Profile " << Quoted(profile.name) << " " << what << " " << printer
             << " (registry number " << profile.regNum << ", icon " << profile.icon << ", colour "
-            << ColourText(profile.color) << ").\n";
+            << ColourCode(profile.color) << ").\n";
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // prfhost values: the profiles a printer has stored, and one profile's stored values.
 #include <algorithm>
-#include <cstdio>
 #include <iostream>
 #include <vector>
 
@@ -8,17 +7,11 @@
 #include "host/stored_profiles.h"
 #include "host/text_convert.h"
 #include "json_text.h"
+#include "properties_form.h"
 #include "text_table.h"
 
 namespace prfhost {
 namespace {
-
-std::string ColorText(COLORREF color) {
-  char text[16];
-  std::snprintf(text, sizeof text, "#%02X%02X%02X", GetRValue(color), GetGValue(color),
-                GetBValue(color));
-  return text;
-}
 
 std::string TypeName(DWORD type) {
   switch (type) {
@@ -40,7 +33,7 @@ int ListProfilesJson(const std::vector<host::StoredProfile> &profiles, const std
                         .Number("number", profile.regNum)
                         .Text("name", profile.name)
                         .Number("icon", profile.icon)
-                        .Text("colour", ColorText(profile.color))
+                        .Text("colour", ColourCode(profile.color))
                         .Text("description", profile.description)
                         .str());
   PrintJsonWithList(std::cout, JsonObject().Text("printer", printer), "profiles", items);
@@ -73,7 +66,7 @@ int ListProfiles(const std::vector<host::StoredProfile> &profiles, const std::st
   std::vector<std::vector<std::string>> rows = {{"No.", "Name", "Icon", "Colour", "Description"}};
   for (const host::StoredProfile &profile : profiles)
     rows.push_back({std::to_string(profile.regNum), profile.name, std::to_string(profile.icon),
-                    ColorText(profile.color), profile.description});
+                    ColourCode(profile.color), profile.description});
   PrintTable(rows);
   return 0;
 }

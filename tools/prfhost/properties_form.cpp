@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <strings.h>
 #include <vector>
@@ -98,6 +99,13 @@ std::optional<COLORREF> ParseColourCode(const std::string &text) {
     return std::nullopt;
   const unsigned long rgb = std::strtoul(text.c_str() + 1, nullptr, 16);
   return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+std::string ColourCode(COLORREF colour) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02X%02X%02X", GetRValue(colour), GetGValue(colour),
+                GetBValue(colour));
+  return text;
 }
 
 bool FillProperties(HWND dialog, const PropertiesInput &input, std::string *error) {

@@ -21,6 +21,8 @@ struct PropertiesInput {
 
 // The COLORREF of "#RRGGBB"; none for anything else (a name).
 std::optional<COLORREF> ParseColourCode(const std::string &text);
+// "#RRGGBB" of the COLORREF.
+std::string ColourCode(COLORREF colour);
 
 // Fills the dialog. False with a message when a text is longer than its box takes, the icon or
 // colour is not offered, or the dialog will not take the result (OK stays disabled).

@@ -2,6 +2,7 @@
 #include "host/demo_state.h"
 
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "abi/driver_data.h"
@@ -9,6 +10,7 @@
 
 #include "host/printer_model.h"
 #include "host/printer_session.h"
+#include "host/profile_values_writer.h"
 #include "host/registration_store.h"
 #include "host/text_convert.h"
 #include "host/win32_handles.h"
@@ -97,6 +99,16 @@ bool InstallPrinter(const std::u16string &name, const std::u16string &port,
   return true;
 }
 
+bool StoreBuiltInProfile(const std::u16string &name, std::string *error) {
+  std::unique_ptr<PrinterSession> session = PrinterSession::Open(name, {}, error);
+  if (!session)
+    return false;
+  if (WriteProfileValues(session->printerHandle(), 0, CurrentSnapshot(*session)))
+    return true;
+  *error = "cannot store the built-in profile of " + Utf8FromUtf16(name);
+  return false;
+}
+
 // The driver's other plug-in modules, registered before this one: the watermark module for every
 // model, and the prologue/epilogue and poster modules where the model has their blocks.
 void RegisterOtherModules(const PrinterModel &model) {
@@ -173,6 +185,11 @@ bool InstallDemoMachine(std::string *error) {
   return InstallHelpFiles(error) &&
          InstallPrinter(kColorPrinterName, u"IP_10.0.0.53", ColorLaserModel(), error) &&
          InstallPrinter(kMonoPrinterName, u"\\\\PRINTSRV\\JZMono2100", MonoLaserModel(), error);
+}
+
+bool StoreBuiltInProfiles(std::string *error) {
+  return StoreBuiltInProfile(kColorPrinterName, error) &&
+         StoreBuiltInProfile(kMonoPrinterName, error);
 }
 
 }  // namespace host

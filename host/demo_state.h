@@ -14,4 +14,9 @@ constexpr char16_t kMonoPrinterName[] = u"\\\\PRINTSRV\\JZ Mono 2100";
 // message when a step fails.
 bool InstallDemoMachine(std::string *error);
 
+// The step of the driver's setup that follows: each demo printer's built-in profile (registry
+// number 0) is stored with the printer's default settings and its driver data sets, in the form
+// the profile store keeps a profile, so that the profile page finds the driver's defaults stored.
+bool StoreBuiltInProfiles(std::string *error);
+
 }  // namespace host

@@ -14,15 +14,20 @@ class HostDriverContext final : public DriverContext {
   explicit HostDriverContext(PrinterSession &session) : session_(session) {}
   void *DeletingDestructor(UINT flags) override { return DestroyBoundaryObject(this, flags); }
 
-  void RefreshSettings() override { ++session_.events().refreshSettings; }
+  // The module has replaced the current settings and written data sets back: the host takes
+  // the printer's data sets as they are now.
+  void RefreshSettings() override {
+    ++session_.events().refreshSettings;
+    session_.AdoptRestoredDataSets();
+  }
 
-  // The host's property sheet window arrives with the user-interface layer.
-  HWND GetNotifyWindow() override { return nullptr; }
+  HWND GetNotifyWindow() override { return session_.notifyWindow(); }
 
   int GetPlatform() override {
-    if (winplat::IsAnsiPlatform()) return HOST_PLATFORM_ANSI;
+    if (winplat::IsAnsiPlatform())
+      return HOST_PLATFORM_ANSI;
     return winplat::GetWindowsVersion() == winplat::WindowsVersion::NT4 ? HOST_PLATFORM_NT4
-                                                                       : HOST_PLATFORM_NT5;
+                                                                        : HOST_PLATFORM_NT5;
   }
 
   bool IsAdministrator() override { return session_.options().administrator; }
@@ -31,17 +36,22 @@ class HostDriverContext final : public DriverContext {
   // block when a buffer is given. Output bins: what 5, mode 1001, maps a bin identifier.
   int QueryDriver(int what, void *buffer, int mode) override {
     if (what == QUERY_OUTPUT_BIN && mode == QUERY_OUTPUT_BIN_MAP) {
-      if (!buffer) return 0;
+      if (!buffer)
+        return 0;
       DWORD identifier;
       std::memcpy(&identifier, buffer, sizeof identifier);
-      if (!session_.model().MapOutputBin(&identifier)) return 0;
+      if (!session_.model().MapOutputBin(&identifier))
+        return 0;
       std::memcpy(buffer, &identifier, sizeof identifier);
       return 1;
     }
-    if (mode != QUERY_PLUGIN_DEFAULTS || what < 0 || what > 0xFFFF) return 0;
+    if (mode != QUERY_PLUGIN_DEFAULTS || what < 0 || what > 0xFFFF)
+      return 0;
     const std::vector<BYTE> *block = session_.model().PluginDefault(static_cast<WORD>(what));
-    if (!block) return 0;
-    if (buffer) std::memcpy(buffer, block->data(), block->size());
+    if (!block)
+      return 0;
+    if (buffer)
+      std::memcpy(buffer, block->data(), block->size());
     return static_cast<int>(block->size());
   }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "abi/storage_names.h"
 #include "host/devmode_chain.h"
 #include "host/host_objects.h"
 #include "host/text_convert.h"
@@ -13,12 +14,14 @@ namespace {
 
 // Per-user settings live where Windows keeps them: one value per printer.
 constexpr char16_t kPerUserKey[] = u"Printers\\DevModePerUser";
+constexpr char16_t kSetupValue[] = u"Setup";
 
 std::vector<BYTE> ReadPrinterInfo(HANDLE printer) {
   DWORD needed = 0;
   GetPrinterW(printer, 2, nullptr, 0, &needed);
   std::vector<BYTE> info(needed);
-  if (needed == 0 || !GetPrinterW(printer, 2, info.data(), needed, &needed)) return {};
+  if (needed == 0 || !GetPrinterW(printer, 2, info.data(), needed, &needed))
+    return {};
   return info;
 }
 
@@ -31,7 +34,8 @@ std::u16string PrinterRegistryName(const std::u16string &printerName) {
 }
 
 std::u16string PrinterKeyPath(const std::u16string &printerName) {
-  return u"SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\" + PrinterRegistryName(printerName);
+  return u"SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\" +
+         PrinterRegistryName(printerName);
 }
 
 std::unique_ptr<PrinterSession> PrinterSession::Open(const std::u16string &printerName,
@@ -60,9 +64,9 @@ std::unique_ptr<PrinterSession> PrinterSession::Open(const std::u16string &print
              "\" is not one of this host's models";
     return nullptr;
   }
-  std::unique_ptr<PrinterSession> session(new PrinterSession(
-      printerInfo->pPrinterName, PrinterRegistryName(printerInfo->pPrinterName), std::move(printer),
-      canChange, *model, options));
+  std::unique_ptr<PrinterSession> session(
+      new PrinterSession(printerInfo->pPrinterName, PrinterRegistryName(printerInfo->pPrinterName),
+                         std::move(printer), canChange, *model, options));
   session->ReloadSettings();
   return session;
 }
@@ -95,7 +99,8 @@ bool PrinterSession::isClientSide() const {
 
 BYTE *PrinterSession::mainBlock() {
   std::vector<BlockInfo> blocks = PrivateBlocks(devMode_);
-  if (blocks.empty() || blocks.front().header.wBlockId != PRIVATE_DATA_ID_MAIN) return nullptr;
+  if (blocks.empty() || blocks.front().header.wBlockId != PRIVATE_DATA_ID_MAIN)
+    return nullptr;
   return devMode_.data() + blocks.front().offset;
 }
 
@@ -106,24 +111,38 @@ BYTE *PrinterSession::privateBlock(WORD blockId) {
 
 bool PrinterSession::SetDevMode(const BYTE *data, size_t size, std::string *why) {
   std::vector<BYTE> candidate(data, data + size);
-  if (!IsCompleteDevMode(candidate, why)) return false;
-  devMode_ = std::move(candidate);
+  if (!IsCompleteDevMode(candidate, why))
+    return false;
+  TakeDevMode(std::move(candidate));
   return true;
 }
 
+// The module may keep the pointer GetCurrentDevMode gave it: settings of the same size are
+// copied into the buffer it points at.
+void PrinterSession::TakeDevMode(std::vector<BYTE> devMode) {
+  if (devMode.size() == devMode_.size())
+    std::copy(devMode.begin(), devMode.end(), devMode_.begin());
+  else
+    devMode_ = std::move(devMode);
+}
+
 bool PrinterSession::RemovePrivateData(WORD blockId) {
-  if (!RemovePrivateBlock(devMode_, blockId)) return false;
-  if (controlSet_) controlSet_->InvalidateDevMode();
+  if (!RemovePrivateBlock(devMode_, blockId))
+    return false;
+  if (controlSet_)
+    controlSet_->InvalidateDevMode();
   return true;
 }
 
 std::vector<BYTE> PrinterSession::PrinterDefaultDevMode() const {
   LPWSTR name = const_cast<LPWSTR>(printerName_.c_str());
   LONG size = DocumentPropertiesW(nullptr, printer_.get(), name, nullptr, nullptr, 0);
-  if (size <= 0) return model_.DefaultDevMode();
+  if (size <= 0)
+    return model_.DefaultDevMode();
   std::vector<BYTE> devMode(static_cast<size_t>(size));
-  if (DocumentPropertiesW(nullptr, printer_.get(), name, reinterpret_cast<DEVMODEW *>(devMode.data()),
-                          nullptr, DM_OUT_BUFFER) != IDOK ||
+  if (DocumentPropertiesW(nullptr, printer_.get(), name,
+                          reinterpret_cast<DEVMODEW *>(devMode.data()), nullptr,
+                          DM_OUT_BUFFER) != IDOK ||
       !IsCompleteDevMode(devMode))
     return model_.DefaultDevMode();
   return devMode;
@@ -132,26 +151,45 @@ std::vector<BYTE> PrinterSession::PrinterDefaultDevMode() const {
 void PrinterSession::ReloadSettings() {
   RegKey key = RegKey::Open(HKEY_CURRENT_USER, kPerUserKey, KEY_QUERY_VALUE);
   DWORD type = 0, size = 0;
-  if (key && RegQueryValueExW(key.get(), printerName_.c_str(), nullptr, &type, nullptr, &size) ==
-                 ERROR_SUCCESS &&
+  if (key &&
+      RegQueryValueExW(key.get(), printerName_.c_str(), nullptr, &type, nullptr, &size) ==
+          ERROR_SUCCESS &&
       type == REG_BINARY) {
     std::vector<BYTE> stored(size);
     if (RegQueryValueExW(key.get(), printerName_.c_str(), nullptr, &type, stored.data(), &size) ==
             ERROR_SUCCESS &&
         IsCompleteDevMode(stored)) {
-      devMode_ = std::move(stored);
+      TakeDevMode(std::move(stored));
       return;
     }
   }
-  devMode_ = PrinterDefaultDevMode();
+  TakeDevMode(PrinterDefaultDevMode());
 }
 
 bool PrinterSession::SaveSettings() {
   // The module writes into the current DEVMODE directly; a damaged one is not kept.
-  if (!IsCompleteDevMode(devMode_)) return false;
+  if (!IsCompleteDevMode(devMode_))
+    return false;
   RegKey key = RegKey::Create(HKEY_CURRENT_USER, kPerUserKey, KEY_SET_VALUE);
   return key && RegSetValueExW(key.get(), printerName_.c_str(), 0, REG_BINARY, devMode_.data(),
                                static_cast<DWORD>(devMode_.size())) == ERROR_SUCCESS;
+}
+
+void PrinterSession::AdoptRestoredDataSets() {
+  RegKey key =
+      RegKey::Open(HKEY_LOCAL_MACHINE, PrinterKeyPath(printerName_) + u"\\PrinterDriverData",
+                   KEY_QUERY_VALUE | KEY_SET_VALUE);
+  const std::u16string restored = Utf16FromUtf8(PROFILE_SETUP_VALUE);
+  DWORD type = 0, size = 0;
+  if (!key || RegQueryValueExW(key.get(), restored.c_str(), nullptr, &type, nullptr, &size) !=
+                  ERROR_SUCCESS)
+    return;
+  std::vector<BYTE> setup(size);
+  if (RegQueryValueExW(key.get(), restored.c_str(), nullptr, &type, setup.data(), &size) !=
+          ERROR_SUCCESS ||
+      RegSetValueExW(key.get(), kSetupValue, 0, type, setup.data(), size) != ERROR_SUCCESS)
+    return;
+  RegDeleteValueW(key.get(), restored.c_str());
 }
 
 }  // namespace host

@@ -25,6 +25,7 @@ struct SessionOptions {
 struct SessionEvents {
   int notifyChange = 0;
   int refreshSettings = 0;
+  int settingsApplied = 0;  // -200 notifications taken
   int reloadDevMode = 0;
   int setCurrentDevMode = 0;
   int finishInfoDialog = 0;
@@ -67,13 +68,22 @@ class PrinterSession {
   const std::vector<BYTE> &devModeBytes() const { return devMode_; }
   BYTE *mainBlock();
   BYTE *privateBlock(WORD blockId);
-  // Takes a complete DEVMODE as the current settings; false (nothing changed) when its size
-  // fields do not describe `size` bytes.
+  // Takes a complete DEVMODE as the current settings, in the buffer devMode() points at when it
+  // has the same size; false (nothing changed) when its size fields do not describe `size`
+  // bytes.
   bool SetDevMode(const BYTE *data, size_t size, std::string *why = nullptr);
   bool RemovePrivateData(WORD blockId);
   // The settings the user last saved, or the printer's defaults.
   void ReloadSettings();
   bool SaveSettings();
+  // After a profile was applied: a "_Setup" the profile wrote back into the printer data becomes
+  // the printer's "Setup" again, as the driver reads it.
+  void AdoptRestoredDataSets();
+
+  // The window DriverContext::GetNotifyWindow reports: the driver user interface's own window,
+  // null while none is open.
+  HWND notifyWindow() const { return notifyWindow_; }
+  void SetNotifyWindow(HWND window) { notifyWindow_ = window; }
   // The printer's default DEVMODE as the spooler reports it.
   std::vector<BYTE> PrinterDefaultDevMode() const;
 
@@ -89,6 +99,7 @@ class PrinterSession {
  private:
   PrinterSession(std::u16string printerName, std::u16string registryName, PrinterHandle printer,
                  bool canChangeSettings, const PrinterModel &model, const SessionOptions &options);
+  void TakeDevMode(std::vector<BYTE> devMode);
 
   std::u16string printerName_;
   std::u16string registryName_;
@@ -100,6 +111,7 @@ class PrinterSession {
   RegistrationStore registrations_;
   std::vector<BYTE> devMode_;
   CControlSet *controlSet_ = nullptr;
+  HWND notifyWindow_ = nullptr;
   SessionEvents events_;
   BYTE printerNameBuffer_[260] = {};
   ResourceModule resources_;

@@ -18,6 +18,7 @@
 #include "host/demo_state.h"
 #include "host/machine.h"
 #include "host/printer_session.h"
+#include "host/profile_values_writer.h"
 #include "host/settings_diff.h"
 #include "host/settings_fields.h"
 #include "host/text_convert.h"
@@ -57,26 +58,6 @@ bool StoreHeader(HANDLE printer, const std::string &name, LONG number) {
   return WriteValue(printer, PROFILE_COUNT_VALUE, REG_DWORD, &count, sizeof count) &&
          WriteValue(printer, PROFILE_DATA_VALUE, REG_BINARY, headers.data(),
                     headers.size() * sizeof(ProfileHeader));
-}
-
-bool StoreValues(HANDLE printer, LONG number, const host::SettingsSnapshot &snapshot) {
-  std::vector<std::pair<std::string, const std::vector<BYTE> *>> values = {
-      {PROFILE_DEVMODE_VALUE, &snapshot.devMode}};
-  for (const auto &[name, data] : snapshot.dataSets)
-    values.emplace_back(name, &data);
-  std::vector<ProfileValueEntry> index;
-  for (const auto &[name, data] : values) {
-    ProfileValueEntry entry{};
-    std::strncpy(entry.szValueName, name.c_str(), sizeof entry.szValueName - 1);
-    entry.dwType = REG_BINARY;
-    entry.dwSize = static_cast<DWORD>(data->size());
-    index.push_back(entry);
-    if (!WriteValue(printer, ProfileDataName(number, name.c_str()), REG_BINARY, data->data(),
-                    data->size()))
-      return false;
-  }
-  return WriteValue(printer, ProfileIndexName(number), REG_BINARY, index.data(),
-                    index.size() * sizeof(ProfileValueEntry));
 }
 
 int Fail(const std::string &message) {
@@ -120,7 +101,7 @@ int main(int argc, char **argv) {
   for (const auto &[set, text] : dataSets)
     snapshot.dataSets[set].assign(text.begin(), text.end());
   if (!StoreHeader(session->printerHandle(), name, number) ||
-      !StoreValues(session->printerHandle(), number, snapshot))
+      !host::WriteProfileValues(session->printerHandle(), number, snapshot))
     return Fail("cannot store the profile \"" + name + "\"");
   session.reset();
   return machine.Save(&error) ? 0 : Fail(error);

@@ -1,11 +1,17 @@
 // The default machine: what it installs, and its state file.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <vector>
 
 #include "support/demo_machine.h"
+#include "abi/private_blocks.h"
+#include "host/devmode_chain.h"
+#include "host/stored_profiles.h"
+#include "host/win32_handles.h"
 #include "host/registration_store.h"
 #include "host/printer_model.h"
 #include "host/text_convert.h"
@@ -106,6 +112,47 @@ TEST_F(DemoStateTest, HelpDirectoryHoldsTheVersionFileAndTheHelpFiles) {
       0u);
   for (const char *file : {"DRVHLPEN.HLP", "DRVHLPJP.HLP"})
     EXPECT_NE(GetFileAttributesA((help + file).c_str()), INVALID_FILE_ATTRIBUTES) << file;
+}
+
+// The driver's setup stores each printer's built-in profile (registry number 0) as the profile
+// store keeps a profile: the default settings with the print size and the output bin as their
+// list entries' identifiers + 1000, and the data sets, "Setup" as "_Setup".
+TEST_F(DemoStateTest, SetupStoresEachPrintersBuiltInProfile) {
+  std::string error;
+  ASSERT_TRUE(StoreBuiltInProfiles(&error)) << error;
+  struct Case {
+    const char16_t *printer;
+    WORD printSize;  // Letter (1) on the colour printer, A4 (9) on the monochrome one
+    std::vector<BYTE> setup;
+  } cases[] = {
+      {kColorPrinterName, 1001, {0x53, 0x01, 0x02, 0x03, 0x00, 0x02, 0x00, 0x01}},
+      {kMonoPrinterName, 1009, {0x21, 0x00, 0x01, 0x00}},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(Utf8FromUtf16(c.printer));
+    PrinterHandle printer = PrinterHandle::Open(c.printer, PRINTER_ALL_ACCESS);
+    std::map<std::string, std::vector<BYTE>> stored;
+    for (const StoredProfileValue &value : ReadStoredProfileValues(printer.get(), c.printer, 0)) {
+      EXPECT_EQ(value.type, static_cast<DWORD>(REG_BINARY)) << value.name;
+      EXPECT_FALSE(value.sideFile);
+      stored[value.name] =
+          ReadStoredProfileValueData(printer.get(), value).value_or(std::vector<BYTE>());
+    }
+    EXPECT_EQ(stored["_Setup"], c.setup);
+    EXPECT_EQ(stored.count("Setup"), 0u);
+    EXPECT_EQ(stored["VtCPSData"].size() % 48, 0u);
+    EXPECT_FALSE(stored["VtCPSData"].empty());
+    EXPECT_FALSE(stored["VtFontSub"].empty());
+
+    const std::vector<BYTE> &devMode = stored["Default DevMode"];
+    ASSERT_TRUE(IsCompleteDevMode(devMode));
+    std::optional<BlockInfo> main = FindPrivateBlock(devMode, PRIVATE_DATA_ID_MAIN);
+    ASSERT_TRUE(main);
+    pdMain block;
+    std::memcpy(&block, devMode.data() + main->offset, sizeof block);
+    EXPECT_EQ(block.wScaleSizeIdx, c.printSize);
+    EXPECT_EQ(block.wOutBinIdx, 1001);
+  }
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "support/demo_machine.h"
+#include "abi/settings_notify.h"
 #include "host/devmode_chain.h"
+#include "host/owner_window.h"
 #include "host/printer_session.h"
 #include "host/win32_handles.h"
 
@@ -14,7 +16,8 @@ namespace {
 
 std::vector<WORD> BlockIds(const std::vector<BYTE> &devMode) {
   std::vector<WORD> ids;
-  for (const BlockInfo &block : PrivateBlocks(devMode)) ids.push_back(block.header.wBlockId);
+  for (const BlockInfo &block : PrivateBlocks(devMode))
+    ids.push_back(block.header.wBlockId);
   return ids;
 }
 
@@ -97,13 +100,16 @@ TEST_F(SessionTest, RemovingPrivateDataKeepsTheRestOfTheChainAndTellsTheControlS
   EXPECT_EQ(controlSet.invalidations, 1);
 }
 
-TEST_F(SessionTest, SetCurrentDevModeTakesOnlyAConsistentDevMode) {
+// The module keeps the pointer GetCurrentDevMode gave it and reads the new settings through it.
+TEST_F(SessionTest, SetCurrentDevModeTakesOnlyAConsistentDevModeIntoTheBufferHandedOut) {
   auto session = Open(kColorPrinterName);
+  DEVMODEW *held = session->uiManager()->GetCurrentDevMode();
   std::vector<BYTE> changed = session->devModeBytes();
   auto *dm = reinterpret_cast<DEVMODEW *>(changed.data());
   dm->dmCopies = 7;
   session->uiManager()->SetCurrentDevMode(dm);
   EXPECT_EQ(session->devMode()->dmCopies, 7);
+  EXPECT_EQ(session->uiManager()->GetCurrentDevMode(), held);
 
   dm->dmCopies = 9;
   dm->dmSize = 200;  // not a DEVMODEW
@@ -127,8 +133,9 @@ TEST_F(SessionTest, PrinterValuesReadBySizeAndAreRefusedIntoShortBuffers) {
 
   DWORD flag = 0x12345678;
   ASSERT_TRUE(manager->WritePrinterValue("JzProfileCount", REG_DWORD, &flag, 4));
-  RegKey key = RegKey::Open(HKEY_LOCAL_MACHINE, PrinterKeyPath(kColorPrinterName) + u"\\PrinterDriverData",
-                            KEY_QUERY_VALUE);
+  RegKey key =
+      RegKey::Open(HKEY_LOCAL_MACHINE, PrinterKeyPath(kColorPrinterName) + u"\\PrinterDriverData",
+                   KEY_QUERY_VALUE);
   DWORD read = 0, readSize = 4, type = 0;
   ASSERT_EQ(RegQueryValueExW(key.get(), u"JzProfileCount", nullptr, &type,
                              reinterpret_cast<BYTE *>(&read), &readSize),
@@ -202,6 +209,54 @@ TEST_F(SessionTest, SavedSettingsComeBackAndDamagedOnesFallBackToTheDefaults) {
   reopened->uiManager()->ReloadDevMode(1);
   EXPECT_EQ(reopened->devMode()->dmCopies, 1);
   EXPECT_EQ(reopened->devModeBytes(), reopened->model().DefaultDevMode());
+}
+
+std::vector<BYTE> ColorPrinterData(LPCWSTR name) {
+  RegKey key =
+      RegKey::Open(HKEY_LOCAL_MACHINE, PrinterKeyPath(kColorPrinterName) + u"\\PrinterDriverData",
+                   KEY_QUERY_VALUE);
+  DWORD type = 0, size = 0;
+  if (RegQueryValueExW(key.get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+    return {};
+  std::vector<BYTE> data(size);
+  RegQueryValueExW(key.get(), name, nullptr, &type, data.data(), &size);
+  return data;
+}
+
+// What the page does after it applied a profile: the settings handed over, the data sets
+// written back ("Setup" under the profile's name "_Setup"), RefreshSettings, then the -200
+// notification to the notify window. Only then are the settings the printer's.
+TEST_F(SessionTest, AppliedSettingsAndDataSetsBecomeThePrintersOnRefreshAndNotification) {
+  auto session = Open(kColorPrinterName);
+  OwnerWindow owner(*session);
+  HWND notify = session->driverContext()->GetNotifyWindow();
+  ASSERT_NE(notify, nullptr);
+  EXPECT_EQ(notify, owner.handle());
+
+  std::vector<BYTE> applied = session->devModeBytes();
+  reinterpret_cast<DEVMODEW *>(applied.data())->dmCopies = 5;
+  session->uiManager()->SetCurrentDevMode(reinterpret_cast<DEVMODEW *>(applied.data()));
+  BYTE setup[] = {7, 8, 9};
+  ASSERT_TRUE(session->uiManager()->WritePrinterValue("_Setup", REG_BINARY, setup, sizeof setup));
+
+  session->driverContext()->RefreshSettings();
+  EXPECT_EQ(ColorPrinterData(u"Setup"), (std::vector<BYTE>{7, 8, 9}));
+  EXPECT_TRUE(ColorPrinterData(u"_Setup").empty());
+  EXPECT_EQ(Open(kColorPrinterName)->devMode()->dmCopies, 1);
+
+  SettingsAppliedNotify other{{0, 0}, -201, -201};
+  SendMessageW(notify, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&other));
+  EXPECT_EQ(Open(kColorPrinterName)->devMode()->dmCopies, 1);
+  SettingsAppliedNotify done{{0, 0}, SETTINGS_APPLIED_CODE, SETTINGS_APPLIED_CODE};
+  SendMessageW(notify, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&done));
+  EXPECT_EQ(Open(kColorPrinterName)->devMode()->dmCopies, 5);
+  EXPECT_EQ(session->events().settingsApplied, 1);
+}
+
+TEST_F(SessionTest, NoNotifyWindowWithoutTheHostsWindow) {
+  auto session = Open(kColorPrinterName);
+  { OwnerWindow owner(*session); }
+  EXPECT_EQ(session->driverContext()->GetNotifyWindow(), nullptr);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "answerer.h"
 #include "host/machine.h"
 #include "host/printer_session.h"
 
@@ -18,15 +19,18 @@ struct GlobalOptions {
 // Everything a command needs: the started machine and, on demand, a session for the printer.
 class Context {
  public:
-  explicit Context(GlobalOptions options) : options_(std::move(options)) {}
+  Context(GlobalOptions options, Answerer &answerer)
+      : options_(std::move(options)), answerer_(answerer) {}
   bool Start(std::string *error) { return machine_.Start(options_.machine, error); }
   // The printer named by --printer, or the first printer of the machine.
   host::PrinterSession *Session(std::string *error);
   bool Save(std::string *error) { return machine_.Save(error); }
   const GlobalOptions &options() const { return options_; }
+  Answerer &answerer() { return answerer_; }
 
  private:
   GlobalOptions options_;
+  Answerer &answerer_;
   host::Machine machine_;
   std::unique_ptr<host::PrinterSession> session_;
 };
@@ -56,5 +60,9 @@ int RunList(Context &context, const std::vector<std::string> &args);
 int RunShow(Context &context, const std::vector<std::string> &args);
 int RunInfo(Context &context, const std::vector<std::string> &args);
 int RunDiff(Context &context, const std::vector<std::string> &args);
+int RunAdd(Context &context, const std::vector<std::string> &args);
+int RunEdit(Context &context, const std::vector<std::string> &args);
+int RunDelete(Context &context, const std::vector<std::string> &args);
+int RunApply(Context &context, const std::vector<std::string> &args);
 
 }  // namespace prfhost

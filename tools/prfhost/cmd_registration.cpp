@@ -10,6 +10,7 @@
 #include "host/module_registry.h"
 #include "host/text_convert.h"
 #include "abi/registration_records.h"
+#include "json_text.h"
 
 namespace prfhost {
 namespace {
@@ -112,25 +113,36 @@ int RunUninstall(Context &context, const std::vector<std::string> &args) {
 }
 
 int RunStatus(Context &context, const std::vector<std::string> &args) {
+  const bool json = args.size() == 1 && args[0] == "--json";
   Registration registration;
   int failure = 0;
-  if (!Open(context, "status", args, &registration, &failure))
+  if (!Open(context, "status", json ? std::vector<std::string>() : args, &registration, &failure))
     return failure;
   ModuleStatusRecord record{};
   if (int result = registration.Run(MODULE_CMD_STATUS, &record); result != MODULE_RESULT_OK)
     return Fail("the status query failed with result " + std::to_string(result));
   const bool registered = record.dwStatus != MODULE_STATUS_NOT_REGISTERED;
+  const std::string fileVersion = FormatVersion(record.dwFileVersionMS, record.dwFileVersionLS);
+  const std::string registeredVersion =
+      FormatVersion(record.dwRegisteredVersionMS, record.dwRegisteredVersionLS);
+  if (json) {
+    std::cout << JsonObject()
+                     .Text("driver", registration.driver())
+                     .Text("moduleFile", host::Utf8FromUtf16(record.wszModulePath))
+                     .Text("fileVersion", fileVersion)
+                     .Number("status", record.dwStatus)
+                     .Text("statusText", StatusInWords(record.dwStatus))
+                     .Json("registeredVersion", registered ? JsonString(registeredVersion) : "null")
+                     .str()
+              << "\n";
+    return 0;
+  }
   std::cout << "Driver:              " << registration.driver() << "\n"
             << "Module file:         " << host::Utf8FromUtf16(record.wszModulePath) << "\n"
-            << "File version:        "
-            << FormatVersion(record.dwFileVersionMS, record.dwFileVersionLS) << "\n"
+            << "File version:        " << fileVersion << "\n"
             << "Status:              " << record.dwStatus << " " << StatusInWords(record.dwStatus)
             << "\n"
-            << "Registered version:  "
-            << (registered
-                    ? FormatVersion(record.dwRegisteredVersionMS, record.dwRegisteredVersionLS)
-                    : "-")
-            << "\n";
+            << "Registered version:  " << (registered ? registeredVersion : "-") << "\n";
   return 0;
 }
 

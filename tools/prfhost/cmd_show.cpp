@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli.h"
+#include "json_text.h"
 #include "page_host.h"
 
 namespace prfhost {
@@ -21,20 +22,24 @@ size_t Width(const std::string &text) {
 }  // namespace
 
 int RunShow(Context &context, const std::vector<std::string> &args) {
+  constexpr char kUsage[] = "usage: prfhost show PROFILE [--lang CODE] [--json]";
   WORD language = 0;
   std::string profile;
+  bool json = false;
   for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--lang" && i + 1 < args.size()) {
+    if (args[i] == "--json") {
+      json = true;
+    } else if (args[i] == "--lang" && i + 1 < args.size()) {
       if (!ParseLanguage(args[++i], &language))
         return Fail("unknown language code \"" + args[i] + "\"", kExitUsage);
     } else if (profile.empty() && args[i].rfind("--", 0) != 0) {
       profile = args[i];
     } else {
-      return Fail("usage: prfhost show PROFILE [--lang CODE]", kExitUsage);
+      return Fail(kUsage, kExitUsage);
     }
   }
   if (profile.empty())
-    return Fail("usage: prfhost show PROFILE [--lang CODE]", kExitUsage);
+    return Fail(kUsage, kExitUsage);
   std::vector<std::pair<std::string, std::string>> rows;
   auto read = [&](HWND dialog, std::string *error) {
     if (!SelectProfileRow(dialog, profile)) {
@@ -48,6 +53,15 @@ int RunShow(Context &context, const std::vector<std::string> &args) {
   std::string error;
   if (!RunProfilePageWith(context, language, read, &run, &error))
     return Fail(error);
+  if (json) {
+    std::vector<std::string> items;
+    for (const auto &[label, value] : rows)
+      items.push_back(JsonObject().Text("label", label).Text("value", value).str());
+    JsonObject head;
+    head.Text("printer", run.printer).Text("language", Hex(run.language)).Text("profile", profile);
+    PrintJsonWithList(std::cout, head, "summary", items);
+    return 0;
+  }
   size_t width = 0;
   for (const auto &row : rows)
     width = std::max(width, Width(row.first));

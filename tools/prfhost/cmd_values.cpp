@@ -1,22 +1,17 @@
 // prfhost values: the profiles a printer has stored, and one profile's stored values.
-#include <cstdio>
+#include <algorithm>
 #include <iostream>
 #include <vector>
 
 #include "cli.h"
 #include "host/stored_profiles.h"
 #include "host/text_convert.h"
+#include "json_text.h"
+#include "properties_form.h"
 #include "text_table.h"
 
 namespace prfhost {
 namespace {
-
-std::string ColorText(COLORREF color) {
-  char text[16];
-  std::snprintf(text, sizeof text, "#%02X%02X%02X", GetRValue(color), GetGValue(color),
-                GetBValue(color));
-  return text;
-}
 
 std::string TypeName(DWORD type) {
   switch (type) {
@@ -31,6 +26,37 @@ std::string TypeName(DWORD type) {
   }
 }
 
+int ListProfilesJson(const std::vector<host::StoredProfile> &profiles, const std::string &printer) {
+  std::vector<std::string> items;
+  for (const host::StoredProfile &profile : profiles)
+    items.push_back(JsonObject()
+                        .Number("number", profile.regNum)
+                        .Text("name", profile.name)
+                        .Number("icon", profile.icon)
+                        .Text("colour", ColourCode(profile.color))
+                        .Text("description", profile.description)
+                        .str());
+  PrintJsonWithList(std::cout, JsonObject().Text("printer", printer), "profiles", items);
+  return 0;
+}
+
+int ListValuesJson(const std::vector<host::StoredProfileValue> &values,
+                   const host::StoredProfile &profile, const std::string &printer) {
+  std::vector<std::string> items;
+  for (const host::StoredProfileValue &value : values)
+    items.push_back(JsonObject()
+                        .Text("name", value.name)
+                        .Text("type", TypeName(value.type))
+                        .Json("size", value.size ? std::to_string(*value.size) : "null")
+                        .Text("storedIn", value.sideFile ? "side file" : "printer data")
+                        .Text("location", value.location)
+                        .str());
+  JsonObject head;
+  head.Text("printer", printer).Text("profile", profile.name).Number("number", profile.regNum);
+  PrintJsonWithList(std::cout, head, "values", items);
+  return 0;
+}
+
 int ListProfiles(const std::vector<host::StoredProfile> &profiles, const std::string &printer) {
   if (profiles.empty()) {
     std::cout << "No profiles are stored for " << printer << ".\n";
@@ -40,15 +66,17 @@ int ListProfiles(const std::vector<host::StoredProfile> &profiles, const std::st
   std::vector<std::vector<std::string>> rows = {{"No.", "Name", "Icon", "Colour", "Description"}};
   for (const host::StoredProfile &profile : profiles)
     rows.push_back({std::to_string(profile.regNum), profile.name, std::to_string(profile.icon),
-                    ColorText(profile.color), profile.description});
+                    ColourCode(profile.color), profile.description});
   PrintTable(rows);
   return 0;
 }
 
 int ListValues(host::PrinterSession &session, const host::StoredProfile &profile,
-               const std::string &printer) {
+               const std::string &printer, bool json) {
   std::vector<host::StoredProfileValue> values =
       host::ReadStoredProfileValues(session.printerHandle(), session.printerName(), profile.regNum);
+  if (json)
+    return ListValuesJson(values, profile, printer);
   std::cout << "Profile \"" << profile.name << "\" (registry number " << profile.regNum << ") of "
             << printer;
   if (values.empty()) {
@@ -67,9 +95,14 @@ int ListValues(host::PrinterSession &session, const host::StoredProfile &profile
 
 }  // namespace
 
-int RunValues(Context &context, const std::vector<std::string> &args) {
+int RunValues(Context &context, const std::vector<std::string> &arguments) {
+  std::vector<std::string> args = arguments;
+  auto jsonOption = std::find(args.begin(), args.end(), "--json");
+  const bool json = jsonOption != args.end();
+  if (json)
+    args.erase(jsonOption);
   if (args.size() > 1)
-    return Fail("values takes at most one profile name", kExitUsage);
+    return Fail("usage: prfhost values [PROFILE] [--json]", kExitUsage);
   std::string error;
   host::PrinterSession *session = context.Session(&error);
   if (!session)
@@ -77,10 +110,10 @@ int RunValues(Context &context, const std::vector<std::string> &args) {
   const std::string printer = host::Utf8FromUtf16(session->printerName());
   std::vector<host::StoredProfile> profiles = host::ReadStoredProfiles(session->printerHandle());
   if (args.empty())
-    return ListProfiles(profiles, printer);
+    return json ? ListProfilesJson(profiles, printer) : ListProfiles(profiles, printer);
 
   if (const host::StoredProfile *profile = host::FindStoredProfile(profiles, args[0]))
-    return ListValues(*session, *profile, printer);
+    return ListValues(*session, *profile, printer, json);
   return Fail("no profile \"" + args[0] + "\" is stored for \"" + printer + "\"");
 }
 

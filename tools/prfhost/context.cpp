@@ -7,14 +7,17 @@
 namespace prfhost {
 
 host::PrinterSession *Context::Session(std::string *error) {
-  if (session_) return session_.get();
+  if (session_)
+    return session_.get();
   std::u16string name = options_.printer;
   if (name.empty()) {
     DWORD needed = 0, count = 0;
-    EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed, &count);
+    EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed,
+                  &count);
     std::vector<BYTE> buffer(needed);
-    if (needed == 0 || !EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4,
-                                      buffer.data(), needed, &needed, &count) ||
+    if (needed == 0 ||
+        !EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, buffer.data(),
+                       needed, &needed, &count) ||
         count == 0) {
       *error = "this machine has no printers";
       return nullptr;

@@ -3,10 +3,12 @@
 #include <cstring>
 #include <iostream>
 #include <map>
-#include <memory>
+
+#include <unistd.h>
 
 #include <winplat/operator.h>
 
+#include "answerer.h"
 #include "cli.h"
 #include "host/text_convert.h"
 
@@ -15,53 +17,61 @@ namespace {
 
 constexpr char kUsage[] =
     "usage: prfhost [--state DIR] [--printer NAME] [--os VERSION] [--lang LANG]\n"
-    "               [--answers LIST] COMMAND [ARGS...]\n"
+    "               [--answers LIST] [--yes] COMMAND [ARGS...]\n"
     "\n"
     "Options:\n"
     "  --state DIR      the machine's state folder (default: $XDG_DATA_HOME/prfhost or\n"
     "                   ~/.local/share/prfhost); created with the demo printers on first use\n"
     "  --printer NAME   the printer to work on (default: the first printer)\n"
-    "  --os VERSION     the Windows version the machine runs: 95, 98, me, nt4, 2000, xp (default),\n"
+    "  --os VERSION     the Windows version the machine runs: 95, 98, me, nt4, 2000, xp "
+    "(default),\n"
     "                   2003; 95, 98 and me are the ANSI platform\n"
     "  --lang LANG      the user-interface language: en (default) or ja\n"
-    "  --answers LIST   answer message boxes from this comma-separated list (yes, no, ok, cancel,\n"
-    "                   abort, retry, ignore) instead of asking at the terminal\n"
+    "  --answers LIST   answer the module's questions from this comma-separated list (yes, no,\n"
+    "                   ok, cancel, abort, retry, ignore) instead of asking at the terminal\n"
+    "  --yes            answer yes to every question the list does not answer; without a\n"
+    "                   terminal and without an answer a question is refused and the command\n"
+    "                   changes nothing\n"
     "\n"
     "Commands:\n";
 
 int PrintUsage(std::ostream &out) {
   out << kUsage;
   for (const Command &command : Commands())
-    out << "  " << command.name << std::string(12 - std::strlen(command.name), ' ') << command.summary << "\n";
+    out << "  " << command.name << std::string(12 - std::strlen(command.name), ' ')
+        << command.summary << "\n";
   out << "\nRun 'prfhost COMMAND --help' for a command's own help.\n";
   return 0;
 }
 
 bool ParseWindows(const std::string &text, winplat::WindowsVersion *version) {
   static const std::map<std::string, winplat::WindowsVersion> versions = {
-      {"95", winplat::WindowsVersion::Win95},    {"98", winplat::WindowsVersion::Win98},
-      {"me", winplat::WindowsVersion::WinMe},    {"nt4", winplat::WindowsVersion::NT4},
-      {"2000", winplat::WindowsVersion::Win2000}, {"xp", winplat::WindowsVersion::WinXP},
+      {"95", winplat::WindowsVersion::Win95},       {"98", winplat::WindowsVersion::Win98},
+      {"me", winplat::WindowsVersion::WinMe},       {"nt4", winplat::WindowsVersion::NT4},
+      {"2000", winplat::WindowsVersion::Win2000},   {"xp", winplat::WindowsVersion::WinXP},
       {"2003", winplat::WindowsVersion::Server2003}};
   auto found = versions.find(text);
-  if (found == versions.end()) return false;
+  if (found == versions.end())
+    return false;
   *version = found->second;
   return true;
 }
 
 bool ParseAnswers(const std::string &list, std::vector<int> *answers) {
-  static const std::map<std::string, int> names = {{"ok", IDOK},       {"cancel", IDCANCEL},
-                                                   {"abort", IDABORT}, {"retry", IDRETRY},
-                                                   {"ignore", IDIGNORE}, {"yes", IDYES},
-                                                   {"no", IDNO}};
+  static const std::map<std::string, int> names = {
+      {"ok", IDOK},         {"cancel", IDCANCEL}, {"abort", IDABORT}, {"retry", IDRETRY},
+      {"ignore", IDIGNORE}, {"yes", IDYES},       {"no", IDNO}};
   size_t start = 0;
   while (start <= list.size()) {
     size_t comma = list.find(',', start);
-    std::string word = list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    std::string word =
+        list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
     auto found = names.find(word);
-    if (found == names.end()) return false;
+    if (found == names.end())
+      return false;
     answers->push_back(found->second);
-    if (comma == std::string::npos) break;
+    if (comma == std::string::npos)
+      break;
     start = comma + 1;
   }
   return true;
@@ -69,7 +79,8 @@ bool ParseAnswers(const std::string &list, std::vector<int> *answers) {
 
 const Command *FindCommand(const std::string &name) {
   for (const Command &command : Commands())
-    if (name == command.name) return &command;
+    if (name == command.name)
+      return &command;
   return nullptr;
 }
 
@@ -84,12 +95,18 @@ int Main(int argc, char **argv) {
   GlobalOptions options;
   options.machine.stateFolder = host::DefaultStateFolder();
   std::vector<int> answers;
-  bool scripted = false;
+  bool yes = false;
   int i = 1;
   for (; i < argc && argv[i][0] == '-'; ++i) {
     std::string option = argv[i];
-    if (option == "--help" || option == "-h") return PrintUsage(std::cout);
-    if (i + 1 >= argc) return Fail("option " + option + " needs a value (see prfhost --help)", kExitUsage);
+    if (option == "--help" || option == "-h")
+      return PrintUsage(std::cout);
+    if (option == "--yes") {
+      yes = true;
+      continue;
+    }
+    if (i + 1 >= argc)
+      return Fail("option " + option + " needs a value (see prfhost --help)", kExitUsage);
     std::string value = argv[++i];
     if (option == "--state") {
       options.machine.stateFolder = value;
@@ -97,13 +114,16 @@ int Main(int argc, char **argv) {
       options.printer = host::Utf16FromUtf8(value);
     } else if (option == "--os") {
       if (!ParseWindows(value, &options.machine.windows))
-        return Fail("unknown Windows version \"" + value + "\" (95, 98, me, nt4, 2000, xp, 2003)", kExitUsage);
+        return Fail("unknown Windows version \"" + value + "\" (95, 98, me, nt4, 2000, xp, 2003)",
+                    kExitUsage);
     } else if (option == "--lang") {
-      if (value != "en" && value != "ja") return Fail("unknown language \"" + value + "\" (en, ja)", kExitUsage);
-      options.machine.language = value == "ja" ? host::UiLanguage::Japanese : host::UiLanguage::English;
+      if (value != "en" && value != "ja")
+        return Fail("unknown language \"" + value + "\" (en, ja)", kExitUsage);
+      options.machine.language =
+          value == "ja" ? host::UiLanguage::Japanese : host::UiLanguage::English;
     } else if (option == "--answers") {
-      scripted = true;
-      if (!ParseAnswers(value, &answers)) return Fail("unknown answer in \"" + value + "\"", kExitUsage);
+      if (!ParseAnswers(value, &answers))
+        return Fail("unknown answer in \"" + value + "\"", kExitUsage);
     } else {
       return Fail("unknown option " + option + " (see prfhost --help)", kExitUsage);
     }
@@ -113,7 +133,9 @@ int Main(int argc, char **argv) {
     return kExitUsage;
   }
   const Command *command = FindCommand(argv[i]);
-  if (!command) return Fail(std::string("unknown command \"") + argv[i] + "\" (see prfhost --help)", kExitUsage);
+  if (!command)
+    return Fail(std::string("unknown command \"") + argv[i] + "\" (see prfhost --help)",
+                kExitUsage);
   std::vector<std::string> args(argv + i + 1, argv + argc);
   for (const std::string &arg : args)
     if (arg == "--help" || arg == "-h") {
@@ -121,18 +143,13 @@ int Main(int argc, char **argv) {
       return 0;
     }
 
-  std::unique_ptr<winplat::Operator> op;
-  if (scripted) {
-    auto script = std::make_unique<winplat::ScriptedOperator>();
-    for (int answer : answers) script->Queue(answer);
-    op = std::move(script);
-  } else
-    op = std::make_unique<winplat::ConsoleOperator>(std::cin, std::cerr);
-  winplat::SetOperator(op.get());
+  Answerer answerer(answers, yes, isatty(STDIN_FILENO) != 0, std::cin, std::cerr);
+  winplat::SetOperator(&answerer);
 
-  Context context(options);
+  Context context(options, answerer);
   std::string error;
-  if (!context.Start(&error)) return Fail(error);
+  if (!context.Start(&error))
+    return Fail(error);
   int result = command->run(context, args);
   winplat::SetOperator(nullptr);
   return result;
@@ -140,4 +157,6 @@ int Main(int argc, char **argv) {
 
 }  // namespace prfhost
 
-int main(int argc, char **argv) { return prfhost::Main(argc, argv); }
+int main(int argc, char **argv) {
+  return prfhost::Main(argc, argv);
+}

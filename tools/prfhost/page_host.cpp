@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 
@@ -21,37 +22,51 @@ constexpr int kSettingsSummary = 1074;
 constexpr int kSettingsInfoButton = 1895;
 constexpr int kTextChars = 260;
 
-// Runs the step on the first dialog it is shown and closes it with the page's own Cancel button;
-// the inner step runs on a dialog the page opens meanwhile, which it closes with OK. Message
-// boxes go to the operator that was there before.
+// Runs the page's step on the first dialog it is shown and closes it with the page's own Cancel
+// button; the inner step runs on a dialog the page opens meanwhile. Message boxes and file
+// choosers go to the operator that was there before; a colour chooser gets the script's colour
+// when it has one.
 class StepOperator : public winplat::Operator {
  public:
-  StepOperator(winplat::Operator &previous, const DialogStepFunction &step,
-               const DialogStepFunction *innerStep)
-      : previous_(previous), step_(step), innerStep_(innerStep) {}
+  StepOperator(winplat::Operator &previous, const PageScript &script)
+      : previous_(previous), script_(script) {}
 
   int AnswerMessageBox(const winplat::MessageBoxCall &call) override {
     return previous_.AnswerMessageBox(call);
+  }
+  std::optional<winplat::FileChoice> AnswerFileChooser(
+      const winplat::FileChooserCall &call) override {
+    return previous_.AnswerFileChooser(call);
+  }
+  std::optional<winplat::ColorChoice> AnswerColorChooser(
+      const winplat::ColorChooserCall &call) override {
+    if (!script_.colour)
+      return previous_.AnswerColorChooser(call);
+    winplat::ColorChoice choice;
+    choice.chosen = true;
+    choice.color = *script_.colour;
+    return choice;
   }
   bool OperateDialog(const winplat::ModalDialogCall &call) override {
     if (!shown_) {
       shown_ = true;
       templateId_ = call.templateId;
-      done_ = step_(call.dialog, &error_);
+      done_ = script_.page(call.dialog, &error_);
       winplat::PerformDialogStep(call, winplat::DialogStep::Click(IDCANCEL));
       return true;
     }
-    if (innerStep_ == nullptr || innerShown_)
+    if (!script_.inner || innerShown_)
       return false;
     innerShown_ = true;
     innerTemplateId_ = call.templateId;
-    innerDone_ = (*innerStep_)(call.dialog, &error_);
-    winplat::PerformDialogStep(call, winplat::DialogStep::Click(IDOK));
+    innerDone_ = script_.inner(call.dialog, &error_);
+    winplat::PerformDialogStep(
+        call, winplat::DialogStep::Click(innerDone_ ? script_.innerClose : IDCANCEL));
     return true;
   }
 
   bool shown() const { return shown_; }
-  bool done() const { return done_ && (innerStep_ == nullptr || innerDone_); }
+  bool done() const { return done_ && (!script_.inner || innerDone_); }
   bool innerShown() const { return innerShown_; }
   const std::string &error() const { return error_; }
   WORD templateId() const { return templateId_; }
@@ -59,8 +74,7 @@ class StepOperator : public winplat::Operator {
 
  private:
   winplat::Operator &previous_;
-  const DialogStepFunction &step_;
-  const DialogStepFunction *innerStep_;
+  const PageScript &script_;
   bool shown_ = false;
   bool done_ = false;
   bool innerShown_ = false;
@@ -94,10 +108,8 @@ int ItemCount(HWND list) {
 
 }  // namespace
 
-namespace {
-
-bool RunPage(Context &context, WORD language, const DialogStepFunction &step,
-             const DialogStepFunction *innerStep, PageRun *run, std::string *error) {
+bool RunProfilePage(Context &context, WORD language, const PageScript &script, PageRun *run,
+                    std::string *error) {
   host::PrinterSession *session = context.Session(error);
   if (!session)
     return false;
@@ -117,10 +129,10 @@ bool RunPage(Context &context, WORD language, const DialogStepFunction &step,
     return false;
   }
   host::PropertySheet sheet(*session, controlSet);
-  host::OwnerWindow owner;
+  host::OwnerWindow owner(*session);
 
   winplat::Operator &previous = winplat::CurrentOperator();
-  StepOperator operate(previous, step, innerStep);
+  StepOperator operate(previous, script);
   winplat::SetOperator(&operate);
   library->runProfile(owner.handle(), controlSet, 0);
   winplat::SetOperator(&previous);
@@ -129,8 +141,8 @@ bool RunPage(Context &context, WORD language, const DialogStepFunction &step,
     *error = "the module showed no profile page";
     return false;
   }
-  if (innerStep != nullptr && !operate.innerShown() && operate.error().empty()) {
-    *error = "the profile page opened no settings information for " +
+  if (script.inner && !operate.innerShown() && operate.error().empty()) {
+    *error = "the profile page opened no " + script.innerName + " for " +
              host::Utf8FromUtf16(session->printerName());
     return false;
   }
@@ -149,20 +161,23 @@ bool RunPage(Context &context, WORD language, const DialogStepFunction &step,
   return true;
 }
 
-}  // namespace
-
 bool RunProfilePageWith(Context &context, WORD language, const DialogStepFunction &step,
                         PageRun *run, std::string *error) {
-  return RunPage(context, language, step, nullptr, run, error);
+  PageScript script;
+  script.page = step;
+  return RunProfilePage(context, language, script, run, error);
 }
 
 bool RunSettingsInfoWith(Context &context, WORD language, const DialogStepFunction &step,
                          PageRun *run, std::string *error) {
-  auto openInformation = [](HWND page, std::string *) {
+  PageScript script;
+  script.page = [](HWND page, std::string *) {
     SendMessageW(page, WM_COMMAND, kSettingsInfoButton, 0);
     return true;
   };
-  return RunPage(context, language, openInformation, &step, run, error);
+  script.inner = step;
+  script.innerName = "settings information";
+  return RunProfilePage(context, language, script, run, error);
 }
 
 bool ParseLanguage(const std::string &text, WORD *code) {
@@ -200,25 +215,36 @@ std::vector<std::string> ProfileRows(HWND dialog) {
 }
 
 bool SelectProfileRow(HWND dialog, const std::string &name) {
+  std::string error;
+  return SelectProfileRows(dialog, {name}, &error);
+}
+
+bool SelectProfileRows(HWND dialog, const std::vector<std::string> &names, std::string *error) {
   HWND list = GetDlgItem(dialog, kProfileList);
   const std::vector<std::string> rows = ProfileRows(dialog);
-  for (size_t row = 0; row < rows.size(); ++row) {
-    if (rows[row] != name)
-      continue;
-    // The row is selected before the others are let go, so the page never sees an empty
-    // selection on the way.
-    LVITEMW item{};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
-    item.stateMask = LVIS_SELECTED;
-    item.state = 0;
-    for (size_t other = 0; other < rows.size(); ++other)
-      if (other != row)
-        SendMessageW(list, LVM_SETITEMSTATE, other, reinterpret_cast<LPARAM>(&item));
-    return true;
+  std::vector<size_t> chosen;
+  for (const std::string &name : names) {
+    auto found = std::find(rows.begin(), rows.end(), name);
+    if (found == rows.end()) {
+      *error = "the page lists no profile \"" + name + "\"";
+      return false;
+    }
+    chosen.push_back(static_cast<size_t>(found - rows.begin()));
   }
-  return false;
+  // The rows are selected before the others are let go, so the page never sees an empty
+  // selection on the way; the first named row takes the focus.
+  LVITEMW item{};
+  for (size_t i = chosen.size(); i-- > 0;) {
+    item.stateMask = LVIS_SELECTED | (i == 0 ? LVIS_FOCUSED : 0);
+    item.state = item.stateMask;
+    SendMessageW(list, LVM_SETITEMSTATE, chosen[i], reinterpret_cast<LPARAM>(&item));
+  }
+  item.stateMask = LVIS_SELECTED;
+  item.state = 0;
+  for (size_t other = 0; other < rows.size(); ++other)
+    if (std::find(chosen.begin(), chosen.end(), other) == chosen.end())
+      SendMessageW(list, LVM_SETITEMSTATE, other, reinterpret_cast<LPARAM>(&item));
+  return true;
 }
 
 std::vector<std::pair<std::string, std::string>> SummaryRows(HWND dialog) {

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,9 +25,23 @@ struct PageRun {
 // A step on an open dialog; false fails the command with the message in `error`.
 using DialogStepFunction = std::function<bool(HWND dialog, std::string *error)>;
 
-// False with a message when the page cannot be shown or does not close with its Cancel button;
-// `step` runs on the open dialog and its false result is reported as the command's failure
-// through `error`.
+// What a command does on the open page, and on a dialog the page opens while `page` runs (the
+// properties dialog after the Add button, the settings information...).
+struct PageScript {
+  DialogStepFunction page;   // the page is closed with its Cancel button afterwards
+  DialogStepFunction inner;  // none: the page is expected to open no dialog
+  std::string innerName;     // what the inner dialog is, for the message when none opened
+  int innerClose = IDOK;     // the button that closes the inner dialog when `inner` succeeded;
+                             // a failed `inner` closes it with Cancel
+  std::optional<COLORREF> colour;  // the answer to a colour chooser the inner dialog opens
+};
+
+// False with a message when the page cannot be shown, a step fails, the inner dialog does not
+// open, or the page does not close with its Cancel button.
+bool RunProfilePage(Context &context, WORD language, const PageScript &script, PageRun *run,
+                    std::string *error);
+
+// The same with `step` as the page's only step.
 bool RunProfilePageWith(Context &context, WORD language, const DialogStepFunction &step,
                         PageRun *run, std::string *error);
 // The same with the page's settings information opened through its information button: `step`
@@ -42,6 +57,9 @@ std::string Hex(WORD value);
 std::vector<std::string> ProfileRows(HWND dialog);
 // Selects and focuses the row whose text is `name` and nothing else; false when no row has it.
 bool SelectProfileRow(HWND dialog, const std::string &name);
+// Selects the rows whose texts are `names`, focusing the first, and nothing else; false with a
+// message naming a profile the page does not list.
+bool SelectProfileRows(HWND dialog, const std::vector<std::string> &names, std::string *error);
 // The two texts of each row of the settings summary (1074) in UTF-8.
 std::vector<std::pair<std::string, std::string>> SummaryRows(HWND dialog);
 

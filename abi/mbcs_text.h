@@ -16,3 +16,8 @@ inline bool ContainsMbcsText(LPCSTR text, LPCSTR part) {
   return _mbsstr(reinterpret_cast<const unsigned char *>(text),
                  reinterpret_cast<const unsigned char *>(part)) != nullptr;
 }
+
+// Upper case in place, a character of the code page at a time.
+inline void UpperMbcsText(LPSTR text) {
+  _mbsupr(reinterpret_cast<unsigned char *>(text));
+}

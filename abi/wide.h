@@ -4,8 +4,13 @@
 
 #include <windows.h>
 
+#include <string>
+
 #if defined(_WIN32)
 #define WSTR(s) L##s
 #else
 #define WSTR(s) u##s
 #endif
+
+// A wide text of any length.
+using WideString = std::basic_string<WCHAR>;

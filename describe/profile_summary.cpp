@@ -8,6 +8,7 @@
 
 #include <optional>
 
+#include "abi/record_text.h"
 #include "describe/summary_builder.h"
 #include "describe/summary_sizes.h"
 #include "store/page_store.h"
@@ -26,21 +27,6 @@ enum : UINT {
   IDS_OFF = 918,
   IDS_UNKNOWN = 2124,
 };
-
-// A text field of a record: at most `size` bytes, ending at its first zero.
-std::string FieldText(const char *field, size_t size) {
-  const void *end = memchr(field, '\0', size);
-  return std::string(field, end != nullptr ? static_cast<const char *>(end) - field : size);
-}
-
-// A UTF-16 text field of a record: at most its N characters, ending at its first zero.
-template <size_t N>
-WideString FieldText(const WCHAR (&field)[N]) {
-  size_t length = 0;
-  while (length < N && field[length] != 0)
-    ++length;
-  return WideString(field, length);
-}
 
 // A poster block too short for its layout word shows no poster.
 constexpr size_t kPosterLayoutEnd = offsetof(PosterBlock, dwLayout) + sizeof(DWORD);
@@ -90,7 +76,7 @@ bool SummaryBuilder::Build(const ProfileHeader &header) {
 
 void SummaryBuilder::AddProfileGroup(const ProfileHeader &header) {
   AddSummaryRow(m_Labels.Heading(IDS_PROFILE_GROUP), "");
-  AddSummaryRow(FieldText(header.strProfileInfo, sizeof header.strProfileInfo), "");
+  AddSummaryRow(FieldText(header.strProfileInfo), "");
   AddSummaryRow("", "");
 }
 
@@ -123,7 +109,7 @@ void SummaryBuilder::AddBasicRows() {
   const pdMain &m = m_Profile.main;
   std::string paper = PaperName(m_Profile.devMode.dmPaperSize);
   if (paper.empty())
-    paper = FieldText(m.szCustomName, sizeof m.szCustomName);
+    paper = FieldText(m.szCustomName);
   AddSummaryRow(m_Labels.Label(IDS_PAPER_SIZE, LabelStyle::N), paper);
 
   const std::string quality = (m.dwQualityMode & 1) != 0
@@ -225,7 +211,7 @@ std::string SummaryBuilder::PrintSizeValue() const {
     if (customOutput) {
       outputWidth = CustomSizeToTenthsMm(m.dwOutputWidth, m.dwOutputUnit);
       outputLength = CustomSizeToTenthsMm(m.dwOutputLength, m.dwOutputUnit);
-      name = FieldText(m.szOutputName, sizeof m.szOutputName);
+      name = FieldText(m.szOutputName);
     } else if (output != nullptr) {
       outputWidth = output->wWidth;
       outputLength = output->wLength;

@@ -11,6 +11,7 @@
 
 #include "abi/byte_reader.h"
 #include "abi/host_interfaces.h"
+#include "abi/record_text.h"
 #include "store/text_policy.h"
 
 // Bytes of one record, read through the reader; reads outside them give nothing.
@@ -50,22 +51,6 @@ class InfoBytes {
 InfoBytes PrivateBlockBytes(const void *block);
 // The public part of a DEVMODE, as far as its dmSize reaches.
 InfoBytes DevModeBytes(const DEVMODEW *devMode);
-
-// The text of a record's fixed-size field, up to its first NUL or the field's end.
-template <size_t N>
-std::string FieldText(const char (&field)[N]) {
-  size_t length = 0;
-  while (length < N && field[length] != '\0')
-    ++length;
-  return std::string(field, length);
-}
-template <size_t N>
-WideString FieldText(const WCHAR (&field)[N]) {
-  size_t length = 0;
-  while (length < N && field[length] != 0)
-    ++length;
-  return WideString(field, length);
-}
 
 struct InfoSources {
   UIManager *manager = nullptr;

@@ -18,8 +18,8 @@ enum : int {
   kExport,
   kList,
   kDescription,
-  kControl1022,
-  kControl1057,
+  kSeparator,
+  kDescriptionLabel,
   kSettingsInfo,
 };
 
@@ -37,7 +37,7 @@ void Set(ButtonRuleState (&states)[BUTTON_RULE_CONTROL_COUNT], std::initializer_
 
 }  // namespace
 
-// The list, the description and 1057 are only ever disabled here, by the no-rights rule; the
+// The list, the description and its label are only ever disabled here, by the no-rights rule; the
 // settings-information button is only ever enabled.
 //
 // Adding and importing are barred in client mode and from 26 rows on whatever the selection is:
@@ -48,12 +48,12 @@ void DecideButtons(const ButtonRuleInput &input,
     states[i] = {kControlIds[i], ControlState::Keep};
   if (input.bNoRights) {
     Set(states,
-        {kAdd, kDelete, kEdit, kImport, kApply, kExport, kList, kDescription, kControl1022,
-         kControl1057},
+        {kAdd, kDelete, kEdit, kImport, kApply, kExport, kList, kDescription, kSeparator,
+         kDescriptionLabel},
         ControlState::Disable);
     return;
   }
-  Set(states, {kAdd, kDelete, kEdit, kImport, kApply, kExport, kControl1022, kSettingsInfo},
+  Set(states, {kAdd, kDelete, kEdit, kImport, kApply, kExport, kSeparator, kSettingsInfo},
       ControlState::Enable);
   if (input.nSelected == 0 || input.nRows == 1)
     Set(states, {kDelete, kEdit, kExport}, ControlState::Disable);

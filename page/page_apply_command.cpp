@@ -3,26 +3,16 @@
 #include <string>
 
 #include "abi/resource_ids.h"
+#include "abi/settings_notify.h"
 #include "page/profile_page.h"
 #include "store/page_store.h"
 
 namespace {
 
-// What the host's window receives with WM_NOTIFY after an apply: four 32-bit words, the third
-// and the fourth the code of an applied profile.
-struct ProfileAppliedNotification {
-  DWORD dwReserved[2];
-  LONG lCode;
-  LONG lCodeAgain;
-};
-static_assert(sizeof(ProfileAppliedNotification) == 16);
-
-constexpr LONG kProfileApplied = -200;
-
 void NotifyProfileApplied(HWND window) {
   if (window == nullptr)
     return;
-  ProfileAppliedNotification notification = {{0, 0}, kProfileApplied, kProfileApplied};
+  SettingsAppliedNotify notification = {{0, 0}, SETTINGS_APPLIED_CODE, SETTINGS_APPLIED_CODE};
   SendMessageW(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notification));
 }
 

@@ -153,6 +153,8 @@ class ProfilePage final : public ApiControlSetProfil, public ProfilePageContext 
     int controlId;
     void (ProfilePage::*handler)();
   };
+  // The width of the list's one column while the list needs no scroll bar.
+  static constexpr int kListColumnWidth = 245;
   static const std::array<CommandRoute, 7> kCommandRoutes;
 
   UIManager *Manager() const;

@@ -11,8 +11,6 @@
 namespace {
 
 constexpr DWORD kSettingsInfoAvailable = 1u << 7;
-// The host's refresh request: message 256 (wParam 7 asks to refresh the profiles).
-constexpr UINT kRefreshMessage = 256;
 
 }  // namespace
 
@@ -20,7 +18,8 @@ const ProfilePage::MessageRoute ProfilePage::kMessageRoutes[] = {
     {WM_INITDIALOG, &ProfilePage::OnInitDialog},
     {WM_COMMAND, &ProfilePage::OnCommand},
     {WM_NOTIFY, &ProfilePage::OnNotify},
-    {kRefreshMessage, &ProfilePage::OnRefreshMessage},
+    // The host asks for a refresh with WM_KEYDOWN and wParam 7, a key code no keyboard sends.
+    {WM_KEYDOWN, &ProfilePage::OnRefreshMessage},
     {WM_MEASUREITEM, &ProfilePage::OnMeasureItem},
     {WM_DRAWITEM, &ProfilePage::OnDrawItem},
     {WM_PAINT, &ProfilePage::OnPaint},

@@ -19,7 +19,6 @@
 namespace {
 
 constexpr int kCaptionChars = 400;
-constexpr int kListColumnWidth = 245;
 constexpr int kReservedRows = 10;
 // Byte 193 of the model record: 4 is a model whose settings nobody may change; 0 to 3 allow
 // editing profiles.

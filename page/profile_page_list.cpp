@@ -15,10 +15,9 @@
 
 namespace {
 
-constexpr int kListColumnWidth = 245;
 constexpr int kNarrowColumnWidth = 230;  // from 7 rows on, room for the scroll bar
 constexpr int kNarrowFromRows = 7;
-// wParam of the host's refresh message (256).
+// wParam of the host's refresh request, sent as WM_KEYDOWN.
 constexpr WPARAM kRefreshProfiles = 7;
 
 }  // namespace

@@ -4,21 +4,11 @@
 #include <string.h>
 
 #include "abi/mbcs_text.h"
+#include "abi/record_text.h"
 #include "abi/storage_names.h"
 #include "profilefile/jzp_encode.h"
 
 namespace {
-
-// Copies text into a zero-filled field, cut to the field with its terminator.
-template <size_t N>
-void CopyTextField(char (&field)[N], LPCSTR text) {
-  memset(field, 0, N);
-  size_t length = 0;
-  while (text != nullptr && length < N - 1 && text[length] != '\0')
-    ++length;
-  if (length != 0)
-    memcpy(field, text, length);
-}
 
 // The header at the start of an open file; what a short file lacks reads as zero.
 JzpHead ReadFileHead(HANDLE file) {

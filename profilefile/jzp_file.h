@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "abi/profile_records.h"
+#include "abi/wide.h"
 #include "profilefile/jzp_file_handle.h"
 #include "profilefile/jzp_format.h"
 #include "profilefile/jzp_reader.h"
@@ -79,8 +80,8 @@ class JzpFile {
   HANDLE OpenFile(DWORD access, DWORD share, DWORD disposition) const;
   bool DeleteNamedFile() const;
 
-  std::string m_AnsiName;               // the name when the A calls open the file
-  std::basic_string<WCHAR> m_WideName;  // the name when the W calls do
+  std::string m_AnsiName;  // the name when the A calls open the file
+  WideString m_WideName;   // the name when the W calls do
   JzpFileHandle m_hFile;
   DWORD m_dwMode = 0;
   JzpHead m_Head{};

@@ -1,13 +1,13 @@
 // The driver data sets that travel with a profile: every value of the printer's
 // PrinterDriverData key whose name begins with "Vt", and "Setup" (kept as "_Setup").
 #include <windows.h>
-#include <mbstring.h>
 #include <string.h>
 #include <winspool.h>
 
 #include <optional>
 #include <string>
 
+#include "abi/mbcs_text.h"
 #include "store/page_store.h"
 #include "store/profile_list.h"
 #include "store/win_handles.h"
@@ -18,11 +18,6 @@ constexpr char kPrintersKeyA[] = "System\\CurrentControlSet\\Control\\Print\\Pri
 constexpr char kSetupValue[] = "Setup";
 constexpr char kDefaultDevFontValue[] = "Default DevFont";
 constexpr DWORD kCustomPaperCountUnset = 0xFFFFFFFF;
-
-bool Contains(LPCSTR text, LPCSTR part) {
-  return _mbsstr(reinterpret_cast<const unsigned char *>(text),
-                 reinterpret_cast<const unsigned char *>(part)) != nullptr;
-}
 
 // The registry number of the profile in the page's list, or -1 when the list lacks it.
 int ListedRegNum(const ProfilePageContext &page, LPCSTR profileName) {
@@ -153,12 +148,12 @@ bool RestoreProfilePrinterRegData(const ProfilePageContext &page, LPCSTR profile
     if (!loaded)
       continue;
     std::vector<BYTE> &data = loaded->data;
-    if (Contains(name, "VtFontSub") && manager != nullptr) {
+    if (ContainsMbcsText(name, "VtFontSub") && manager != nullptr) {
       const BYTE noFont[4] = {};
       manager->WritePrinterValue(kDefaultDevFontValue, REG_BINARY, noFont, sizeof noFont);
     }
     DWORD first = 0;
-    if (Contains(name, "VtCPSCount") && data.size() >= sizeof first) {
+    if (ContainsMbcsText(name, "VtCPSCount") && data.size() >= sizeof first) {
       memcpy(&first, data.data(), sizeof first);
       if (first == kCustomPaperCountUnset)
         memset(data.data(), 0, sizeof first);

@@ -2,11 +2,11 @@
 // directory and registry name.
 #include "store/printer_identity.h"
 
-#include <mbstring.h>
 #include <string.h>
 
 #include <utility>
 
+#include "abi/mbcs_text.h"
 #include "abi/storage_names.h"
 #include "abi/wide.h"
 #include "store/win_text.h"
@@ -177,7 +177,7 @@ bool PrinterIdentity::ReadOsVersion() {
 void PrinterIdentity::ReadLanguage() {
   char text[11] = {};
   GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_IDEFAULTLANGUAGE, text, 10);
-  _mbsupr(reinterpret_cast<unsigned char *>(text));
+  UpperMbcsText(text);
   DWORD language = ParseLanguageText(text);
   for (const ChineseLanguage &chinese : kChineseLanguages)
     if (language == chinese.language)

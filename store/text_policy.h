@@ -23,9 +23,8 @@
 #include <string>
 
 #include "abi/host_interfaces.h"
+#include "abi/wide.h"
 #include "store/win_handles.h"
-
-using WideString = std::basic_string<WCHAR>;
 
 // One text in both forms: ANSI in the code page of the policy that made it, and wide.
 struct DualText {

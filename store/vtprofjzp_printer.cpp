@@ -1,7 +1,6 @@
 // What the store reads about the printer as a whole: the driver's default DEVMODE, the driver
 // name, and the stored list of profile headers.
 #include <windows.h>
-#include <mbstring.h>
 #include <string.h>
 #include <winspool.h>
 
@@ -9,6 +8,7 @@
 
 #include "abi/byte_reader.h"
 #include "abi/devmode_view.h"
+#include "abi/mbcs_text.h"
 #include "store/vtprofjzp.h"
 
 namespace {
@@ -17,11 +17,6 @@ constexpr int kDevModeSizeAttempts = 5;
 constexpr DWORD kDevModeRetryDelayMs = 1000;
 // The size taken when the driver never tells its DEVMODE size.
 constexpr DWORD kFallbackDevModeSize = 2268;
-
-bool SameName(LPCSTR a, LPCSTR b) {
-  return _mbsicmp(reinterpret_cast<const unsigned char *>(a),
-                  reinterpret_cast<const unsigned char *>(b)) == 0;
-}
 
 }  // namespace
 
@@ -136,7 +131,7 @@ int VTPROFJZP::GetProfRegNum(LPCSTR profileName) {
   std::vector<BYTE> data(size);
   const DWORD read = GetRegValue(PROFILE_DATA_VALUE, data.data(), size);
   for (const ProfileHeader &header : ReadProfileHeaders({data.data(), read}, read))
-    if (SameName(header.strProfileName, profileName))
+    if (SameMbcsText(header.strProfileName, profileName))
       return header.nProfRegNum;
   return 0;
 }
@@ -181,7 +176,7 @@ const ProfileHeader *VTPROFJZP::GetProfileDataModel(LPCSTR profileName) {
     return nullptr;
   const ProfileHeader *found = nullptr;
   for (const ProfileHeader &header : m_Headers)
-    if (SameName(header.strProfileName, profileName))
+    if (SameMbcsText(header.strProfileName, profileName))
       found = &header;
   return found;
 }

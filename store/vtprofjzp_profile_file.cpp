@@ -1,31 +1,12 @@
 // The store's profile-file operations: the file itself is profilefile's JzpFile; the store
 // names it in the platform's form, gives a new file the printer's header and gathers what a
 // profile carries into it.
-#include <mbstring.h>
 #include <string.h>
 
+#include "abi/mbcs_text.h"
+#include "abi/record_text.h"
 #include "profilefile/jzp_encode.h"
 #include "store/vtprofjzp.h"
-
-namespace {
-
-bool SameName(LPCSTR a, LPCSTR b) {
-  return _mbsicmp(reinterpret_cast<const unsigned char *>(a),
-                  reinterpret_cast<const unsigned char *>(b)) == 0;
-}
-
-// Copies text into a zero-filled field, cut to the field with its terminator.
-template <size_t N>
-void CopyTextField(char (&field)[N], LPCSTR text) {
-  memset(field, 0, N);
-  size_t length = 0;
-  while (text != nullptr && length < N - 1 && text[length] != '\0')
-    ++length;
-  if (length != 0)
-    memcpy(field, text, length);
-}
-
-}  // namespace
 
 bool VTPROFJZP::OpenJzpFile(LPCSTR fileName, DWORD mode) {
   if (fileName == nullptr)
@@ -112,8 +93,8 @@ DWORD VTPROFJZP::ConvertDevModeToBuffers(const BYTE *devMode, DWORD size, BYTE *
 std::vector<JzpRegValue> VTPROFJZP::ProfileValuesForJzp(LPCSTR profileName) {
   std::vector<JzpRegValue> values;
   for (const ProfileValueInfo &value : EnumProfileRegValue(profileName, PROFILE_REGNUM_BY_NAME)) {
-    if (SameName(value.name.c_str(), PROFILE_DEVMODE_VALUE) ||
-        SameName(value.name.c_str(), PROFILE_SETUP_VALUE))
+    if (SameMbcsText(value.name.c_str(), PROFILE_DEVMODE_VALUE) ||
+        SameMbcsText(value.name.c_str(), PROFILE_SETUP_VALUE))
       continue;
     std::vector<BYTE> data(value.size);
     DWORD size = 0, type = REG_BINARY;

@@ -1,12 +1,12 @@
 // A profile's stored values: the index "JZP_%04d" listing them and the data values
 // "JZP_%04d_%s". Data values are printer data, except the values of user profiles on the ANSI
 // platform, which are side files in the driver directory.
-#include <mbstring.h>
 #include <stdio.h>
 #include <string.h>
 
 #include <utility>
 
+#include "abi/mbcs_text.h"
 #include "abi/profile_records.h"
 #include "abi/storage_names.h"
 #include "abi/byte_reader.h"
@@ -16,11 +16,6 @@ namespace {
 
 // A side file larger than this is not a value the store wrote; it is not read.
 constexpr DWORD kMaxSideFileSize = 16u << 20;
-
-bool SameName(LPCSTR a, LPCSTR b) {
-  return _mbsicmp(reinterpret_cast<const unsigned char *>(a),
-                  reinterpret_cast<const unsigned char *>(b)) == 0;
-}
 
 }  // namespace
 
@@ -63,7 +58,7 @@ void VTPROFJZP::SaveProfileRegValue(LPCSTR profileName, int regNum, LPCSTR value
   }
   bool matched = false;
   for (ProfileValueEntry &entry : entries) {
-    if (SameName(entry.szValueName, valueName)) {
+    if (SameMbcsText(entry.szValueName, valueName)) {
       entry.dwSize = size;
       matched = true;
     }

@@ -151,6 +151,12 @@ std::span<const BYTE> HeldPrivateBlockBytes(const void *block) {
   return {bytes, header.dwSize};
 }
 
+const pdMain *HeldMainBlock(const BYTE *driverSettings) {
+  if (HeldPrivateBlockBytes(driverSettings).size() < sizeof(pdMain))
+    return nullptr;
+  return reinterpret_cast<const pdMain *>(driverSettings);
+}
+
 const DEVMODEW *DevModeOf(const std::vector<BYTE> &buffer) {
   return reinterpret_cast<const DEVMODEW *>(buffer.data());
 }

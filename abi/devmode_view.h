@@ -143,6 +143,9 @@ std::span<BYTE> CompleteDevModeBytes(DEVMODEW *devMode);
 // host hands out on its own): its header read through the reader, then its dwSize bytes. Empty
 // for null, a wrong signature or a size smaller than a header.
 std::span<const BYTE> HeldPrivateBlockBytes(const void *block);
+// The host's driver settings record as the main block it is; null unless it carries a block
+// header and is at least a main block long.
+const pdMain *HeldMainBlock(const BYTE *driverSettings);
 // The DEVMODEW at the start of a buffer that holds a complete DEVMODE, for the interfaces that
 // take one.
 const DEVMODEW *DevModeOf(const std::vector<BYTE> &buffer);

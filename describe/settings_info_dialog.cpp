@@ -50,7 +50,7 @@ INT_PTR SettingsInfoDialog::RunSettingsInfo(HWND parent, const ProfilePageContex
   if (m_pManager == nullptr)
     return -1;
   m_hParent = parent;
-  m_pMainBlock = reinterpret_cast<const BYTE *>(page.GetDriverSettings());
+  m_pMainBlock = page.GetDriverSettings();
   m_wOpenedFrom = pageNumber;
   CaptureHostRecords();
   m_pDevMode = m_pManager->GetCurrentDevMode();

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "abi/host_interfaces.h"
+#include "abi/private_blocks.h"
 #include "abi/host_records.h"
 #include "describe/settings_info_text.h"
 #include "store/page_context.h"
@@ -39,7 +40,7 @@ class SettingsInfoDialog {
   void ShowInfoHelp(HWND window) const;
 
   UIManager *m_pManager;
-  const BYTE *m_pMainBlock;
+  const pdMain *m_pMainBlock;
   ModelInfoRecord *m_pModel;
   ModelCapabilitiesRecord *m_pCaps;
   const DEVMODEW *m_pDevMode;

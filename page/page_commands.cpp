@@ -8,9 +8,11 @@
 
 #include <memory>
 #include <new>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "abi/devmode_view.h"
 #include "abi/resource_ids.h"
 #include "page/profile_page.h"
 #include "page/profile_properties_dialog.h"
@@ -102,10 +104,11 @@ void ProfilePage::RemoveProfile(LPCSTR profileName) {
 // A copy that cannot be made is no reason to lose the profile: the current settings are then
 // stored as they are, unconverted.
 void ProfilePage::StoreCurrentSettings(LPCSTR profileName, int regNum) {
-  if (m_pDevMode == nullptr)
+  const std::span<const BYTE> current = CompleteDevModeBytes(m_pDevMode);
+  if (current.empty())
     return;
-  const size_t size = size_t{m_pDevMode->dmSize} + m_pDevMode->dmDriverExtra;
-  const BYTE *stored = reinterpret_cast<const BYTE *>(m_pDevMode);
+  const size_t size = current.size();
+  const BYTE *stored = current.data();
   std::unique_ptr<BYTE[]> copy(new (std::nothrow) BYTE[size]);
   if (copy != nullptr) {
     memcpy(copy.get(), stored, size);

@@ -3,6 +3,8 @@
 
 #include <string.h>
 
+#include "abi/byte_reader.h"
+
 namespace {
 
 constexpr char kCustomColorValue[] = "ProfileCustomColor";
@@ -50,6 +52,6 @@ CustomColors ReadCustomColors(const TextPolicy &text, HANDLE printer) {
 void WriteCustomColors(const TextPolicy &text, HANDLE printer, const CustomColors &colors) {
   if (printer == nullptr)
     return;
-  text.WritePrinterData(printer, kCustomColorValue, REG_BINARY,
-                        reinterpret_cast<const BYTE *>(colors.data()), sizeof(CustomColors));
+  text.WritePrinterData(printer, kCustomColorValue, REG_BINARY, BytesOf(colors).data(),
+                        sizeof(CustomColors));
 }

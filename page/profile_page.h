@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "abi/host_interfaces.h"
+#include "abi/devmode_view.h"
 #include "abi/host_records.h"
 #include "page/api_control_set_profil.h"
 #include "page/button_rules.h"
@@ -108,9 +109,7 @@ class ProfilePage final : public ApiControlSetProfil, public ProfilePageContext 
   UIManager *GetUIManager() const override { return Manager(); }
   DriverContext *GetDriverContext() const override;
   const ModelInfoRecord *GetModelInfo() const override { return m_pModelInfo; }
-  const pdMain *GetDriverSettings() const override {
-    return reinterpret_cast<const pdMain *>(m_pDriverSettings);
-  }
+  const pdMain *GetDriverSettings() const override { return HeldMainBlock(m_pDriverSettings); }
   const ModelCapabilitiesRecord *GetModelCapabilities() const override { return m_pModelCaps; }
 
   // Settings conversion for storage, restoration onto the current printer (the buffer holds at

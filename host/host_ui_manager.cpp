@@ -47,7 +47,8 @@ class HostUIManager final : public UIManager {
 
   // With a null buffer only the size is reported; a buffer smaller than the value is refused.
   bool ReadPrinterValue(LPCSTR name, void *buffer, DWORD *size) override {
-    if (!name || !size) return false;
+    if (!name || !size)
+      return false;
     std::u16string wideName = WideFromAnsi(name, CP_ACP);
     DWORD type = 0, needed = 0;
     DWORD capacity = buffer ? *size : 0;
@@ -61,7 +62,8 @@ class HostUIManager final : public UIManager {
   }
 
   bool WritePrinterValue(LPCSTR name, DWORD type, const void *data, DWORD size) override {
-    if (!name) return false;
+    if (!name)
+      return false;
     std::u16string wideName = WideFromAnsi(name, CP_ACP);
     return SetPrinterDataW(session_.printerHandle(), const_cast<LPWSTR>(wideName.c_str()), type,
                            static_cast<BYTE *>(const_cast<void *>(data)), size) == ERROR_SUCCESS;
@@ -83,7 +85,8 @@ class HostUIManager final : public UIManager {
 
   bool GetFeatureSetEntry(LPCSTR name, BYTE *entry) override {
     ModuleRegistryEntry read;
-    if (!name || !entry || !session_.registrations().Read(name, &read)) return false;
+    if (!name || !entry || !session_.registrations().Read(name, &read))
+      return false;
     std::memcpy(entry, &read, sizeof read);
     return true;
   }
@@ -98,10 +101,12 @@ class HostUIManager final : public UIManager {
 
   // Copies the string, cut to the buffer; a missing string loads as empty text.
   int LoadResString(UINT id, LPWSTR buffer, int cchBuffer, DWORD, DWORD, DWORD) override {
-    if (!buffer || cchBuffer <= 0) return 0;
+    if (!buffer || cchBuffer <= 0)
+      return 0;
     const std::u16string *text = session_.strings().Find(id);
     size_t length = text ? std::min(text->size(), static_cast<size_t>(cchBuffer - 1)) : 0;
-    if (text) std::copy_n(text->data(), length, buffer);
+    if (text)
+      std::copy_n(text->data(), length, buffer);
     buffer[length] = u'\0';
     return static_cast<int>(length);
   }
@@ -110,7 +115,8 @@ class HostUIManager final : public UIManager {
   BYTE *GetPrinterNameBuffer(LPCSTR text) override {
     BYTE *buffer = session_.printerNameBuffer();
     std::memset(buffer, 0, 260);
-    if (text) std::memcpy(buffer, text, std::min<size_t>(std::strlen(text), 259));
+    if (text)
+      std::memcpy(buffer, text, std::min<size_t>(std::strlen(text), 259));
     return buffer;
   }
 

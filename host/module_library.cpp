@@ -18,7 +18,8 @@ std::unique_ptr<ModuleLibrary> ModuleLibrary::Load(const std::u16string &fileNam
                                                    std::string *error) {
   HMODULE module = LoadLibraryW(fileName.c_str());
   if (!module) {
-    *error = "cannot load " + Utf8FromUtf16(fileName) + " (error " + std::to_string(GetLastError()) + ")";
+    *error = "cannot load " + Utf8FromUtf16(fileName) + " (error " +
+             std::to_string(GetLastError()) + ")";
     return nullptr;
   }
   std::unique_ptr<ModuleLibrary> library(new ModuleLibrary(module));
@@ -30,7 +31,9 @@ std::unique_ptr<ModuleLibrary> ModuleLibrary::Load(const std::u16string &fileNam
   return library;
 }
 
-ModuleLibrary::~ModuleLibrary() { FreeLibrary(module_); }
+ModuleLibrary::~ModuleLibrary() {
+  FreeLibrary(module_);
+}
 
 std::u16string ModuleLibrary::path() const {
   WCHAR buffer[MAX_PATH];

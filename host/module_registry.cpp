@@ -21,28 +21,33 @@ class HostModuleRegistry final : public ModuleRegistry {
 
   bool GetModuleRegistryEntry(LPCSTR valueName, BYTE *entry) override {
     ModuleRegistryEntry read;
-    if (!valueName || !entry || !store_.Read(valueName, &read)) return false;
+    if (!valueName || !entry || !store_.Read(valueName, &read))
+      return false;
     std::memcpy(entry, &read, sizeof read);
     return true;
   }
 
   bool SetModuleRegistryEntry(LPCSTR valueName, const BYTE *entry) override {
-    if (!valueName || !entry) return false;
+    if (!valueName || !entry)
+      return false;
     ModuleRegistryEntry written;
     std::memcpy(&written, entry, sizeof written);
     return store_.Write(valueName, written);
   }
 
   bool DeleteModuleRegistryEntry(LPCSTR baseName, int number) override {
-    if (!baseName) return false;
+    if (!baseName)
+      return false;
     return store_.Delete((std::string(baseName) + std::to_string(number)).c_str());
   }
 
   bool CanInstallModule() override { return canInstall_; }
 
   void AnsiToWide(LPWSTR wide, LPCSTR ansi, int) override {
-    if (!wide) return;
-    if (!ansi || MultiByteToWideChar(CP_ACP, 0, ansi, -1, wide, MAX_PATH) == 0) wide[0] = u'\0';
+    if (!wide)
+      return;
+    if (!ansi || MultiByteToWideChar(CP_ACP, 0, ansi, -1, wide, MAX_PATH) == 0)
+      wide[0] = u'\0';
   }
 
  private:
@@ -59,7 +64,8 @@ BoundaryPtr<ModuleRegistry> MakeModuleRegistry(const RegistrationStore &store, b
 ULONGLONG ReadFileVersion(LPCWSTR path) {
   DWORD handle = 0;
   DWORD size = GetFileVersionInfoSizeW(path, &handle);
-  if (size == 0) return 0;
+  if (size == 0)
+    return 0;
   std::vector<BYTE> info(size);
   VS_FIXEDFILEINFO *fixed = nullptr;
   UINT fixedSize = 0;

@@ -12,7 +12,8 @@ PropertySheet::PropertySheet(PrinterSession &session, CControlSet *controlSet)
   const DWORD kinds = PAGE_KIND_DOCUMENT | PAGE_KIND_PRINTER;
   int count = controlSet_->GetPageCount(kinds);
   for (int i = 0; i < count; ++i)
-    if (CPage *page = controlSet_->GetPage(i, kinds)) pages_.push_back(page);
+    if (CPage *page = controlSet_->GetPage(i, kinds))
+      pages_.push_back(page);
 }
 
 PropertySheet::~PropertySheet() {
@@ -21,7 +22,8 @@ PropertySheet::~PropertySheet() {
 }
 
 CControlSet *CreateControlSet(GetClassProc getClass, LPCSTR className) {
-  if (!getClass) return nullptr;
+  if (!getClass)
+    return nullptr;
   return static_cast<CControlSet *>(getClass(className, HOST_INTERFACE_VERSION));
 }
 

@@ -10,20 +10,23 @@ RegistrationStore::RegistrationStore(std::u16string driverName)
 
 bool RegistrationStore::Read(LPCSTR valueName, ModuleRegistryEntry *entry) const {
   RegKey key = RegKey::Open(HKEY_LOCAL_MACHINE, keyPath_, KEY_QUERY_VALUE);
-  if (!key) return false;
+  if (!key)
+    return false;
   ModuleRegistryEntry read{};
   DWORD type = 0, size = sizeof read;
   LSTATUS status = RegQueryValueExA(key.get(), valueName, nullptr, &type,
                                     reinterpret_cast<BYTE *>(&read), &size);
-  if (status != ERROR_SUCCESS || type != REG_BINARY || size != sizeof read) return false;
+  if (status != ERROR_SUCCESS || type != REG_BINARY || size != sizeof read)
+    return false;
   *entry = read;
   return true;
 }
 
 bool RegistrationStore::Write(LPCSTR valueName, const ModuleRegistryEntry &entry) const {
   RegKey key = RegKey::Create(HKEY_LOCAL_MACHINE, keyPath_, KEY_SET_VALUE);
-  return key && RegSetValueExA(key.get(), valueName, 0, REG_BINARY,
-                               reinterpret_cast<const BYTE *>(&entry), sizeof entry) == ERROR_SUCCESS;
+  return key &&
+         RegSetValueExA(key.get(), valueName, 0, REG_BINARY, reinterpret_cast<const BYTE *>(&entry),
+                        sizeof entry) == ERROR_SUCCESS;
 }
 
 bool RegistrationStore::Delete(LPCSTR valueName) const {

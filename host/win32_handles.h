@@ -18,12 +18,14 @@ class RegKey {
     return *this;
   }
   ~RegKey() {
-    if (key_) RegCloseKey(key_);
+    if (key_)
+      RegCloseKey(key_);
   }
 
   static RegKey Open(HKEY root, const std::u16string &path, REGSAM access) {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(root, path.c_str(), 0, access, &key) != ERROR_SUCCESS) return RegKey();
+    if (RegOpenKeyExW(root, path.c_str(), 0, access, &key) != ERROR_SUCCESS)
+      return RegKey();
     return RegKey(key);
   }
   static RegKey Create(HKEY root, const std::u16string &path, REGSAM access) {
@@ -51,13 +53,15 @@ class PrinterHandle {
     return *this;
   }
   ~PrinterHandle() {
-    if (handle_) ClosePrinter(handle_);
+    if (handle_)
+      ClosePrinter(handle_);
   }
 
   static PrinterHandle Open(const std::u16string &name, ACCESS_MASK access) {
     PRINTER_DEFAULTSW defaults{nullptr, nullptr, access};
     HANDLE handle = nullptr;
-    if (!OpenPrinterW(const_cast<LPWSTR>(name.c_str()), &handle, &defaults)) return PrinterHandle();
+    if (!OpenPrinterW(const_cast<LPWSTR>(name.c_str()), &handle, &defaults))
+      return PrinterHandle();
     return PrinterHandle(handle);
   }
 

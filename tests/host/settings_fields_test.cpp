@@ -57,7 +57,7 @@ TEST_F(SettingsFieldsTest, WrongValuesChangeNothing) {
     const char *value;
     const char *reason;
   } cases[] = {
-      {"dmPaperSize", "Banner", "A4"},           // names the printer's paper sizes
+      {"dmPaperSize", "Banner", "A4"},  // names the printer's paper sizes
       {"dmCopies", "40000", "16-bit signed"},
       {"pdMain.sBrightness", "-32769", "16-bit signed"},
       {"pdMain.bNoCopy", "256", "8-bit unsigned"},

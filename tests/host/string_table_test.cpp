@@ -15,7 +15,8 @@ namespace {
 TEST(StringTableTest, ParsesEntriesWithEscapes) {
   std::string error;
   auto table = StringTable::Parse(
-      "// comment\nSTRINGTABLE\nBEGIN\n    11, \"Profile\"\r\n  2121,\t\"A \\\"%s\\\"\\n\\\\ \\t\"\n"
+      "// comment\nSTRINGTABLE\nBEGIN\n    11, \"Profile\"\r\n  2121,\t\"A \\\"%s\\\"\\n\\\\ "
+      "\\t\"\n"
       "END\n",
       &error);
   ASSERT_TRUE(table) << error;
@@ -58,8 +59,10 @@ TEST(StringTableTest, BuiltInTablesHoldEveryStringTheModuleUsesInBothLanguages) 
   }
   EXPECT_GT(count, 300);
   std::set<UINT> englishIds, japaneseIds;
-  for (const auto &[id, text] : english.entries()) englishIds.insert(id);
-  for (const auto &[id, text] : japanese.entries()) japaneseIds.insert(id);
+  for (const auto &[id, text] : english.entries())
+    englishIds.insert(id);
+  for (const auto &[id, text] : japanese.entries())
+    japaneseIds.insert(id);
   EXPECT_EQ(englishIds, japaneseIds);
 }
 

@@ -9,12 +9,17 @@
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "abi/host_interfaces.h"
 #include "abi/devmode_view.h"
 #include "abi/host_records.h"
 #include "page/api_control_set_profil.h"
 #include "page/button_rules.h"
+#include "profilefile/jzp_import_rules.h"
+#include "profilefile/manage_profile.h"
 #include "store/page_context.h"
 #include "store/text_policy.h"
 #include "abi/profile_records.h"
@@ -154,7 +159,7 @@ class ProfilePage final : public ApiControlSetProfil, public ProfilePageContext 
   };
   // The width of the list's one column while the list needs no scroll bar.
   static constexpr int kListColumnWidth = 245;
-  static const std::array<CommandRoute, 7> kCommandRoutes;
+  static const std::array<CommandRoute, 9> kCommandRoutes;
 
   UIManager *Manager() const;
   // The three records the page needs to work, the capabilities record and the printer name;
@@ -196,6 +201,8 @@ class ProfilePage final : public ApiControlSetProfil, public ProfilePageContext 
   void EditFocusedProfile();
   void DeleteSelectedProfiles();
   void ApplySelectedProfile();
+  void ExportSelectedProfiles();
+  void ImportProfiles();
   // The list's own command notifications: a selection change, a double click.
   void OnProfileListCommand(WORD notification);
   void EditOnDoubleClick();
@@ -206,6 +213,21 @@ class ProfilePage final : public ApiControlSetProfil, public ProfilePageContext 
   INT_PTR RunPropertiesDialog(ProfileHeader *header);
   // A question box of host strings; the text may name a profile in place of its "%s".
   int AskQuestion(UINT textId, UINT captionId, LPCSTR profileName) const;
+  // Adds the header as a new profile, asking before it replaces one of the same name; false
+  // when the profile was not added.
+  bool InsertNewProfile(ProfileHeader *header);
+  // The chooser's filters of profile files and of all files.
+  DualText ProfileFileFilter() const;
+  // Writes the named profiles into a new profile file.
+  void ExportProfiles(const DualText &file, const std::vector<std::string> &names);
+  // Adds every profile of the file to the page, fitted to this printer.
+  void ImportProfileFile(const DualText &file);
+  bool ConfirmImportFrom(const JzpHead &head) const;
+  JzpImportTarget ReadImportTarget() const;
+  std::optional<std::vector<CustomPaperSize>> ReadPrinterCustomPaperSizes() const;
+  // One profile of the file, its values and its settings; false when the page refused it.
+  bool ImportProfile(ManageProfile &reader, const JzpImportTarget &target, LPCSTR profileName);
+  void ImportProfileValues(ManageProfile &reader, LPCSTR profileName);
   // The profile's row, list entry and stored values and data sets, the list saved.
   void RemoveProfile(LPCSTR profileName);
   // The current settings, converted, as the profile's "Default DevMode", and the printer's

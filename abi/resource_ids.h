@@ -96,6 +96,16 @@
 #define IDS_CONFIRM_DELETE 1948
 #define IDS_PROFILE_EXISTS 2121
 #define IDS_PROFILE_EXISTS_CAPTION 1946
+// Profile files: the chooser's filters and titles and the questions of export and import, all
+// under caption 1946 but the model question, which takes the import title 1936.
+#define IDS_ALL_FILES_FILTER 1720
+#define IDS_EXPORT_SKIPS_DEFAULT 1920
+#define IDS_IMPORT_TITLE 1936
+#define IDS_EXPORT_TITLE 1937
+#define IDS_PROFILE_FILES_FILTER 1938
+#define IDS_OTHER_MODEL_FILE 1945
+#define IDS_FILE_EXISTS 1947
+#define IDS_TOO_MANY_PROFILES 2122
 
 // Host strings of the profile-properties dialog: its titles, its labels and the names of the
 // icon colours (2101 to 2117, one per colour in order).

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "abi/resource_ids.h"
+#include "page/page_command_rules.h"
 #include "page/profile_page.h"
 #include "page/profile_properties_dialog.h"
 #include "store/page_store.h"
@@ -19,25 +20,12 @@
 
 namespace {
 
-// Add does nothing while the list holds more profiles than this.
-constexpr int kProfileLimit = 25;
-// Yes, No and Cancel with the exclamation icon; only Yes goes on.
-constexpr UINT kQuestionStyle = MB_YESNOCANCEL | MB_ICONEXCLAMATION;
 // The list's command notifications.
 constexpr WORD kListSelectionChanged = 1;
 constexpr WORD kListDoubleClicked = 2;
 
 const int kCommandButtons[] = {IDC_PROFILE_ADD,    IDC_PROFILE_DELETE, IDC_PROFILE_EDIT,
                                IDC_PROFILE_IMPORT, IDC_PROFILE_APPLY,  IDC_PROFILE_EXPORT};
-
-// The host's text with its first "%s" replaced by the name; no other conversion is read, so a
-// host string cannot make the page read arguments it does not pass.
-std::string FormatWithName(const std::string &format, LPCSTR name) {
-  const size_t at = format.find("%s");
-  if (at == std::string::npos)
-    return format;
-  return format.substr(0, at) + name + format.substr(at + 2);
-}
 
 }  // namespace
 
@@ -60,7 +48,7 @@ INT_PTR ProfilePage::RunPropertiesDialog(ProfileHeader *header) {
 int ProfilePage::AskQuestion(UINT textId, UINT captionId, LPCSTR profileName) const {
   DualText text = LoadPageText(textId);
   if (profileName != nullptr)
-    text = m_Text.FromText(FormatWithName(text.text, profileName).c_str());
+    text = m_Text.FromText(FormatHostText(text.text, "%s", profileName).c_str());
   return m_Text.ShowMessageBox(m_hWnd, text, LoadPageText(captionId), kQuestionStyle);
 }
 
@@ -118,24 +106,31 @@ void ProfilePage::StoreCurrentSettings(LPCSTR profileName, int regNum) {
   SaveProfilePrinterRegData(*this, HKEY_LOCAL_MACHINE, profileName);
 }
 
+// The header takes the lowest free registry number and its sorted place, its row is selected
+// and the list saved. A name already in the list is replaced only when the user agrees.
+bool ProfilePage::InsertNewProfile(ProfileHeader *header) {
+  if (m_pProfileList->Find(header->strProfileName) != nullptr) {
+    if (AskQuestion(IDS_PROFILE_EXISTS, IDS_PROFILE_EXISTS_CAPTION, header->strProfileName) !=
+        IDYES)
+      return false;
+    RemoveProfile(header->strProfileName);
+  }
+  header->nProfRegNum = m_pProfileList->GetAvailableRegNum();
+  if (m_pProfileList->Insert(header) == nullptr)
+    return false;
+  m_nProfileCount = m_pProfileList->Count();
+  SelectOnlyRow(InsertListItem(header->strProfileName, static_cast<int>(header->nProfileIcon)));
+  m_Text.SetItemText(m_hWnd, IDC_PROFILE_DESCRIPTION, m_Text.FromText(header->strProfileInfo));
+  m_pProfileList->Save();
+  return true;
+}
+
 void ProfilePage::AddProfile() {
   if (m_pProfileList == nullptr || m_nProfileCount > kProfileLimit)
     return;
   ProfileHeader header{};
-  if (RunPropertiesDialog(&header) != 1)
+  if (RunPropertiesDialog(&header) != 1 || !InsertNewProfile(&header))
     return;
-  if (m_pProfileList->Find(header.strProfileName) != nullptr) {
-    if (AskQuestion(IDS_PROFILE_EXISTS, IDS_PROFILE_EXISTS_CAPTION, header.strProfileName) != IDYES)
-      return;
-    RemoveProfile(header.strProfileName);
-  }
-  header.nProfRegNum = m_pProfileList->GetAvailableRegNum();
-  if (m_pProfileList->Insert(&header) == nullptr)
-    return;
-  m_nProfileCount = m_pProfileList->Count();
-  SelectOnlyRow(InsertListItem(header.strProfileName, static_cast<int>(header.nProfileIcon)));
-  m_Text.SetItemText(m_hWnd, IDC_PROFILE_DESCRIPTION, m_Text.FromText(header.strProfileInfo));
-  m_pProfileList->Save();
   StoreCurrentSettings(header.strProfileName, header.nProfRegNum);
   FitListColumn();
   ShowProfileSummary();

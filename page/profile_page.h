@@ -9,11 +9,16 @@
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "abi/host_interfaces.h"
 #include "abi/host_records.h"
 #include "page/api_control_set_profil.h"
 #include "page/button_rules.h"
+#include "profilefile/jzp_import_rules.h"
+#include "profilefile/manage_profile.h"
 #include "store/page_context.h"
 #include "store/text_policy.h"
 #include "abi/profile_records.h"
@@ -153,7 +158,7 @@ class ProfilePage final : public ApiControlSetProfil, public ProfilePageContext 
     int controlId;
     void (ProfilePage::*handler)();
   };
-  static const std::array<CommandRoute, 7> kCommandRoutes;
+  static const std::array<CommandRoute, 9> kCommandRoutes;
 
   UIManager *Manager() const;
   // The three records the page needs to work, the capabilities record and the printer name;
@@ -195,6 +200,8 @@ class ProfilePage final : public ApiControlSetProfil, public ProfilePageContext 
   void EditFocusedProfile();
   void DeleteSelectedProfiles();
   void ApplySelectedProfile();
+  void ExportSelectedProfiles();
+  void ImportProfiles();
   // The list's own command notifications: a selection change, a double click.
   void OnProfileListCommand(WORD notification);
   void EditOnDoubleClick();
@@ -205,6 +212,21 @@ class ProfilePage final : public ApiControlSetProfil, public ProfilePageContext 
   INT_PTR RunPropertiesDialog(ProfileHeader *header);
   // A question box of host strings; the text may name a profile in place of its "%s".
   int AskQuestion(UINT textId, UINT captionId, LPCSTR profileName) const;
+  // Adds the header as a new profile, asking before it replaces one of the same name; false
+  // when the profile was not added.
+  bool InsertNewProfile(ProfileHeader *header);
+  // The chooser's filters of profile files and of all files.
+  DualText ProfileFileFilter() const;
+  // Writes the named profiles into a new profile file.
+  void ExportProfiles(const DualText &file, const std::vector<std::string> &names);
+  // Adds every profile of the file to the page, fitted to this printer.
+  void ImportProfileFile(const DualText &file);
+  bool ConfirmImportFrom(const JzpHead &head) const;
+  JzpImportTarget ReadImportTarget() const;
+  std::optional<std::vector<CustomPaperSize>> ReadPrinterCustomPaperSizes() const;
+  // One profile of the file, its values and its settings; false when the page refused it.
+  bool ImportProfile(ManageProfile &reader, const JzpImportTarget &target, LPCSTR profileName);
+  void ImportProfileValues(ManageProfile &reader, LPCSTR profileName);
   // The profile's row, list entry and stored values and data sets, the list saved.
   void RemoveProfile(LPCSTR profileName);
   // The current settings, converted, as the profile's "Default DevMode", and the printer's

@@ -109,13 +109,15 @@ INT_PTR ProfilePage::OnHotKey(WPARAM wParam, LPARAM) {
 // The commands of the buttons, the list's keys and the hotkeys. Every command but apply runs
 // with the six command buttons disabled and leaves them as the rules say for the list it leaves
 // behind; apply leaves its own button disabled until the buttons are next updated.
-const std::array<ProfilePage::CommandRoute, 7> ProfilePage::kCommandRoutes = {{
+const std::array<ProfilePage::CommandRoute, 9> ProfilePage::kCommandRoutes = {{
     {IDOK, &ProfilePage::EndStandAloneDialog},
     {IDCANCEL, &ProfilePage::EndStandAloneDialog},
     {IDC_PROFILE_ADD, &ProfilePage::AddProfile},
     {IDC_PROFILE_EDIT, &ProfilePage::EditFocusedProfile},
     {IDC_PROFILE_DELETE, &ProfilePage::DeleteSelectedProfiles},
     {IDC_PROFILE_APPLY, &ProfilePage::ApplySelectedProfile},
+    {IDC_PROFILE_EXPORT, &ProfilePage::ExportSelectedProfiles},
+    {IDC_PROFILE_IMPORT, &ProfilePage::ImportProfiles},
     {IDC_SETTINGS_INFO, &ProfilePage::OpenSettingsInformation},
 }};
 

@@ -238,6 +238,19 @@ bool JzpFile::ReadSections(LPCSTR profileName, BYTE *section1, DWORD section1Siz
   return true;
 }
 
+bool JzpFile::ReadSection(LPCSTR profileName, int section, std::vector<BYTE> *bytes) {
+  if (section < 0 || section >= JZP_SECTION_COUNT || !m_hFile.IsOpen())
+    return false;
+  const JzpFileSource source(m_hFile.get());
+  JzpFileReader reader(source);
+  JzpEntryInfo info;
+  if (!FindEntryInfo(reader, profileName, &info))
+    return false;
+  const std::span<const BYTE> found = reader.Section(info, section).Bytes();
+  bytes->assign(found.begin(), found.end());
+  return true;
+}
+
 bool JzpFile::SeekSection(LPCSTR profileName, int section) {
   if (section < 0 || section >= JZP_SECTION_COUNT || !m_hFile.IsOpen())
     return false;

@@ -65,6 +65,8 @@ class JzpFile {
   // Reads Sections 1 and 2 of that entry; false when a buffer is smaller than its section.
   bool ReadSections(LPCSTR profileName, BYTE *section1, DWORD section1Size, BYTE *section2,
                     DWORD section2Size);
+  // Section k (0 to 3) of that entry; false when the file has no such entry.
+  bool ReadSection(LPCSTR profileName, int section, std::vector<BYTE> *bytes);
   // Leaves the file at the first byte of section k (0 to 3) of that entry.
   bool SeekSection(LPCSTR profileName, int section);
   // Reads at the current position; the bytes read.

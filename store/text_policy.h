@@ -41,6 +41,17 @@ struct PrinterPortAndDriver {
   DualText driver;
 };
 
+// A file chooser of <commdlg.h>: open or save, its filters (description and pattern pairs,
+// each ended by a zero, the whole list by a further zero), title, OFN_ flags and the extension a
+// name typed without one receives.
+struct FileChooserRequest {
+  bool save;
+  DualText filter;
+  DualText title;
+  DWORD flags;
+  DualText defaultExtension;
+};
+
 class TextPolicy {
  public:
   static TextPolicy ForPage(bool ansiPlatform, UINT pageCodePage);
@@ -99,6 +110,12 @@ class TextPolicy {
   void Subclass(HWND window, WNDPROC ansiProcedure, WNDPROC wideProcedure) const;
   LRESULT CallPrevious(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const;
   HFONT NewFont(int height, BYTE charSet, const DualText &face) const;
+
+  // Files. The chosen path (MAX_PATH characters at most), nullopt when the chooser is
+  // cancelled; filter 1 is shown first.
+  std::optional<DualText> ChooseFile(HWND owner, const FileChooserRequest &request) const;
+  // True when the file exists and can be opened for reading beside other readers.
+  bool FileExists(const DualText &path) const;
 
   // List views.
   int InsertListItem(HWND list, int row, const DualText &text, int image) const;

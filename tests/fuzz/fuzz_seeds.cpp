@@ -186,6 +186,7 @@ int main(int argc, char **argv) {
   }
   const std::filesystem::path folder = argv[1];
   WriteCorpus(folder / "jzp_fuzz", JzpSeeds());
+  WriteCorpus(folder / "manage_profile_fuzz", JzpSeeds());
   WriteCorpus(folder / "profile_list_fuzz", ProfileListSeeds());
   WriteCorpus(folder / "value_index_fuzz", ValueIndexSeeds());
   WriteCorpus(folder / "devmode_fuzz", DevModeSeeds());

@@ -171,9 +171,11 @@ class ImportQuestions {
   // Why the question was not answered yes.
   std::string Refusal(const winplat::MessageBoxCall &box) const {
     const std::string text = host::Utf8FromUtf16(box.text);
-    if (std::find(refused_.begin(), refused_.end(), text) != refused_.end())
-      return RefusedQuestionMessage(text);
-    return "the page asked " + Quoted(text) + " and the answer was no";
+    const bool unanswered = std::find(refused_.begin(), refused_.end(), text) != refused_.end();
+    return "the page asked " + Quoted(text) +
+           (unanswered ? " and nobody was there to answer (give --yes, --answers LIST or run at a "
+                         "terminal)"
+                       : " and the answer was no");
   }
 
  private:

@@ -40,6 +40,13 @@ class PageFileCommandsTest : public PageCommandTest {
     return names;
   }
 
+  // The command as the page's window receives it: the export button is disabled while only the
+  // built-in profile, or nothing, is selected, but the command itself still answers.
+  void Command(int controlId) const {
+    SendMessageW(window_, WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(window_, controlId)));
+  }
+
   std::vector<std::string> IndexNames(int regNum) {
     std::vector<std::string> names;
     for (const ProfileValueInfo &value :
@@ -64,7 +71,7 @@ TEST_P(PageFileCommandsTest, ExportOfTheBuiltInProfileAloneAsksAndWritesTheHeade
   SelectRows({0});
   operator_.QueueSaveFile(kFile);
   operator_.Queue(IDYES);
-  Click(IDC_PROFILE_EXPORT);
+  Command(IDC_PROFILE_EXPORT);
 
   ASSERT_EQ(winplat::MessageBoxLog().size(), 1u);
   EXPECT_EQ(winplat::MessageBoxLog()[0].text, HostString(IDS_EXPORT_SKIPS_DEFAULT));
@@ -76,7 +83,7 @@ TEST_P(PageFileCommandsTest, ExportWithoutSelectionWritesTheHeaderOnlyWithoutAsk
   OpenPage(host::kColorPrinterName);
   SelectRows({});
   operator_.QueueSaveFile(kFile);
-  Click(IDC_PROFILE_EXPORT);
+  Command(IDC_PROFILE_EXPORT);
 
   EXPECT_TRUE(winplat::MessageBoxLog().empty());
   ExpectHeaderOnly(FileOnDisk());
@@ -91,6 +98,18 @@ TEST_P(PageFileCommandsTest, ExportWritesTheSelectedProfilesInListOrder) {
   Click(IDC_PROFILE_EXPORT);
 
   EXPECT_EQ(FileProfiles(FileOnDisk()), (std::vector<std::string>{"Alpha", "Zeta"}));
+}
+
+TEST_P(PageFileCommandsTest, ExportOfTheBuiltInAndOthersAnsweredYesWritesTheOthers) {
+  StoreProfiles(host::kColorPrinterName, {"Office", "Travel"});
+  OpenPage(host::kColorPrinterName);
+  SelectRows({0, 1, 2});
+  operator_.QueueSaveFile(kFile);
+  operator_.Queue(IDYES);
+  Click(IDC_PROFILE_EXPORT);
+
+  EXPECT_EQ(winplat::MessageBoxLog().size(), 1u);
+  EXPECT_EQ(FileProfiles(FileOnDisk()), (std::vector<std::string>{"Office", "Travel"}));
 }
 
 TEST_P(PageFileCommandsTest, ExportOverAnExistingFileAnsweredNoLeavesIt) {

@@ -67,6 +67,8 @@ std::unique_ptr<PrinterSession> PrinterSession::Open(const std::u16string &print
   std::unique_ptr<PrinterSession> session(
       new PrinterSession(printerInfo->pPrinterName, PrinterRegistryName(printerInfo->pPrinterName),
                          std::move(printer), canChange, *model, options));
+  if (std::optional<DWORD> restriction = session->PrinterKeyDword(u"Restriction"))
+    session->model_.info.bRestriction = static_cast<BYTE>(*restriction);
   session->ReloadSettings();
   return session;
 }
@@ -88,13 +90,19 @@ PrinterSession::PrinterSession(std::u16string printerName, std::u16string regist
 
 PrinterSession::~PrinterSession() = default;
 
-bool PrinterSession::isClientSide() const {
+std::optional<DWORD> PrinterSession::PrinterKeyDword(const char16_t *name) const {
   RegKey key = RegKey::Open(HKEY_LOCAL_MACHINE, PrinterKeyPath(printerName_), KEY_QUERY_VALUE);
   DWORD value = 0, size = sizeof value, type = 0;
-  return key &&
-         RegQueryValueExW(key.get(), u"ClientSide", nullptr, &type,
-                          reinterpret_cast<BYTE *>(&value), &size) == ERROR_SUCCESS &&
-         type == REG_DWORD && value != 0;
+  if (!key ||
+      RegQueryValueExW(key.get(), name, nullptr, &type, reinterpret_cast<BYTE *>(&value), &size) !=
+          ERROR_SUCCESS ||
+      type != REG_DWORD)
+    return std::nullopt;
+  return value;
+}
+
+bool PrinterSession::isClientSide() const {
+  return PrinterKeyDword(u"ClientSide").value_or(0) != 0;
 }
 
 BYTE *PrinterSession::mainBlock() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,8 @@ class PrinterSession {
       options_.language = UiLanguage::Japanese;
   }
 
+  // The printer's model; a DWORD "Restriction" in the printer's key, where the administrator
+  // locks or frees one printer's settings, takes the place of the model's byte 193.
   PrinterModel &model() { return model_; }
   const PrinterModel &model() const { return model_; }
 
@@ -100,6 +103,8 @@ class PrinterSession {
   PrinterSession(std::u16string printerName, std::u16string registryName, PrinterHandle printer,
                  bool canChangeSettings, const PrinterModel &model, const SessionOptions &options);
   void TakeDevMode(std::vector<BYTE> devMode);
+  // A DWORD value of the printer's own key; none when it has no such value.
+  std::optional<DWORD> PrinterKeyDword(const char16_t *name) const;
 
   std::u16string printerName_;
   std::u16string registryName_;

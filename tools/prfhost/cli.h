@@ -49,6 +49,9 @@ constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 int Fail(const std::string &message, int code = kExitFailure);
 
+// The name of a private block of the driver's chain ("unknown" for an identifier it lacks).
+const char *BlockName(WORD id);
+
 int RunPrinters(Context &context, const std::vector<std::string> &args);
 int RunSettings(Context &context, const std::vector<std::string> &args);
 int RunInstall(Context &context, const std::vector<std::string> &args);
@@ -64,5 +67,7 @@ int RunAdd(Context &context, const std::vector<std::string> &args);
 int RunEdit(Context &context, const std::vector<std::string> &args);
 int RunDelete(Context &context, const std::vector<std::string> &args);
 int RunApply(Context &context, const std::vector<std::string> &args);
+int RunExport(Context &context, const std::vector<std::string> &args);
+int RunImport(Context &context, const std::vector<std::string> &args);
 
 }  // namespace prfhost

@@ -72,27 +72,6 @@ std::string Quoted(const std::string &text) {
   return "\"" + text + "\"";
 }
 
-// Runs the page with the script; then a question nobody answered, or one answered other than
-// yes, fails the command with nothing stored. Otherwise the machine's state is saved.
-bool RunAndSave(Context &context, const PageScript &script, PageRun *run, std::string *error) {
-  const size_t refusedBefore = context.answerer().refused().size();
-  winplat::ClearMessageBoxLog();
-  if (!RunProfilePage(context, 0, script, run, error))
-    return false;
-  if (context.answerer().refused().size() > refusedBefore) {
-    *error = RefusedQuestionMessage(context.answerer().refused()[refusedBefore]);
-    return false;
-  }
-  for (const winplat::MessageBoxCall &box : winplat::MessageBoxLog()) {
-    if (winplat::MessageBoxButtons(box.style).size() > 1 && box.answer != IDYES) {
-      *error = "the page asked \"" + host::Utf8FromUtf16(box.text) +
-               "\" and the answer was no; nothing was changed";
-      return false;
-    }
-  }
-  return context.Save(error);
-}
-
 const host::StoredProfile *Stored(host::PrinterSession &session,
                                   std::vector<host::StoredProfile> &profiles,
                                   const std::string &name) {

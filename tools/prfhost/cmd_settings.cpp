@@ -13,27 +13,6 @@
 namespace prfhost {
 namespace {
 
-const char *BlockName(WORD id) {
-  switch (id) {
-    case PRIVATE_DATA_ID_MAIN:
-      return "main";
-    case PRIVATE_DATA_ID_PROLOGEPILOG:
-      return "prologue/epilogue";
-    case PRIVATE_DATA_ID_WATERMARK:
-      return "watermark";
-    case PRIVATE_DATA_ID_OVERLAY:
-      return "overlay";
-    case PRIVATE_DATA_ID_PROFIL:
-      return "profiles";
-    case PRIVATE_DATA_ID_POSTER:
-      return "poster";
-    case PRIVATE_DATA_ID_SECURITYWMARK:
-      return "security watermark";
-    default:
-      return "unknown";
-  }
-}
-
 void PrintField(host::PrinterSession &session, const host::SettingField &field) {
   std::string value = host::FormatSetting(session, field);
   if (value.empty())
@@ -176,6 +155,28 @@ int ListFields() {
 }
 
 }  // namespace
+
+// The name of a private block of the driver's chain.
+const char *BlockName(WORD id) {
+  switch (id) {
+    case PRIVATE_DATA_ID_MAIN:
+      return "main";
+    case PRIVATE_DATA_ID_PROLOGEPILOG:
+      return "prologue/epilogue";
+    case PRIVATE_DATA_ID_WATERMARK:
+      return "watermark";
+    case PRIVATE_DATA_ID_OVERLAY:
+      return "overlay";
+    case PRIVATE_DATA_ID_PROFIL:
+      return "profiles";
+    case PRIVATE_DATA_ID_POSTER:
+      return "poster";
+    case PRIVATE_DATA_ID_SECURITYWMARK:
+      return "security watermark";
+    default:
+      return "unknown";
+  }
+}
 
 int RunSettings(Context &context, const std::vector<std::string> &args) {
   std::string verb = args.empty() ? "show" : args[0];

@@ -159,6 +159,33 @@ const std::vector<Command> &Commands() {
        "the profile's settings onto the printer and writes its driver data sets back, and the\n"
        "host takes them as the printer's current settings (see prfhost settings).\n",
        RunApply},
+      {"export", "write profiles to a profile file",
+       "usage: prfhost export FILE PROFILE... [--yes]\n"
+       "       prfhost export FILE --all [--yes]\n"
+       "\n"
+       "Opens the profile page, selects the profiles' rows (with --all every row but the\n"
+       "built-in profile's), presses its Export button and answers the save chooser with FILE\n"
+       "(\".jzp\" is added to a name without an extension). The page asks before it replaces an\n"
+       "existing file and before it skips the built-in profile: the answers come from\n"
+       "--answers, --yes or the terminal; without one nothing is written. Prints the profiles\n"
+       "the file holds afterwards.\n",
+       RunExport},
+      {"import", "add the profiles of a profile file, and tell what was adapted",
+       "usage: prfhost import FILE [--yes] [--json]\n"
+       "\n"
+       "Opens the profile page, presses its Import button and answers the open chooser with\n"
+       "FILE. The page asks before it imports a file made for another model or driver version,\n"
+       "and before it replaces a profile of the same name (answered as for add; a profile whose\n"
+       "question is not answered yes is left out). Afterwards compares each profile of the file\n"
+       "with what the page stored of it and prints what the import adapted on this printer: a\n"
+       "paper size the printer does not offer (replaced by Letter or A4), a resolution above the\n"
+       "printer's best (capped), a custom paper size merged into the printer's table (reused, or\n"
+       "added under a new name), values of the file that were not stored, and plug-in blocks\n"
+       "the printer's driver does not have. --json prints {\"profiles\": [{\"name\",\n"
+       "\"imported\", \"number\", \"adapted\": [{\"kind\", \"text\", \"details\"}]} or\n"
+       "{\"name\", \"imported\": false, \"reason\"}]}. Fails when a profile of the file was\n"
+       "left out.\n",
+       RunImport},
   };
   return commands;
 }

@@ -1,7 +1,10 @@
 // Pressing the profile page's buttons.
 #include "page_buttons.h"
 
+#include <winplat/operator.h>
+
 #include "abi/resource_ids.h"
+#include "answerer.h"
 #include "host/text_convert.h"
 
 namespace prfhost {
@@ -16,11 +19,6 @@ std::string Quoted(const std::string &text) {
   return "\"" + text + "\"";
 }
 
-std::string BuiltInName(host::PrinterSession &session) {
-  const std::u16string *name = session.strings().Find(IDS_DEFAULT_PROFILE_NAME);
-  return name ? host::Utf8FromUtf16(*name) : std::string();
-}
-
 // Why the page keeps a button disabled, from what the host knows of the user, the printer and
 // the rows.
 std::string DisabledReason(host::PrinterSession &session, int button,
@@ -32,8 +30,10 @@ std::string DisabledReason(host::PrinterSession &session, int button,
     return "the administrator has locked the printer's settings";
   if (session.isClientSide() && button != IDC_PROFILE_APPLY)
     return "the printer's profiles cannot be changed from this computer";
-  if (button == IDC_PROFILE_ADD && rows.size() >= kMaxRows)
+  if ((button == IDC_PROFILE_ADD || button == IDC_PROFILE_IMPORT) && rows.size() >= kMaxRows)
     return "the page holds " + std::to_string(rows.size()) + " profiles, the most it takes";
+  if (button == IDC_PROFILE_EXPORT && rows.size() <= 1)
+    return "the page holds no profile but the built-in one";
   if (selected.size() == 1 && selected[0] == BuiltInName(session))
     return Quoted(selected[0]) + " is the built-in profile";
   return "the page keeps it disabled";
@@ -47,12 +47,21 @@ const char *ButtonName(int button) {
       return "Delete";
     case IDC_PROFILE_EDIT:
       return "Edit";
+    case IDC_PROFILE_IMPORT:
+      return "Import";
+    case IDC_PROFILE_EXPORT:
+      return "Export";
     default:
       return "Apply";
   }
 }
 
 }  // namespace
+
+std::string BuiltInName(host::PrinterSession &session) {
+  const std::u16string *name = session.strings().Find(IDS_DEFAULT_PROFILE_NAME);
+  return name ? host::Utf8FromUtf16(*name) : std::string();
+}
 
 DialogStepFunction PressButton(host::PrinterSession &session, int button,
                                std::vector<std::string> selected) {
@@ -68,6 +77,27 @@ DialogStepFunction PressButton(host::PrinterSession &session, int button,
     SendMessageW(control, BM_CLICK, 0, 0);
     return true;
   };
+}
+
+// Runs the page with the script; then a question nobody answered, or one answered other than
+// yes, fails the command with nothing stored. Otherwise the machine's state is saved.
+bool RunAndSave(Context &context, const PageScript &script, PageRun *run, std::string *error) {
+  const size_t refusedBefore = context.answerer().refused().size();
+  winplat::ClearMessageBoxLog();
+  if (!RunProfilePage(context, 0, script, run, error))
+    return false;
+  if (context.answerer().refused().size() > refusedBefore) {
+    *error = RefusedQuestionMessage(context.answerer().refused()[refusedBefore]);
+    return false;
+  }
+  for (const winplat::MessageBoxCall &box : winplat::MessageBoxLog()) {
+    if (winplat::MessageBoxButtons(box.style).size() > 1 && box.answer != IDYES) {
+      *error = "the page asked \"" + host::Utf8FromUtf16(box.text) +
+               "\" and the answer was no; nothing was changed";
+      return false;
+    }
+  }
+  return context.Save(error);
 }
 
 }  // namespace prfhost

@@ -25,7 +25,7 @@ constexpr int kTextChars = 260;
 // Runs the page's step on the first dialog it is shown and closes it with the page's own Cancel
 // button; the inner step runs on a dialog the page opens meanwhile. Message boxes and file
 // choosers go to the operator that was there before; a colour chooser gets the script's colour
-// when it has one.
+// when it has one, and a file chooser the script's path.
 class StepOperator : public winplat::Operator {
  public:
   StepOperator(winplat::Operator &previous, const PageScript &script)
@@ -36,7 +36,14 @@ class StepOperator : public winplat::Operator {
   }
   std::optional<winplat::FileChoice> AnswerFileChooser(
       const winplat::FileChooserCall &call) override {
-    return previous_.AnswerFileChooser(call);
+    if (!script_.file)
+      return previous_.AnswerFileChooser(call);
+    fileChooserShown_ = true;
+    winplat::FileChoice choice;
+    choice.chosen = true;
+    choice.path = *script_.file;
+    choice.filterIndex = call.filterIndex;
+    return choice;
   }
   std::optional<winplat::ColorChoice> AnswerColorChooser(
       const winplat::ColorChooserCall &call) override {
@@ -68,6 +75,7 @@ class StepOperator : public winplat::Operator {
   bool shown() const { return shown_; }
   bool done() const { return done_ && (!script_.inner || innerDone_); }
   bool innerShown() const { return innerShown_; }
+  bool fileChooserShown() const { return fileChooserShown_; }
   const std::string &error() const { return error_; }
   WORD templateId() const { return templateId_; }
   WORD innerTemplateId() const { return innerTemplateId_; }
@@ -79,6 +87,7 @@ class StepOperator : public winplat::Operator {
   bool done_ = false;
   bool innerShown_ = false;
   bool innerDone_ = false;
+  bool fileChooserShown_ = false;
   std::string error_;
   WORD templateId_ = 0;
   WORD innerTemplateId_ = 0;
@@ -158,6 +167,7 @@ bool RunProfilePage(Context &context, WORD language, const PageScript &script, P
   run->language = session->uiManager()->GetLanguage();
   run->templateId = operate.templateId();
   run->innerTemplateId = operate.innerTemplateId();
+  run->fileChooserShown = operate.fileChooserShown();
   return true;
 }
 

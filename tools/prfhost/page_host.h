@@ -20,6 +20,7 @@ struct PageRun {
   WORD language = 0;
   WORD templateId = 0;
   WORD innerTemplateId = 0;  // the settings information's, when it was shown
+  bool fileChooserShown = false;
 };
 
 // A step on an open dialog; false fails the command with the message in `error`.
@@ -33,7 +34,8 @@ struct PageScript {
   std::string innerName;     // what the inner dialog is, for the message when none opened
   int innerClose = IDOK;     // the button that closes the inner dialog when `inner` succeeded;
                              // a failed `inner` closes it with Cancel
-  std::optional<COLORREF> colour;  // the answer to a colour chooser the inner dialog opens
+  std::optional<COLORREF> colour;      // the answer to a colour chooser the inner dialog opens
+  std::optional<std::u16string> file;  // the path that answers a file chooser the page opens
 };
 
 // False with a message when the page cannot be shown, a step fails, the inner dialog does not

@@ -9,6 +9,8 @@
 #include <optional>
 
 #include "abi/record_text.h"
+#include "abi/resource_ids.h"
+#include "describe/setting_string_ids.h"
 #include "describe/summary_builder.h"
 #include "describe/summary_sizes.h"
 #include "store/page_store.h"
@@ -16,16 +18,19 @@
 namespace {
 
 enum : UINT {
-  IDS_PROFILE_GROUP = 1933,
+  IDS_PAGE_POSTER = 12,
+  IDS_CUSTOM_QUALITY = 34,
+  IDS_PRINT_QUALITY = 39,
+  IDS_ON = 917,
+  IDS_OFF = 918,
   IDS_BASIC_GROUP = 1942,
   IDS_CHANGES_GROUP = 1943,
   IDS_NO_CHANGES = 1944,
-  IDS_PAPER_SIZE = 111,
-  IDS_PRINT_QUALITY = 39,
-  IDS_CUSTOM_QUALITY = 34,
-  IDS_ON = 917,
-  IDS_OFF = 918,
+  IDS_SECURITY_WATERMARK_JAPANESE = 1956,
+  IDS_WATERMARK_JAPANESE = 1957,
+  IDS_POSTER_JAPANESE = 1958,
   IDS_UNKNOWN = 2124,
+  IDS_SECURITY_WATERMARK = 8000,
 };
 
 // A poster block too short for its layout word shows no poster.
@@ -75,7 +80,8 @@ bool SummaryBuilder::Build(const ProfileHeader &header) {
 }
 
 void SummaryBuilder::AddProfileGroup(const ProfileHeader &header) {
-  AddSummaryRow(m_Labels.Heading(IDS_PROFILE_GROUP), "");
+  // The heading is the title of the properties dialog's information frame.
+  AddSummaryRow(m_Labels.Heading(IDS_PROPERTIES_INFO_FRAME), "");
   AddSummaryRow(FieldText(header.strProfileInfo), "");
   AddSummaryRow("", "");
 }
@@ -130,20 +136,24 @@ void SummaryBuilder::AddPlugInRow(const DevModeView &settings, const PrivateBloc
   switch (block.header.wBlockId) {
     case PRIVATE_DATA_ID_PROLOGEPILOG:
       if (settings.ReadBlock<PrologEpilogBlock>(block).dwEnabled != 0)
-        AddSummaryRow(m_Labels.Label(8, LabelStyle::L), m_Labels.Text(IDS_ON));
+        AddSummaryRow(m_Labels.Label(IDS_PAGE_PROLOG_EPILOG, LabelStyle::L), m_Labels.Text(IDS_ON));
       break;
     case PRIVATE_DATA_ID_WATERMARK: {
       const WatermarkBlock watermark = settings.ReadBlock<WatermarkBlock>(block);
       if (watermark.dwEnabled != 0)
-        AddSummaryRow(m_Labels.Label(IsJapanese() ? 1957 : 9, LabelStyle::L),
-                      m_Labels.Policy().ToText(FieldText(watermark.szName).c_str()));
+        AddSummaryRow(
+            m_Labels.Label(IsJapanese() ? UINT{IDS_WATERMARK_JAPANESE} : UINT{IDS_PAGE_WATERMARK},
+                           LabelStyle::L),
+            m_Labels.Policy().ToText(FieldText(watermark.szName).c_str()));
       break;
     }
     case PRIVATE_DATA_ID_SECURITYWMARK: {
       const SecurityWatermarkBlock watermark = settings.ReadBlock<SecurityWatermarkBlock>(block);
       if (watermark.dwEnabled != 0)
-        AddSummaryRow(m_Labels.Label(IsJapanese() ? 1956 : 8000, LabelStyle::L),
-                      m_Labels.Policy().ToText(FieldText(watermark.szName).c_str()));
+        AddSummaryRow(
+            m_Labels.Label(IsJapanese() ? IDS_SECURITY_WATERMARK_JAPANESE : IDS_SECURITY_WATERMARK,
+                           LabelStyle::L),
+            m_Labels.Policy().ToText(FieldText(watermark.szName).c_str()));
       break;
     }
     case PRIVATE_DATA_ID_POSTER: {
@@ -151,7 +161,8 @@ void SummaryBuilder::AddPlugInRow(const DevModeView &settings, const PrivateBloc
                                ? settings.ReadBlock<PosterBlock>(block).dwLayout
                                : POSTER_LAYOUT_OFF;
       if (layout != POSTER_LAYOUT_OFF) {
-        const std::string label = m_Labels.Label(IsJapanese() ? 1958 : 12, LabelStyle::N);
+        const std::string label =
+            m_Labels.Label(IsJapanese() ? IDS_POSTER_JAPANESE : IDS_PAGE_POSTER, LabelStyle::N);
         AddSummaryRow(label, PosterValue(layout, label));
       }
       break;

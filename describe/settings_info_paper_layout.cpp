@@ -7,13 +7,12 @@
 #include "abi/host_records.h"
 #include "abi/private_blocks.h"
 #include "abi/resource_ids.h"
+#include "describe/setting_string_ids.h"
 #include "describe/summary_sizes.h"
 
 namespace {
 
 enum : UINT {
-  IDS_PAPER_SIZE = 111,
-  IDS_PRINT_SIZE = 112,
   IDS_SAME_AS_PAPER = 413,
   IDS_PRINT_POSITION = 473,
   IDS_ADJUSTMENT = 272,
@@ -21,7 +20,6 @@ enum : UINT {
   IDS_VERTICAL_SHIFT_LANDSCAPE = 317,
   IDS_HORIZONTAL_SHIFT = 318,
   IDS_HORIZONTAL_SHIFT_LANDSCAPE = 319,
-  IDS_CLIP_TO_PRINTABLE_AREA = 277,
 };
 
 constexpr WORD kPaperPage = 1;

@@ -54,7 +54,7 @@ class SummaryBuilder {
   std::string PosterValue(DWORD layout, const std::string &label) const;
   // The first entry of a media-type, paper-source or output-bin list with the code, or null.
   const FeatureEntry *FindFeature(int list, DWORD code) const;
-  // The entry's name; string 2124 without an entry.
+  // The entry's name; the unknown string (IDS_UNKNOWN) without an entry.
   std::string FeatureName(const FeatureEntry *entry) const;
   std::string PaperName(short paperCode) const;
   std::string OnOff(bool on) const;

@@ -4,6 +4,8 @@
 // their public DEVMODEs; the value shown is always the profile's.
 #include <string.h>
 
+#include "abi/resource_ids.h"
+#include "describe/setting_string_ids.h"
 #include "describe/summary_builder.h"
 #include "describe/summary_sizes.h"
 
@@ -26,6 +28,90 @@ bool IsSet(DWORD word, DWORD mask) {
 constexpr DWORD Bit(int n) {
   return 1u << n;
 }
+
+enum : UINT {
+  IDS_TONER_SAVE = 21,
+  IDS_SMOOTHING = 22,
+  IDS_IMAGE_ADJUSTMENT = 28,
+  IDS_BRIGHTNESS = 29,
+  IDS_CONTRAST = 30,
+  IDS_TRUETYPE_FONTS = 100,
+  IDS_PRINT_AS_GRAPHICS = 101,
+  IDS_DOWNLOAD_AS_SOFT_FONTS = 102,
+  IDS_SUBSTITUTE_DEVICE_FONTS = 103,
+  IDS_PAPER_SOURCE = 114,
+  IDS_MEDIA_TYPE = 115,
+  IDS_PORTRAIT = 116,
+  IDS_LANDSCAPE = 117,
+  IDS_ROTATE_180_DEGREES = 118,
+  IDS_MIRROR_IMAGE = 120,
+  IDS_PRINT_WHITE_TEXT = 121,
+  IDS_NEGATIVE_IMAGE = 123,
+  IDS_THIN_LINE_ENHANCEMENT = 129,
+  IDS_GRAPHICS_MODE = 130,
+  IDS_VECTOR = 131,
+  IDS_RASTER = 132,
+  IDS_COLOR_MODE_AUTOMATIC = 140,
+  IDS_FULL_COLOR = 141,
+  IDS_GRAYSCALE = 142,
+  IDS_PRINTER_COLOR_MATCHING = 149,
+  IDS_PAGES_PER_SHEET = 196,
+  IDS_TWO_SIDED_PRINTING = 199,
+  IDS_BOOKLET = 202,
+  IDS_LEFT_BINDING = 203,
+  IDS_RIGHT_BINDING = 204,
+  IDS_SCALING = 207,
+  IDS_MANUAL_TWO_SIDED_PRINTING = 208,
+  IDS_PRINT_POSITION_SHIFT = 273,
+  IDS_COLOR_ADJUSTMENT_STANDARD = 306,
+  IDS_COLOR_ADJUSTMENT_VIVID = 307,
+  IDS_COLOR_ADJUSTMENT_CUSTOM = 308,
+  IDS_COLOR_MODE_CUSTOM = 398,
+  IDS_REVERSE_OUTPUT_ORDER = 449,
+  IDS_OUTPUT_BIN = 450,
+  IDS_COPIES = 451,
+  IDS_OFFSET_STACKING = 452,
+  IDS_FOLD = 455,
+  IDS_SADDLE_STITCH = 456,
+  IDS_PROOF_AND_HOLD = 464,
+  IDS_PRIVATE_JOB = 465,
+  IDS_STORED_JOB = 466,
+  IDS_QUICK_COPY = 467,
+  IDS_SAVE_TO_HARD_DISK = 470,
+  IDS_SCHEDULED_PRINT = 471,
+  IDS_ORIENTATION = 487,
+  IDS_FRONT_COVER = 500,
+  IDS_BACK_COVER = 505,
+  IDS_SEPARATOR_PAGES = 509,
+  IDS_COLOR_MODE = 700,
+  IDS_COLOR_MATCHING = 701,
+  IDS_SYSTEM_COLOR_MATCHING = 703,
+  IDS_COLOR_PROFILE = 704,
+  IDS_SIMULATION = 705,
+  IDS_COLOR_ADJUSTMENT = 706,
+  IDS_PRINT_ALL_TEXT_IN_BLACK = 833,
+  IDS_BANNER_PAGE = 1050,
+  IDS_SECURE_PRINT = 1104,
+  IDS_COLOR_REPRODUCTION = 1151,
+  IDS_REPRODUCTION_AUTOMATIC = 1160,
+  IDS_REPRODUCTION_PHOTOGRAPHS = 1161,
+  IDS_REPRODUCTION_PRESENTATIONS = 1162,
+  IDS_REPRODUCTION_TEXT_AND_GRAPHICS = 1163,
+  IDS_REPRODUCTION_VIVID = 1164,
+  IDS_REPRODUCTION_NATURAL = 1165,
+  IDS_REPRODUCTION_MONITOR_MATCHING = 1166,
+  IDS_REPRODUCTION_OFFICE_DOCUMENTS = 1167,
+  IDS_REPRODUCTION_WEB_PAGES = 1168,
+  IDS_DOWNLOAD_AS_OUTLINE_FONTS = 1550,
+  IDS_EMF_SPOOLING = 1773,
+  IDS_FOLD_JAPANESE = 1959,
+  IDS_PROOF_AND_HOLD_JAPANESE = 1960,
+  IDS_GLOSS = 4256,
+  IDS_GLOSS_LOW = 4257,
+  IDS_GLOSS_HIGH = 4258,
+  IDS_GLOSS_MEDIUM = 4259,
+  IDS_PRINT_JOB_LOG = 6122,
+};
 
 // A value table's "otherwise": the value repeats the label.
 constexpr UINT IDS_LABEL = 0;
@@ -62,14 +148,16 @@ void SummaryBuilder::AddPageChanges() {
   const DEVMODEW &d = m_Profile.devMode;
   const DEVMODEW &dd = m_Default.devMode;
   if (!IsSet(m_Profile.main.dwScaleFlags, PDMAIN_SIZE_NOT_FOUND))
-    AddChange(112, LabelStyle::N, PrintSizeValue());
+    AddChange(IDS_PRINT_SIZE, LabelStyle::N, PrintSizeValue());
   if (d.dmDefaultSource != dd.dmDefaultSource)
-    AddChange(114, LabelStyle::N,
+    AddChange(IDS_PAPER_SOURCE, LabelStyle::N,
               FeatureName(FindFeature(FEATURE_PAPER_SOURCE, static_cast<WORD>(d.dmDefaultSource))));
   if (d.dmMediaType != dd.dmMediaType)
-    AddChange(115, LabelStyle::N, FeatureName(FindFeature(FEATURE_MEDIA_TYPE, d.dmMediaType)));
+    AddChange(IDS_MEDIA_TYPE, LabelStyle::N,
+              FeatureName(FindFeature(FEATURE_MEDIA_TYPE, d.dmMediaType)));
   if (d.dmOrientation != dd.dmOrientation)
-    AddChange(487, LabelStyle::N, m_Labels.Text(d.dmOrientation == DMORIENT_PORTRAIT ? 116 : 117));
+    AddChange(IDS_ORIENTATION, LabelStyle::N,
+              m_Labels.Text(d.dmOrientation == DMORIENT_PORTRAIT ? IDS_PORTRAIT : IDS_LANDSCAPE));
 }
 
 // Mirror, pages per sheet, scaling, two-sided printing, booklet and image shift.
@@ -77,25 +165,25 @@ void SummaryBuilder::AddLayoutChanges() {
   const pdMain &m = m_Profile.main;
   const pdMain &dm = m_Default.main;
   if (Differs(m.dwOptions, dm.dwOptions, PDMAIN_OPT_MIRROR))
-    AddOnOffChange(118, LabelStyle::L, IsSet(m.dwOptions, PDMAIN_OPT_MIRROR));
+    AddOnOffChange(IDS_ROTATE_180_DEGREES, LabelStyle::L, IsSet(m.dwOptions, PDMAIN_OPT_MIRROR));
   if (m.wFitToPage != dm.wFitToPage)
-    AddChange(196, LabelStyle::N, Format("%i", m.wFitToPage));
+    AddChange(IDS_PAGES_PER_SHEET, LabelStyle::N, Format("%i", m.wFitToPage));
   if (m.wScalePercent != dm.wScalePercent)
-    AddChange(207, LabelStyle::N, Format("%d%%", m.wScalePercent));
+    AddChange(IDS_SCALING, LabelStyle::N, Format("%d%%", m.wScalePercent));
   if (Differs(m.wDuplexOptions, dm.wDuplexOptions, Bit(0)))
-    AddOnOffChange(199, LabelStyle::N, IsSet(m.wDuplexOptions, Bit(0)));
+    AddOnOffChange(IDS_TWO_SIDED_PRINTING, LabelStyle::N, IsSet(m.wDuplexOptions, Bit(0)));
   if (Differs(m.wDuplexOptions, dm.wDuplexOptions, Bit(1)))
-    AddOnOffChange(208, LabelStyle::N, IsSet(m.wDuplexOptions, Bit(1)));
+    AddOnOffChange(IDS_MANUAL_TWO_SIDED_PRINTING, LabelStyle::N, IsSet(m.wDuplexOptions, Bit(1)));
 
   const bool booklet = IsSet(m.wBookletOptions, Bit(0));
   if (Differs(m.wBookletOptions, dm.wBookletOptions, Bit(0))) {
-    const UINT binding = (m.wBookletOptions >> 2 & 3) == 1 ? 204 : 203;
-    AddChange(202, LabelStyle::N,
-              booklet ? m_Labels.Text(binding) : m_Labels.Label(202, LabelStyle::N));
+    const UINT binding = (m.wBookletOptions >> 2 & 3) == 1 ? IDS_RIGHT_BINDING : IDS_LEFT_BINDING;
+    AddChange(IDS_BOOKLET, LabelStyle::N,
+              booklet ? m_Labels.Text(binding) : m_Labels.Label(IDS_BOOKLET, LabelStyle::N));
   }
   if (booklet)
     return;
-  const WideString shift = m_Labels.Load(273);
+  const WideString shift = m_Labels.Load(IDS_PRINT_POSITION_SHIFT);
   const WCHAR blank = static_cast<WCHAR>(' ');
   if (Differs(m.dImageShiftX, dm.dImageShiftX))
     AddChange(m_Labels.Shape(shift + WideString{blank, static_cast<WCHAR>('X')}, LabelStyle::K),
@@ -104,7 +192,8 @@ void SummaryBuilder::AddLayoutChanges() {
     AddChange(m_Labels.Shape(shift + WideString{blank, static_cast<WCHAR>('Y')}, LabelStyle::K),
               FormatImageShift(m.dImageShiftY, DisplayUnit()));
   if (Differs(m.dwOptions, dm.dwOptions, PDMAIN_OPT_NO_IMAGE_SHIFT_EDGE))
-    AddOnOffChange(277, LabelStyle::L, !IsSet(m.dwOptions, PDMAIN_OPT_NO_IMAGE_SHIFT_EDGE));
+    AddOnOffChange(IDS_CLIP_TO_PRINTABLE_AREA, LabelStyle::L,
+                   !IsSet(m.dwOptions, PDMAIN_OPT_NO_IMAGE_SHIFT_EDGE));
 }
 
 // LitePrint, smoothing, colour reproduction and image adjustment.
@@ -117,21 +206,27 @@ void SummaryBuilder::AddQualityChanges() {
                               : level == 2 ? std::string("75%")
                               : level == 3 ? std::string("50%")
                                            : OnOff(false);
-    AddChange(21, LabelStyle::L, value);
+    AddChange(IDS_TONER_SAVE, LabelStyle::L, value);
   }
   if (Differs(m.dwOptions, dm.dwOptions, PDMAIN_OPT_TONER_SAVE))
-    AddOnOffChange(22, LabelStyle::L, IsSet(m.dwOptions, PDMAIN_OPT_TONER_SAVE));
+    AddOnOffChange(IDS_SMOOTHING, LabelStyle::L, IsSet(m.dwOptions, PDMAIN_OPT_TONER_SAVE));
 
   // A reproduction outside the table counts as a change but shows no row.
-  static const ValueText reproductions[] = {{0, 1160},  {1, 1161},  {2, 1162},
-                                            {3, 1163},  {10, 1164}, {11, 1165},
-                                            {12, 1166}, {20, 1167}, {21, 1168}};
+  static const ValueText reproductions[] = {{0, IDS_REPRODUCTION_AUTOMATIC},
+                                            {1, IDS_REPRODUCTION_PHOTOGRAPHS},
+                                            {2, IDS_REPRODUCTION_PRESENTATIONS},
+                                            {3, IDS_REPRODUCTION_TEXT_AND_GRAPHICS},
+                                            {10, IDS_REPRODUCTION_VIVID},
+                                            {11, IDS_REPRODUCTION_NATURAL},
+                                            {12, IDS_REPRODUCTION_MONITOR_MATCHING},
+                                            {20, IDS_REPRODUCTION_OFFICE_DOCUMENTS},
+                                            {21, IDS_REPRODUCTION_WEB_PAGES}};
   if (m.wColorReproduction != dm.wColorReproduction) {
     const UINT id = Lookup(reproductions, m.wColorReproduction);
     if (id == IDS_LABEL)
       ++m_nChanges;
     else
-      AddChange(1151, LabelStyle::L, m_Labels.Text(id));
+      AddChange(IDS_COLOR_REPRODUCTION, LabelStyle::L, m_Labels.Text(id));
   }
 
   // Image adjustment is not shown for a colour model printing in automatic or colour mode, or
@@ -140,9 +235,9 @@ void SummaryBuilder::AddQualityChanges() {
   const bool suppressed =
       IsColorModel() && (mode == 0 || mode == 1 || (mode == 3 && !IsSet(m.wQualityFlags, Bit(6))));
   if ((m.sBrightness != dm.sBrightness || m.sContrast != dm.sContrast) && !suppressed) {
-    AddChange(28, LabelStyle::K, "");
-    AddChange(29, LabelStyle::I, Format("%d", m.sBrightness));
-    AddChange(30, LabelStyle::I, Format("%d", m.sContrast));
+    AddChange(IDS_IMAGE_ADJUSTMENT, LabelStyle::K, "");
+    AddChange(IDS_BRIGHTNESS, LabelStyle::I, Format("%d", m.sBrightness));
+    AddChange(IDS_CONTRAST, LabelStyle::I, Format("%d", m.sContrast));
   }
 }
 
@@ -150,27 +245,32 @@ void SummaryBuilder::AddQualityChanges() {
 void SummaryBuilder::AddGraphicsChanges() {
   const pdMain &m = m_Profile.main;
   const pdMain &dm = m_Default.main;
-  static const ValueText fonts[] = {{1, 101}, {2, 102}, {3, 103}, {257, 1550}};
+  static const ValueText fonts[] = {{1, IDS_PRINT_AS_GRAPHICS},
+                                    {2, IDS_DOWNLOAD_AS_SOFT_FONTS},
+                                    {3, IDS_SUBSTITUTE_DEVICE_FONTS},
+                                    {257, IDS_DOWNLOAD_AS_OUTLINE_FONTS}};
   if (m_Profile.devMode.dmTTOption != m_Default.devMode.dmTTOption) {
     const UINT id = Lookup(fonts, static_cast<WORD>(m_Profile.devMode.dmTTOption));
-    AddChange(100, LabelStyle::N,
-              id == IDS_LABEL ? m_Labels.Label(100, LabelStyle::N) : m_Labels.Text(id));
+    AddChange(
+        IDS_TRUETYPE_FONTS, LabelStyle::N,
+        id == IDS_LABEL ? m_Labels.Label(IDS_TRUETYPE_FONTS, LabelStyle::N) : m_Labels.Text(id));
   }
-  static const ValueText graphics[] = {{0, 131}, {1, 132}};
+  static const ValueText graphics[] = {{0, IDS_VECTOR}, {1, IDS_RASTER}};
   if (Differs(m.wFontOptions, dm.wFontOptions, 0xFu << 6)) {
     const UINT id = Lookup(graphics, m.wFontOptions >> 6 & 0xF);
-    AddChange(130, LabelStyle::P,
-              id == IDS_LABEL ? m_Labels.Label(130, LabelStyle::P) : m_Labels.Text(id));
+    AddChange(
+        IDS_GRAPHICS_MODE, LabelStyle::P,
+        id == IDS_LABEL ? m_Labels.Label(IDS_GRAPHICS_MODE, LabelStyle::P) : m_Labels.Text(id));
   }
   struct {
     int bit;
     UINT label;
     LabelStyle style;
-  } static const options[] = {{0, 129, LabelStyle::A},
-                              {10, 833, LabelStyle::A},
-                              {2, 121, LabelStyle::A},
-                              {3, 123, LabelStyle::N},
-                              {1, 120, LabelStyle::A}};
+  } static const options[] = {{0, IDS_THIN_LINE_ENHANCEMENT, LabelStyle::A},
+                              {10, IDS_PRINT_ALL_TEXT_IN_BLACK, LabelStyle::A},
+                              {2, IDS_PRINT_WHITE_TEXT, LabelStyle::A},
+                              {3, IDS_NEGATIVE_IMAGE, LabelStyle::N},
+                              {1, IDS_MIRROR_IMAGE, LabelStyle::A}};
   for (const auto &option : options)
     if (Differs(m.wFontOptions, dm.wFontOptions, Bit(option.bit)))
       AddOnOffChange(option.label, option.style, IsSet(m.wFontOptions, Bit(option.bit)));
@@ -181,12 +281,15 @@ void SummaryBuilder::AddGraphicsChanges() {
 void SummaryBuilder::AddColorChanges() {
   const pdMain &m = m_Profile.main;
   const pdMain &dm = m_Default.main;
-  static const ValueText modes[] = {{0, 140}, {1, 141}, {2, 142}, {3, 398}};
+  static const ValueText modes[] = {{0, IDS_COLOR_MODE_AUTOMATIC},
+                                    {1, IDS_FULL_COLOR},
+                                    {2, IDS_GRAYSCALE},
+                                    {3, IDS_COLOR_MODE_CUSTOM}};
   if (Differs(m.wColorMode, dm.wColorMode, 7)) {
     const DWORD mode = m.wColorMode & 7;
     const UINT id = Lookup(modes, mode);
-    AddChange(700, LabelStyle::N,
-              id == IDS_LABEL ? m_Labels.Label(700, LabelStyle::N) : m_Labels.Text(id));
+    AddChange(IDS_COLOR_MODE, LabelStyle::N,
+              id == IDS_LABEL ? m_Labels.Label(IDS_COLOR_MODE, LabelStyle::N) : m_Labels.Text(id));
     if (mode == 2)
       m_bColor = false;
     else if (mode == 3)
@@ -194,7 +297,7 @@ void SummaryBuilder::AddColorChanges() {
   }
   if (m_bColor && !IsSet(m.dwColorFlags, Bit(0))) {
     // The last method that applies names the matching; two of its strings end in a colon.
-    WideString value = m_Labels.Load(701);
+    WideString value = m_Labels.Load(IDS_COLOR_MATCHING);
     auto withoutLast = [this](UINT id) {
       WideString text = m_Labels.Load(id);
       if (!text.empty())
@@ -202,20 +305,23 @@ void SummaryBuilder::AddColorChanges() {
       return text;
     };
     if (IsSet(m.dwColorFlags, Bit(3)))
-      value = m_Labels.Load(149);
+      value = m_Labels.Load(IDS_PRINTER_COLOR_MATCHING);
     if (IsSet(m.dwColorFlags, Bit(1)))
-      value = m_Labels.Load(703);
+      value = m_Labels.Load(IDS_SYSTEM_COLOR_MATCHING);
     if (IsSet(m.dwColorMatching, Bit(0)))
-      value = withoutLast(705);
+      value = withoutLast(IDS_SIMULATION);
     if (IsSet(m.dwColorFlags, Bit(2)))
-      value = withoutLast(704);
-    AddChange(701, LabelStyle::N, m_Labels.Policy().ToText(value.c_str()));
+      value = withoutLast(IDS_COLOR_PROFILE);
+    AddChange(IDS_COLOR_MATCHING, LabelStyle::N, m_Labels.Policy().ToText(value.c_str()));
   }
-  static const ValueText adjustments[] = {{1, 306}, {2, 307}, {3, 308}};
+  static const ValueText adjustments[] = {{1, IDS_COLOR_ADJUSTMENT_STANDARD},
+                                          {2, IDS_COLOR_ADJUSTMENT_VIVID},
+                                          {3, IDS_COLOR_ADJUSTMENT_CUSTOM}};
   if (m_bColor && m.dwColoAdjCustomID != dm.dwColoAdjCustomID) {
     const UINT id = Lookup(adjustments, m.dwColoAdjCustomID);
-    AddChange(706, LabelStyle::N,
-              id == IDS_LABEL ? m_Labels.Label(706, LabelStyle::N) : m_Labels.Text(id));
+    AddChange(
+        IDS_COLOR_ADJUSTMENT, LabelStyle::N,
+        id == IDS_LABEL ? m_Labels.Label(IDS_COLOR_ADJUSTMENT, LabelStyle::N) : m_Labels.Text(id));
   }
 }
 
@@ -224,7 +330,7 @@ void SummaryBuilder::AddOutputChanges() {
   const pdMain &m = m_Profile.main;
   const pdMain &dm = m_Default.main;
   if (m_Profile.devMode.dmCopies != m_Default.devMode.dmCopies)
-    AddChange(451, LabelStyle::N, Format("%-i", m_Profile.devMode.dmCopies));
+    AddChange(IDS_COPIES, LabelStyle::N, Format("%-i", m_Profile.devMode.dmCopies));
 
   // A stored output bin is the bin's code plus 1000; a bin that no entry names is unmatched.
   const int bin = m.wOutBinIdx;
@@ -232,16 +338,16 @@ void SummaryBuilder::AddOutputChanges() {
     const FeatureEntry *entry =
         bin >= 1000 ? FindFeature(FEATURE_OUTPUT_BIN, static_cast<DWORD>(bin - 1000)) : nullptr;
     m_bOutBinUnmatched = entry == nullptr;
-    AddChange(450, LabelStyle::N, FeatureName(entry));
+    AddChange(IDS_OUTPUT_BIN, LabelStyle::N, FeatureName(entry));
   }
 
   static const struct {
     UINT label;
     DWORD pdMain::*first;
     DWORD pdMain::*second;
-  } sheets[] = {{500, &pdMain::dwFrontCover, &pdMain::dwMediaOptions},
-                {505, &pdMain::dwBackCover, &pdMain::dwSeparatorPage},
-                {509, &pdMain::dwInsertSheet, &pdMain::dwTransparencyInterleave}};
+  } sheets[] = {{IDS_FRONT_COVER, &pdMain::dwFrontCover, &pdMain::dwMediaOptions},
+                {IDS_BACK_COVER, &pdMain::dwBackCover, &pdMain::dwSeparatorPage},
+                {IDS_SEPARATOR_PAGES, &pdMain::dwInsertSheet, &pdMain::dwTransparencyInterleave}};
   for (const auto &sheet : sheets)
     if (Differs(m.*sheet.first, dm.*sheet.first, Bit(0)) ||
         Differs(m.*sheet.second, dm.*sheet.second, Bit(0)))
@@ -252,13 +358,14 @@ void SummaryBuilder::AddOutputChanges() {
   if (!m_Page.Text().IsAnsi() && capabilities != nullptr &&
       IsSet(capabilities->dwUserInterface, Bit(24)) && IsJapanese() &&
       Differs(m.dwOptions, dm.dwOptions, PDMAIN_OPT_EMF_SPOOLING))
-    AddChange(1773, LabelStyle::A,
-              IsSet(m.dwOptions, PDMAIN_OPT_EMF_SPOOLING) ? m_Labels.Text(561)
-                                                          : m_Labels.Label(1773, LabelStyle::A));
+    AddChange(IDS_EMF_SPOOLING, LabelStyle::A,
+              IsSet(m.dwOptions, PDMAIN_OPT_EMF_SPOOLING)
+                  ? m_Labels.Text(IDS_INFO_ENABLED)
+                  : m_Labels.Label(IDS_EMF_SPOOLING, LabelStyle::A));
   if (Differs(m.dwOptions, dm.dwOptions, PDMAIN_OPT_SPOOL_RAW))
-    AddOnOffChange(6122, LabelStyle::A, IsSet(m.dwOptions, PDMAIN_OPT_SPOOL_RAW));
+    AddOnOffChange(IDS_PRINT_JOB_LOG, LabelStyle::A, IsSet(m.dwOptions, PDMAIN_OPT_SPOOL_RAW));
   if (Differs(m.dwOptions, dm.dwOptions, PDMAIN_OPT_SKIP_BLANK))
-    AddOnOffChange(1050, LabelStyle::A, IsSet(m.dwOptions, PDMAIN_OPT_SKIP_BLANK));
+    AddOnOffChange(IDS_BANNER_PAGE, LabelStyle::A, IsSet(m.dwOptions, PDMAIN_OPT_SKIP_BLANK));
 }
 
 // Output-bin options and finishing, which only a matched output bin shows, then hole punch
@@ -268,26 +375,32 @@ void SummaryBuilder::AddFinishingChanges() {
   const pdMain &dm = m_Default.main;
   if (!m_bOutBinUnmatched) {
     if (Differs(m.dwOptions, dm.dwOptions, PDMAIN_OPT_OUTBIN_OFFSET))
-      AddOnOffChange(452, LabelStyle::A, IsSet(m.dwOptions, PDMAIN_OPT_OUTBIN_OFFSET));
+      AddOnOffChange(IDS_OFFSET_STACKING, LabelStyle::A,
+                     IsSet(m.dwOptions, PDMAIN_OPT_OUTBIN_OFFSET));
     if (Differs(m.dwOptions, dm.dwOptions, PDMAIN_OPT_OUTBIN_SORT))
-      AddOnOffChange(449, LabelStyle::A, IsSet(m.dwOptions, PDMAIN_OPT_OUTBIN_SORT));
+      AddOnOffChange(IDS_REVERSE_OUTPUT_ORDER, LabelStyle::A,
+                     IsSet(m.dwOptions, PDMAIN_OPT_OUTBIN_SORT));
     if (Differs(m.wFinishing, dm.wFinishing, Bit(9)))
-      AddOnOffChange(IsJapanese() ? 1959 : 455, LabelStyle::A, IsSet(m.wFinishing, Bit(9)));
+      AddOnOffChange(IsJapanese() ? IDS_FOLD_JAPANESE : IDS_FOLD, LabelStyle::A,
+                     IsSet(m.wFinishing, Bit(9)));
     if (Differs(m.wFinishing2, dm.wFinishing2, Bit(15)))
-      AddOnOffChange(456, LabelStyle::A, IsSet(m.wFinishing2, Bit(15)));
+      AddOnOffChange(IDS_SADDLE_STITCH, LabelStyle::A, IsSet(m.wFinishing2, Bit(15)));
   }
 
-  static const ValueText punchModes[] = {{1, 465}, {2, 467}, {3, 466},
-                                         {5, 470}, {6, 471}, {7, 1104}};
+  static const ValueText punchModes[] = {{1, IDS_PRIVATE_JOB},     {2, IDS_QUICK_COPY},
+                                         {3, IDS_STORED_JOB},      {5, IDS_SAVE_TO_HARD_DISK},
+                                         {6, IDS_SCHEDULED_PRINT}, {7, IDS_SECURE_PRINT}};
   if (IsSet(m.dwHolePunch, Bit(20))) {
     const DWORD mode = m.dwHolePunch & 0xFFFFF;
-    const UINT id = mode == 0 ? (IsJapanese() ? 1960 : 464) : Lookup(punchModes, mode);
+    const UINT id = mode == 0 ? (IsJapanese() ? IDS_PROOF_AND_HOLD_JAPANESE : IDS_PROOF_AND_HOLD)
+                              : Lookup(punchModes, mode);
     if (id != IDS_LABEL)
       AddOnOffChange(id, LabelStyle::A, true);
   }
 
-  static const ValueText glossLevels[] = {{1, 4257}, {2, 4259}, {3, 4258}};
+  static const ValueText glossLevels[] = {
+      {1, IDS_GLOSS_LOW}, {2, IDS_GLOSS_MEDIUM}, {3, IDS_GLOSS_HIGH}};
   const UINT gloss = Lookup(glossLevels, m.wFontOptions >> 11 & 7);
   if (gloss != IDS_LABEL)
-    AddChange(4256, LabelStyle::N, m_Labels.Text(gloss));
+    AddChange(IDS_GLOSS, LabelStyle::N, m_Labels.Text(gloss));
 }

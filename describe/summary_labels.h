@@ -39,7 +39,7 @@ class SummaryLabels {
   // "[ text ]" of the host string without its trailing colon.
   std::string Heading(UINT id) const;
 
-  // Appends the language's colon (host string 2709) unless the label ends in ":" or in that
+  // Appends the language's colon (IDS_LANGUAGE_COLON) unless the label ends in ":" or in that
   // colon already.
   void AppendLabelColon(WideString &label) const;
   // Removes a trailing ":" or a trailing language colon.

@@ -70,8 +70,11 @@ TEST(ByteReaderTest, RecordsAreCopiedLittleEndian) {
   ByteReader reader(bytes);
   SixBytes record;
   ASSERT_TRUE(reader.Read(&record));
-  EXPECT_EQ(record.wFirst, 0x1234);
-  EXPECT_EQ(record.dwSecond, 0x12345678u);
+  // The packed fields are copied out before they are compared, not bound as references.
+  const WORD first = record.wFirst;
+  const DWORD second = record.dwSecond;
+  EXPECT_EQ(first, 0x1234);
+  EXPECT_EQ(second, 0x12345678u);
   std::span<const BYTE> rest;
   ASSERT_TRUE(reader.ReadBytes(1, &rest));
   EXPECT_EQ(rest[0], 0xAA);

@@ -19,8 +19,6 @@ namespace {
 
 enum : UINT {
   IDS_PAGE_POSTER = 12,
-  IDS_CUSTOM_QUALITY = 34,
-  IDS_PRINT_QUALITY = 39,
   IDS_ON = 917,
   IDS_OFF = 918,
   IDS_BASIC_GROUP = 1942,

@@ -10,6 +10,7 @@
 #include "abi/host_records.h"
 #include "abi/private_blocks.h"
 #include "abi/resource_ids.h"
+#include "describe/setting_string_ids.h"
 #include "describe/settings_info_driver.h"
 #include "describe/settings_info_groups.h"
 #include "describe/settings_info_mailboxes.h"
@@ -20,7 +21,6 @@ namespace {
 
 constexpr WORD kPclXl = 4;
 constexpr BYTE kSettingsLocked = 4;
-constexpr UINT IDS_VIRTUAL_MAILBOX = 474;
 
 struct PageNode {
   WORD page;

@@ -33,6 +33,10 @@ enum : UINT {
   IDS_BORDER = 1811,
   IDS_TRANSPARENT = 1814,
   IDS_ANGLE = 1821,
+  IDS_HORIZONTAL = 1822,
+  IDS_VERTICAL = 1823,
+  IDS_DIAGONAL_UP = 1824,
+  IDS_DIAGONAL_DOWN = 1825,
   IDS_CUSTOM_ANGLE = 1826,
   IDS_POSITION = 1827,
   IDS_CENTERED = 1828,
@@ -44,6 +48,10 @@ enum : UINT {
   IDS_SOLID = 1853,
   IDS_FONT_STYLE = 1880,
   IDS_REGULAR = 1881,
+  IDS_MS_PGOTHIC = 1885,
+  IDS_SIMSUN = 1886,
+  IDS_MINGLIU = 1887,
+  IDS_GULIM = 1888,
   IDS_TEXT = 2707,
   IDS_FONT = 910,
   IDS_SIZE = 913,
@@ -136,7 +144,8 @@ void AddWatermarkLook(InfoTree &tree, HTREEITEM group, const InfoBytes &block) {
     struct Direction {
       WORD angle;
       UINT text;
-    } constexpr kDirections[] = {{0, 1822}, {90, 1823}, {45, 1824}, {315, 1825}};
+    } constexpr kDirections[] = {
+        {0, IDS_HORIZONTAL}, {90, IDS_VERTICAL}, {45, IDS_DIAGONAL_UP}, {315, IDS_DIAGONAL_DOWN}};
     std::string value = tree.String(IDS_CUSTOM_ANGLE);
     JoinLabelValue(value, Format("%d", *angle));
     for (const Direction &direction : kDirections)
@@ -222,10 +231,10 @@ std::string LocalizedFontName(InfoTree &tree, const WideString &face) {
     UINT localName;
   };
   static const LocalFace kLocalFaces[] = {
-      {LANG_BYTE_JAPANESE, WSTR("MS PGothic"), 1885},
-      {LANG_BYTE_KOREAN, WSTR("Gulim"), 1888},
-      {LANG_BYTE_SIMPLIFIED_CHINESE, WSTR("SimSun"), 1886},
-      {LANG_BYTE_TRADITIONAL_CHINESE, WSTR("MingLiU"), 1887},
+      {LANG_BYTE_JAPANESE, WSTR("MS PGothic"), IDS_MS_PGOTHIC},
+      {LANG_BYTE_KOREAN, WSTR("Gulim"), IDS_GULIM},
+      {LANG_BYTE_SIMPLIFIED_CHINESE, WSTR("SimSun"), IDS_SIMSUN},
+      {LANG_BYTE_TRADITIONAL_CHINESE, WSTR("MingLiU"), IDS_MINGLIU},
   };
   const BYTE language = LanguageByte(tree.Text().Language());
   for (const LocalFace &local : kLocalFaces)

@@ -79,15 +79,15 @@ constexpr InfoCondition WhenAtLeast(InfoField field, DWORD value) {
 
 enum class InfoForm : BYTE {
   Group,       // the label alone, as a group node
-  OnOff,       // 2701 when the field is nonzero, else 2702
-  YesNo,       // 2703 / 2704
-  Enabled,     // 561 / 562
+  OnOff,       // IDS_INFO_ON when the field is nonzero, else IDS_INFO_OFF
+  YesNo,       // IDS_INFO_YES / IDS_INFO_NO
+  Enabled,     // IDS_INFO_ENABLED / IDS_INFO_DISABLED
   Choice,      // the string the choices give the value; `otherwise` for any other value
   Number,      // `format` with the value
   Tenths,      // "%.1f" of the value / 10
   Hundredths,  // "%.2f" of the value / 100
   PointPair,   // "%.3f, %.3f" of the value and the next 16-bit word, in thousandths
-  LineWidth,   // "%.1f" of the value / 10, a blank and the unit 831 or 832 (bit 3 of main 652)
+  LineWidth,   // "%.1f" of value / 10, a blank, IDS_MILLIMETRES or IDS_POINTS (bit 3 of main 652)
   SourceName,  // the paper-source entry (list 5) whose code is the value
   MediaName,   // the media-type entry (list 4) whose code is the value
   BinName,     // the output-bin entry (list 6) at the value as position

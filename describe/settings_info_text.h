@@ -41,7 +41,7 @@ class InfoText {
   // A name the settings keep as ANSI text in the system's code page, as node text.
   std::string SystemNameText(const std::string &name);
 
-  // Appends the language's colon (host string 2709) unless the label already ends in ":" or in
+  // Appends the language's colon (IDS_LANGUAGE_COLON) unless the label already ends in ":" or in
   // the language's colon.
   void EnsureColon(std::string &label);
   // Removes a trailing ":" or a trailing language colon.

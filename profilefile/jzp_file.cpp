@@ -194,7 +194,8 @@ bool JzpFile::FindEntryInfo(JzpFileReader &reader, LPCSTR profileName, JzpEntryI
   return false;
 }
 
-bool JzpFile::FindEntry(LPCSTR profileName, JzpProfileEntry *entry) {
+template <typename Use>
+bool JzpFile::WithEntry(LPCSTR profileName, Use &&use) {
   if (!m_hFile.IsOpen())
     return false;
   const JzpFileSource source(m_hFile.get());
@@ -202,55 +203,50 @@ bool JzpFile::FindEntry(LPCSTR profileName, JzpProfileEntry *entry) {
   JzpEntryInfo info;
   if (!FindEntryInfo(reader, profileName, &info))
     return false;
-  *entry = info.entry;
-  return true;
+  return use(reader, info);
+}
+
+bool JzpFile::FindEntry(LPCSTR profileName, JzpProfileEntry *entry) {
+  return WithEntry(profileName, [&](JzpFileReader &, const JzpEntryInfo &info) {
+    *entry = info.entry;
+    return true;
+  });
 }
 
 bool JzpFile::ReadSections(LPCSTR profileName, BYTE *section1, DWORD section1Size, BYTE *section2,
                            DWORD section2Size) {
-  if (!m_hFile.IsOpen())
-    return false;
-  const JzpFileSource source(m_hFile.get());
-  JzpFileReader reader(source);
-  JzpEntryInfo info;
-  if (!FindEntryInfo(reader, profileName, &info))
-    return false;
-  BYTE *buffers[] = {section1, section2};
-  const DWORD sizes[] = {section1Size, section2Size};
-  for (int k = 0; k < 2; ++k) {
-    const std::span<const BYTE> section = reader.Section(info, k).Bytes();
-    if (section.empty())
-      continue;
-    if (buffers[k] == nullptr || sizes[k] < section.size())
-      return false;
-    memcpy(buffers[k], section.data(), section.size());
-  }
-  return true;
+  return WithEntry(profileName, [&](JzpFileReader &reader, const JzpEntryInfo &info) {
+    BYTE *buffers[] = {section1, section2};
+    const DWORD sizes[] = {section1Size, section2Size};
+    for (int k = 0; k < 2; ++k) {
+      const std::span<const BYTE> section = reader.Section(info, k).Bytes();
+      if (section.empty())
+        continue;
+      if (buffers[k] == nullptr || sizes[k] < section.size())
+        return false;
+      memcpy(buffers[k], section.data(), section.size());
+    }
+    return true;
+  });
 }
 
 bool JzpFile::ReadSection(LPCSTR profileName, int section, std::vector<BYTE> *bytes) {
-  if (section < 0 || section >= JZP_SECTION_COUNT || !m_hFile.IsOpen())
+  if (section < 0 || section >= JZP_SECTION_COUNT)
     return false;
-  const JzpFileSource source(m_hFile.get());
-  JzpFileReader reader(source);
-  JzpEntryInfo info;
-  if (!FindEntryInfo(reader, profileName, &info))
-    return false;
-  const std::span<const BYTE> found = reader.Section(info, section).Bytes();
-  bytes->assign(found.begin(), found.end());
-  return true;
+  return WithEntry(profileName, [&](JzpFileReader &reader, const JzpEntryInfo &info) {
+    const std::span<const BYTE> found = reader.Section(info, section).Bytes();
+    bytes->assign(found.begin(), found.end());
+    return true;
+  });
 }
 
 bool JzpFile::SeekSection(LPCSTR profileName, int section) {
-  if (section < 0 || section >= JZP_SECTION_COUNT || !m_hFile.IsOpen())
+  if (section < 0 || section >= JZP_SECTION_COUNT)
     return false;
-  const JzpFileSource source(m_hFile.get());
-  JzpFileReader reader(source);
-  JzpEntryInfo info;
-  if (!FindEntryInfo(reader, profileName, &info))
-    return false;
-  return SetFilePointer(m_hFile.get(), static_cast<LONG>(info.sectionOffset[section]), nullptr,
-                        FILE_BEGIN) == info.sectionOffset[section];
+  return WithEntry(profileName, [&](JzpFileReader &, const JzpEntryInfo &info) {
+    return SetFilePointer(m_hFile.get(), static_cast<LONG>(info.sectionOffset[section]), nullptr,
+                          FILE_BEGIN) == info.sectionOffset[section];
+  });
 }
 
 DWORD JzpFile::Read(BYTE *buffer, DWORD size) {

@@ -75,6 +75,10 @@ class JzpFile {
 
  private:
   bool FindEntryInfo(JzpFileReader &reader, LPCSTR profileName, JzpEntryInfo *info);
+  // Finds the profile's entry in the open file and hands the reader and the entry to `use`;
+  // false when the file is not open or holds no such profile.
+  template <typename Use>
+  bool WithEntry(LPCSTR profileName, Use &&use);
   DWORD Write(const void *data, DWORD size);
   DWORD WriteRegItem(LPCSTR valueName, DWORD type, const BYTE *data, DWORD size);
 

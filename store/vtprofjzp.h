@@ -173,6 +173,8 @@ class VTPROFJZP {
 
   // The held handle, or the printer opened by name (with `access`, 0 for none) for the call.
   ScopedPrinter UsePrinter(ACCESS_MASK access);
+  // GetPrinterData of the value into the buffer (none to ask only its size); the status.
+  DWORD QueryRegValue(LPCSTR valueName, BYTE *buffer, DWORD bufferSize, DWORD *needed);
   DWORD DriverDevModeSize();
   bool CacheHeaders();
 

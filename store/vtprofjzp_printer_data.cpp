@@ -17,28 +17,27 @@ bool IsDefaultProfileDevMode(LPCSTR valueName) {
 
 }  // namespace
 
+DWORD VTPROFJZP::QueryRegValue(LPCSTR valueName, BYTE *buffer, DWORD bufferSize, DWORD *needed) {
+  ScopedPrinter printer = UsePrinter(0);
+  if (!printer)
+    return ERROR_INVALID_HANDLE;
+  DWORD type = 0;
+  return Text().QueryPrinterData(printer.get(), valueName, &type, buffer, bufferSize, needed);
+}
+
 DWORD VTPROFJZP::GetRegValueSize(LPCSTR valueName) {
   if (valueName == nullptr)
     return 0;
-  ScopedPrinter printer = UsePrinter(0);
-  if (!printer)
-    return 0;
-  DWORD type = 0, needed = 0;
-  const DWORD status =
-      Text().QueryPrinterData(printer.get(), valueName, &type, nullptr, 0, &needed);
+  DWORD needed = 0;
+  const DWORD status = QueryRegValue(valueName, nullptr, 0, &needed);
   return status == ERROR_SUCCESS || status == ERROR_MORE_DATA ? needed : 0;
 }
 
 DWORD VTPROFJZP::GetRegValue(LPCSTR valueName, BYTE *buffer, DWORD bufferSize) {
   if (valueName == nullptr || buffer == nullptr)
     return 0;
-  ScopedPrinter printer = UsePrinter(0);
-  if (!printer)
-    return 0;
-  DWORD type = 0, needed = 0;
-  const DWORD status =
-      Text().QueryPrinterData(printer.get(), valueName, &type, buffer, bufferSize, &needed);
-  return status == ERROR_SUCCESS ? needed : 0;
+  DWORD needed = 0;
+  return QueryRegValue(valueName, buffer, bufferSize, &needed) == ERROR_SUCCESS ? needed : 0;
 }
 
 void VTPROFJZP::SetRegValue(LPCSTR valueName, const BYTE *data, DWORD size, DWORD type) {

@@ -21,6 +21,29 @@ enum : WORD {
   PRIVATE_DATA_ID_SECURITYWMARK = 60000,
 };
 
+// What a block of the chain holds, in a word or two, for tools that list blocks; null for an
+// identifier the driver does not define.
+constexpr const char *PrivateBlockName(WORD id) {
+  switch (id) {
+    case PRIVATE_DATA_ID_MAIN:
+      return "main";
+    case PRIVATE_DATA_ID_PROLOGEPILOG:
+      return "prologue/epilogue";
+    case PRIVATE_DATA_ID_WATERMARK:
+      return "watermark";
+    case PRIVATE_DATA_ID_OVERLAY:
+      return "overlay";
+    case PRIVATE_DATA_ID_PROFIL:
+      return "profiles";
+    case PRIVATE_DATA_ID_POSTER:
+      return "poster";
+    case PRIVATE_DATA_ID_SECURITYWMARK:
+      return "security watermark";
+    default:
+      return nullptr;
+  }
+}
+
 #pragma pack(push, 1)
 
 struct PrivateDataBlockHeader {

@@ -124,24 +124,7 @@ Dump ReadDump(const JzpByteSource &source) {
 }
 
 const char *BlockName(WORD blockId) {
-  switch (blockId) {
-    case PRIVATE_DATA_ID_MAIN:
-      return "main";
-    case PRIVATE_DATA_ID_PROLOGEPILOG:
-      return "prologue/epilogue";
-    case PRIVATE_DATA_ID_WATERMARK:
-      return "watermark";
-    case PRIVATE_DATA_ID_OVERLAY:
-      return "overlay";
-    case PRIVATE_DATA_ID_PROFIL:
-      return "profiles";
-    case PRIVATE_DATA_ID_POSTER:
-      return "poster";
-    case PRIVATE_DATA_ID_SECURITYWMARK:
-      return "security watermark";
-    default:
-      return nullptr;
-  }
+  return PrivateBlockName(blockId);
 }
 
 std::string Utf8FromUtf16(const std::u16string &text) {

@@ -60,9 +60,6 @@ struct Dump {
 // Reads as much of the file as holds together.
 Dump ReadDump(const JzpByteSource &source);
 
-// The name of a private-data block identifier, or null.
-const char *BlockName(WORD blockId);
-
 // ANSI text of the file in the code page, as UTF-8; UTF-16 text as UTF-8.
 std::string Utf8FromAnsi(const std::string &text, UINT codePage);
 std::string Utf8FromUtf16(const std::u16string &text);

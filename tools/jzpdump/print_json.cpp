@@ -1,6 +1,7 @@
 // jzpdump's JSON output: the same as the text output, as one object.
 #include <stdio.h>
 
+#include "abi/private_blocks.h"
 #include "jzp_dump.h"
 
 namespace jzpdump {
@@ -60,7 +61,7 @@ void PrintBuffer(const BufferItem &item, FILE *out) {
     fprintf(out, ",\"formName\":%s", Quoted(Utf8FromUtf16(item.formName)).c_str());
   if (item.isBlock)
     fprintf(out, ",\"blockId\":%u,\"blockName\":%s,\"blockVersion\":%u,\"blockSize\":%lu",
-            item.blockId, Name(BlockName(item.blockId)).c_str(), item.blockVersion,
+            item.blockId, Name(PrivateBlockName(item.blockId)).c_str(), item.blockVersion,
             static_cast<unsigned long>(item.blockSize));
   fputs("}", out);
 }

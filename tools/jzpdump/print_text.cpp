@@ -1,6 +1,7 @@
 // jzpdump's text output.
 #include <stdio.h>
 
+#include "abi/private_blocks.h"
 #include "jzp_dump.h"
 
 namespace jzpdump {
@@ -20,7 +21,7 @@ void PrintBuffer(const BufferItem &item, FILE *out) {
   if (item.tag == PFDM_FORMNAME)
     fprintf(out, "  \"%s\"", Utf8FromUtf16(item.formName).c_str());
   if (item.isBlock) {
-    const char *block = BlockName(item.blockId);
+    const char *block = PrivateBlockName(item.blockId);
     fprintf(out, "  block %u%s%s%s, version 0x%04X", item.blockId, block ? " (" : "",
             block ? block : "", block ? ")" : "", item.blockVersion);
     if (item.blockSize != item.size)

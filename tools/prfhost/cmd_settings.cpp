@@ -158,24 +158,8 @@ int ListFields() {
 
 // The name of a private block of the driver's chain.
 const char *BlockName(WORD id) {
-  switch (id) {
-    case PRIVATE_DATA_ID_MAIN:
-      return "main";
-    case PRIVATE_DATA_ID_PROLOGEPILOG:
-      return "prologue/epilogue";
-    case PRIVATE_DATA_ID_WATERMARK:
-      return "watermark";
-    case PRIVATE_DATA_ID_OVERLAY:
-      return "overlay";
-    case PRIVATE_DATA_ID_PROFIL:
-      return "profiles";
-    case PRIVATE_DATA_ID_POSTER:
-      return "poster";
-    case PRIVATE_DATA_ID_SECURITYWMARK:
-      return "security watermark";
-    default:
-      return "unknown";
-  }
+  const char *name = PrivateBlockName(id);
+  return name != nullptr ? name : "unknown";
 }
 
 int RunSettings(Context &context, const std::vector<std::string> &args) {

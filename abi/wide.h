@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 #if defined(_WIN32)
 #define WSTR(s) L##s
@@ -14,3 +15,4 @@
 
 // A wide text of any length.
 using WideString = std::basic_string<WCHAR>;
+using WideStringView = std::basic_string_view<WCHAR>;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "abi/wide.h"
 #include "abi/driver_data.h"
 #include "abi/private_blocks.h"
 #include "host/printer_model.h"
@@ -111,7 +112,7 @@ std::vector<BYTE> PrologEpilogDefaults() {
 std::vector<BYTE> WatermarkDefaults() {
   WatermarkBlock block{};
   block.header = BlockHeader(PRIVATE_DATA_ID_WATERMARK, 0x0200, sizeof block);
-  CopyToField(block.szName, 32, u"CONFIDENTIAL");
+  CopyToField(block.szName, 32, WSTR("CONFIDENTIAL"));
   block.wAngle = 45;
   block.wFontSize = 72;
   block.rgbColor = RGB(192, 192, 192);
@@ -140,7 +141,7 @@ std::vector<BYTE> PosterDefaults() {
 std::vector<BYTE> SecurityWatermarkDefaults() {
   SecurityWatermarkBlock block{};
   block.header = BlockHeader(PRIVATE_DATA_ID_SECURITYWMARK, 0x0100, sizeof block);
-  CopyToField(block.szName, 32, u"COPY PROHIBITED");
+  CopyToField(block.szName, 32, WSTR("COPY PROHIBITED"));
   block.dwPattern = 2;
   return BlockBytes(block);
 }
@@ -197,7 +198,7 @@ std::vector<BYTE> MainBlockDefaults(const MainDefaults &d) {
   return BlockBytes(main);
 }
 
-DEVMODEW PublicDefaults(std::u16string_view deviceName, WORD driverVersion, short paper,
+DEVMODEW PublicDefaults(WideStringView deviceName, WORD driverVersion, short paper,
                         const PaperDef &size, short dpi, bool colour) {
   DEVMODEW dm{};
   CopyToField(dm.dmDeviceName, CCHDEVICENAME, deviceName);
@@ -261,7 +262,7 @@ CustomPaperSize CustomSize(const char *name, DWORD width, DWORD length) {
   return size;
 }
 
-WatermarkRecord Watermark(std::u16string_view name, std::u16string_view font, WORD angle) {
+WatermarkRecord Watermark(WideStringView name, WideStringView font, WORD angle) {
   WatermarkRecord mark{};
   CopyToField(mark.szName, 32, name);
   CopyToField(mark.szFont, 32, font);
@@ -285,7 +286,7 @@ std::vector<PrinterValue> CustomSizeValues(std::initializer_list<CustomPaperSize
           {"VtCPSData", REG_BINARY, RecordBytes(list.data(), list.size())}};
 }
 
-VirtualMailboxRecord Mailbox(std::u16string_view name, const char *owner) {
+VirtualMailboxRecord Mailbox(WideStringView name, const char *owner) {
   VirtualMailboxRecord mailbox{};
   CopyToField(mailbox.szName, 32, name);
   std::strncpy(mailbox.szOwner, owner, sizeof mailbox.szOwner - 1);
@@ -295,9 +296,9 @@ VirtualMailboxRecord Mailbox(std::u16string_view name, const char *owner) {
 // Three mailboxes, the third in the second data value, as the driver splits a list that has
 // grown; the list last changed before the factory settings were made.
 std::vector<PrinterValue> MailboxValues() {
-  const VirtualMailboxRecord first[] = {Mailbox(u"Accounting", "j.smith"),
-                                        Mailbox(u"Design", "a.tanaka")};
-  const VirtualMailboxRecord second[] = {Mailbox(u"Sales", "m.garcia")};
+  const VirtualMailboxRecord first[] = {Mailbox(WSTR("Accounting"), "j.smith"),
+                                        Mailbox(WSTR("Design"), "a.tanaka")};
+  const VirtualMailboxRecord second[] = {Mailbox(WSTR("Sales"), "m.garcia")};
   const DWORD changed[2] = {0x01DB3A00, 0x4C2A0000};
   return {{VMB_COUNT_VALUE, REG_DWORD, DwordBytes(3)},
           {VMB_DATA_VALUE, REG_BINARY, RecordBytes(first, 2)},
@@ -318,12 +319,12 @@ void Append(std::vector<PrinterValue> &to, std::vector<PrinterValue> values) {
 
 PrinterModel BuildColorLaser() {
   PrinterModel m;
-  m.driverName = u"JZ Color 5300 PS";
+  m.driverName = WSTR("JZ Color 5300 PS");
   m.driverVersion = 0x0340;
-  m.driverFile = u"JZ53PS.DLL";
-  m.configFile = u"JZ53UI.DLL";
-  m.dataFile = u"JZ53PS.PPD";
-  m.helpFile = u"JZ53UI.HLP";
+  m.driverFile = WSTR("JZ53PS.DLL");
+  m.configFile = WSTR("JZ53UI.DLL");
+  m.dataFile = WSTR("JZ53PS.PPD");
+  m.helpFile = WSTR("JZ53UI.HLP");
   m.paperSizes.reserve(std::size(kPapers));
   for (const PaperDef &def : kPapers)
     m.paperSizes.push_back(MakePaper(def));
@@ -384,13 +385,13 @@ PrinterModel BuildColorLaser() {
 
   Append(m.driverData, CustomSizeValues({CustomSize("Photo 4x6", 1016, 1524),
                                          CustomSize("Banner 8.5x36", 2159, 9144)}));
-  Append(m.driverData, WatermarkValues({Watermark(u"CONFIDENTIAL", u"ARIAL", 45),
-                                        Watermark(u"DRAFT", u"ARIAL", 45),
-                                        Watermark(u"COPY", u"Times New Roman", 0)}));
+  Append(m.driverData, WatermarkValues({Watermark(WSTR("CONFIDENTIAL"), WSTR("ARIAL"), 45),
+                                        Watermark(WSTR("DRAFT"), WSTR("ARIAL"), 45),
+                                        Watermark(WSTR("COPY"), WSTR("Times New Roman"), 0)}));
   m.driverData.push_back({"VtFontSub", REG_BINARY, FontSubstitutionTable()});
   m.driverData.push_back({"VtSecurityWmark", REG_BINARY, std::vector<BYTE>(64, 0x11)});
   PrologEpilogRecord banner{};
-  CopyToField(banner.szName, 32, u"Job banner");
+  CopyToField(banner.szName, 32, WSTR("Job banner"));
   std::strcpy(banner.szPrologFile, "C:\\JZPS\\BANNER.PS");
   std::strcpy(banner.szEpilogFile, "C:\\JZPS\\TRAILER.PS");
   Append(m.driverData, {{PROLOG_EPILOG_COUNT_VALUE, REG_DWORD, DwordBytes(1)},
@@ -403,12 +404,12 @@ PrinterModel BuildColorLaser() {
 
 PrinterModel BuildMonoLaser() {
   PrinterModel m;
-  m.driverName = u"JZ Mono 2100";
+  m.driverName = WSTR("JZ Mono 2100");
   m.driverVersion = 0x0210;
-  m.driverFile = u"JZ21PCL.DLL";
-  m.configFile = u"JZ21UI.DLL";
-  m.dataFile = u"JZ21PCL.GPD";
-  m.helpFile = u"JZ21UI.HLP";
+  m.driverFile = WSTR("JZ21PCL.DLL");
+  m.configFile = WSTR("JZ21UI.DLL");
+  m.dataFile = WSTR("JZ21PCL.GPD");
+  m.helpFile = WSTR("JZ21UI.HLP");
   m.paperSizes = PapersByKeyword(
       {"A4", "Letter", "Legal", "Executive", "A5", "B5", "Env10", "EnvDL", "EnvC5", "EnvMonarch"});
   m.mediaTypes = MakeFeatures({{"Plain", 9100, DMMEDIA_STANDARD, 0},
@@ -445,8 +446,8 @@ PrinterModel BuildMonoLaser() {
   m.pluginDefaults = {WatermarkDefaults(), ProfileBlockDefaults(), SecurityWatermarkDefaults()};
 
   Append(m.driverData, CustomSizeValues({CustomSize("Index Card 5x8", 1270, 2032)}));
-  Append(m.driverData, WatermarkValues({Watermark(u"CONFIDENTIAL", u"ARIAL", 45),
-                                        Watermark(u"SAMPLE", u"ARIAL", 30)}));
+  Append(m.driverData, WatermarkValues({Watermark(WSTR("CONFIDENTIAL"), WSTR("ARIAL"), 45),
+                                        Watermark(WSTR("SAMPLE"), WSTR("ARIAL"), 30)}));
   m.driverData.push_back({"VtFontSub", REG_BINARY, FontSubstitutionTable()});
   m.driverData.push_back({"Setup", REG_BINARY, std::vector<BYTE>{0x21, 0x00, 0x01, 0x00}});
   return m;

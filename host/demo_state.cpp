@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "abi/wide.h"
 #include "abi/driver_data.h"
 #include "abi/private_blocks.h"
 
@@ -19,37 +20,42 @@ namespace host {
 namespace {
 
 struct Environment {
-  const char16_t *name;
-  const char16_t *driverDirectory;
+  const WCHAR *name;
+  const WCHAR *driverDirectory;
   DWORD version;
 };
 
+// The drivers are installed for the host's own environment first (a printer's driver must be
+// installed there), then for the other clients of the printers.
 constexpr Environment kEnvironments[] = {
-    {u"Windows NT x86", u"C:\\WINDOWS\\system32\\spool\\DRIVERS\\W32X86\\3", 3},
-    {u"Windows 4.0", u"C:\\WINDOWS\\SYSTEM", 0},
+#if defined(_WIN64)
+    {WSTR("Windows x64"), WSTR("C:\\WINDOWS\\system32\\spool\\DRIVERS\\x64\\3"), 3},
+#endif
+    {WSTR("Windows NT x86"), WSTR("C:\\WINDOWS\\system32\\spool\\DRIVERS\\W32X86\\3"), 3},
+    {WSTR("Windows 4.0"), WSTR("C:\\WINDOWS\\SYSTEM"), 0},
 };
 
-bool CreateFolderPath(const std::u16string &path) {
+bool CreateFolderPath(const WideString &path) {
   for (size_t pos = path.find(u'\\', 3);; pos = path.find(u'\\', pos + 1)) {
-    std::u16string part = path.substr(0, pos);
+    WideString part = path.substr(0, pos);
     if (!CreateDirectoryW(part.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
       return false;
-    if (pos == std::u16string::npos)
+    if (pos == WideString::npos)
       return true;
   }
 }
 
 bool InstallDriver(const PrinterModel &model, const Environment &env, std::string *error) {
   if (!CreateFolderPath(env.driverDirectory) ||
-      !CreateFolderPath(std::u16string(env.driverDirectory) + u"\\HELP")) {
+      !CreateFolderPath(WideString(env.driverDirectory) + WSTR("\\HELP"))) {
     *error = "cannot create the driver folder " + Utf8FromUtf16(env.driverDirectory);
     return false;
   }
-  auto path = [&](const std::u16string &file) {
-    return std::u16string(env.driverDirectory) + u"\\" + file;
+  auto path = [&](const WideString &file) {
+    return WideString(env.driverDirectory) + WSTR("\\") + file;
   };
-  std::u16string driverPath = path(model.driverFile), dataPath = path(model.dataFile),
-                 configPath = path(model.configFile);
+  WideString driverPath = path(model.driverFile), dataPath = path(model.dataFile),
+             configPath = path(model.configFile);
   DRIVER_INFO_2W info{};
   info.cVersion = env.version;
   info.pName = const_cast<LPWSTR>(model.driverName.c_str());
@@ -65,17 +71,18 @@ bool InstallDriver(const PrinterModel &model, const Environment &env, std::strin
   return true;
 }
 
-bool InstallPrinter(const std::u16string &name, const std::u16string &port,
-                    const PrinterModel &model, std::string *error) {
+bool InstallPrinter(const WideString &name, const WideString &port, const PrinterModel &model,
+                    std::string *error) {
   std::vector<BYTE> devMode = model.DefaultDevMode();
   PRINTER_INFO_2W info{};
   info.pPrinterName = const_cast<LPWSTR>(name.c_str());
   info.pPortName = const_cast<LPWSTR>(port.c_str());
   info.pDriverName = const_cast<LPWSTR>(model.driverName.c_str());
-  info.pPrintProcessor = const_cast<LPWSTR>(u"WinPrint");
-  info.pDatatype = const_cast<LPWSTR>(u"RAW");
+  info.pPrintProcessor = const_cast<LPWSTR>(WSTR("WinPrint"));
+  info.pDatatype = const_cast<LPWSTR>(WSTR("RAW"));
   info.pDevMode = reinterpret_cast<DEVMODEW *>(devMode.data());
-  info.Attributes = name.starts_with(u"\\\\") ? PRINTER_ATTRIBUTE_NETWORK : PRINTER_ATTRIBUTE_LOCAL;
+  info.Attributes =
+      name.starts_with(WSTR("\\\\")) ? PRINTER_ATTRIBUTE_NETWORK : PRINTER_ATTRIBUTE_LOCAL;
   info.Priority = 1;
   info.DefaultPriority = 1;
   HANDLE added = AddPrinterW(nullptr, 2, reinterpret_cast<BYTE *>(&info));
@@ -87,7 +94,7 @@ bool InstallPrinter(const std::u16string &name, const std::u16string &port,
   ClosePrinter(added);
   PrinterHandle printer = PrinterHandle::Open(name, PRINTER_ALL_ACCESS);
   for (const PrinterValue &value : model.driverData) {
-    std::u16string valueName = Utf16FromUtf8(value.name);
+    WideString valueName = Utf16FromUtf8(value.name);
     DWORD status = SetPrinterDataW(printer.get(), valueName.data(), value.type,
                                    const_cast<BYTE *>(value.data.data()),
                                    static_cast<DWORD>(value.data.size()));
@@ -99,7 +106,7 @@ bool InstallPrinter(const std::u16string &name, const std::u16string &port,
   return true;
 }
 
-bool StoreBuiltInProfile(const std::u16string &name, std::string *error) {
+bool StoreBuiltInProfile(const WideString &name, std::string *error) {
   std::unique_ptr<PrinterSession> session = PrinterSession::Open(name, {}, error);
   if (!session)
     return false;
@@ -144,7 +151,7 @@ void RegisterOtherModules(const PrinterModel &model) {
   }
 }
 
-bool WriteFileText(const std::u16string &path, const std::string &text, std::string *error) {
+bool WriteFileText(const WideString &path, const std::string &text, std::string *error) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   DWORD written = 0;
@@ -162,7 +169,7 @@ bool WriteFileText(const std::u16string &path, const std::string &text, std::str
 // The driver's version ini file (a release build) and its help files in the help directory
 // that the host reports.
 bool InstallHelpFiles(std::string *error) {
-  const std::u16string folder = std::u16string(kEnvironments[0].driverDirectory) + u"\\HELP\\";
+  const WideString folder = WideString(kEnvironments[0].driverDirectory) + WSTR("\\HELP\\");
   const std::string version =
       std::string("[") + DRIVER_VERSION_SECTION + "]\r\n" + DRIVER_PRE_RELEASE_KEY + "=0\r\n";
   if (!WriteFileText(folder + Utf16FromUtf8(DRIVER_VERSION_INI), version, error))
@@ -183,9 +190,33 @@ bool InstallDemoMachine(std::string *error) {
     RegisterOtherModules(*model);
   }
   return InstallHelpFiles(error) &&
-         InstallPrinter(kColorPrinterName, u"IP_10.0.0.53", ColorLaserModel(), error) &&
-         InstallPrinter(kMonoPrinterName, u"\\\\PRINTSRV\\JZMono2100", MonoLaserModel(), error);
+         InstallPrinter(kColorPrinterName, WSTR("IP_10.0.0.53"), ColorLaserModel(), error) &&
+         InstallPrinter(kMonoPrinterName, WSTR("\\\\PRINTSRV\\JZMono2100"), MonoLaserModel(),
+                        error);
 }
+
+#if defined(_WIN32)
+bool RemoveDemoMachine(std::string *error) {
+  for (const WCHAR *name : {kColorPrinterName, kMonoPrinterName}) {
+    PrinterHandle printer = PrinterHandle::Open(name, PRINTER_ALL_ACCESS);
+    if (printer && !DeletePrinter(printer.get())) {
+      *error = "cannot remove the printer " + Utf8FromUtf16(name) + " (error " +
+               std::to_string(GetLastError()) + ")";
+      return false;
+    }
+  }
+  for (const PrinterModel *model : AllModels())
+    for (const Environment &env : kEnvironments)
+      if (!DeletePrinterDriverW(nullptr, const_cast<LPWSTR>(env.name),
+                                const_cast<LPWSTR>(model->driverName.c_str())) &&
+          GetLastError() != ERROR_UNKNOWN_PRINTER_DRIVER) {
+        *error = "cannot remove the driver " + Utf8FromUtf16(model->driverName) + " (error " +
+                 std::to_string(GetLastError()) + ")";
+        return false;
+      }
+  return true;
+}
+#endif
 
 bool StoreBuiltInProfiles(std::string *error) {
   return StoreBuiltInProfile(kColorPrinterName, error) &&

@@ -5,14 +5,27 @@
 
 #include <string>
 
+#include "abi/wide.h"
+
 namespace host {
 
-constexpr char16_t kColorPrinterName[] = u"JZ Color 5300";
-constexpr char16_t kMonoPrinterName[] = u"\\\\PRINTSRV\\JZ Mono 2100";
+constexpr WCHAR kColorPrinterName[] = WSTR("JZ Color 5300");
+#if defined(_WIN32)
+// Without a print server, the monochrome printer is a local queue on the server's share.
+constexpr WCHAR kMonoPrinterName[] = WSTR("JZ Mono 2100");
+#else
+constexpr WCHAR kMonoPrinterName[] = WSTR("\\\\PRINTSRV\\JZ Mono 2100");
+#endif
 
 // Installs the demo drivers and printers into the current registry and drive C:. False with a
 // message when a step fails.
 bool InstallDemoMachine(std::string *error);
+
+#if defined(_WIN32)
+// Removes the demo printers and drivers from the system, so that the next install starts afresh.
+// False with a message when one is there and cannot be removed.
+bool RemoveDemoMachine(std::string *error);
+#endif
 
 // The step of the driver's setup that follows: each demo printer's built-in profile (registry
 // number 0) is stored with the printer's default settings and its driver data sets, in the form

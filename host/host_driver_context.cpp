@@ -1,10 +1,10 @@
 // The DriverContext and UIClassHost the host hands to the module.
 #include <cstring>
 
-#include <winplat/config.h>
 
 #include "host/host_objects.h"
 #include "host/printer_session.h"
+#include "host/system_version.h"
 
 namespace host {
 namespace {
@@ -24,10 +24,9 @@ class HostDriverContext final : public DriverContext {
   HWND GetNotifyWindow() override { return session_.notifyWindow(); }
 
   int GetPlatform() override {
-    if (winplat::IsAnsiPlatform())
+    if (IsAnsiPlatform())
       return HOST_PLATFORM_ANSI;
-    return winplat::GetWindowsVersion() == winplat::WindowsVersion::NT4 ? HOST_PLATFORM_NT4
-                                                                        : HOST_PLATFORM_NT5;
+    return IsNt4() ? HOST_PLATFORM_NT4 : HOST_PLATFORM_NT5;
   }
 
   bool IsAdministrator() override { return session_.options().administrator; }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "abi/wide.h"
 #include "abi/devmode_view.h"
 #include "host/host_objects.h"
 #include "host/printer_session.h"
@@ -49,7 +50,7 @@ class HostUIManager final : public UIManager {
   bool ReadPrinterValue(LPCSTR name, void *buffer, DWORD *size) override {
     if (!name || !size)
       return false;
-    std::u16string wideName = WideFromAnsi(name, CP_ACP);
+    WideString wideName = WideFromAnsi(name, CP_ACP);
     DWORD type = 0, needed = 0;
     DWORD capacity = buffer ? *size : 0;
     DWORD status = GetPrinterDataW(session_.printerHandle(), const_cast<LPWSTR>(wideName.c_str()),
@@ -64,7 +65,7 @@ class HostUIManager final : public UIManager {
   bool WritePrinterValue(LPCSTR name, DWORD type, const void *data, DWORD size) override {
     if (!name)
       return false;
-    std::u16string wideName = WideFromAnsi(name, CP_ACP);
+    WideString wideName = WideFromAnsi(name, CP_ACP);
     return SetPrinterDataW(session_.printerHandle(), const_cast<LPWSTR>(wideName.c_str()), type,
                            static_cast<BYTE *>(const_cast<void *>(data)), size) == ERROR_SUCCESS;
   }
@@ -103,7 +104,7 @@ class HostUIManager final : public UIManager {
   int LoadResString(UINT id, LPWSTR buffer, int cchBuffer, DWORD, DWORD, DWORD) override {
     if (!buffer || cchBuffer <= 0)
       return 0;
-    const std::u16string *text = session_.strings().Find(id);
+    const WideString *text = session_.strings().Find(id);
     size_t length = text ? std::min(text->size(), static_cast<size_t>(cchBuffer - 1)) : 0;
     if (text)
       std::copy_n(text->data(), length, buffer);

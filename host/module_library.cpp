@@ -1,6 +1,7 @@
 // Loading the module and resolving its exports by name.
 #include "host/module_library.h"
 
+#include "abi/wide.h"
 #include "host/text_convert.h"
 
 namespace host {
@@ -14,8 +15,7 @@ Proc Export(HMODULE module, const char *name) {
 
 }  // namespace
 
-std::unique_ptr<ModuleLibrary> ModuleLibrary::Load(const std::u16string &fileName,
-                                                   std::string *error) {
+std::unique_ptr<ModuleLibrary> ModuleLibrary::Load(const WideString &fileName, std::string *error) {
   HMODULE module = LoadLibraryW(fileName.c_str());
   if (!module) {
     *error = "cannot load " + Utf8FromUtf16(fileName) + " (error " +
@@ -35,10 +35,10 @@ ModuleLibrary::~ModuleLibrary() {
   FreeLibrary(module_);
 }
 
-std::u16string ModuleLibrary::path() const {
+WideString ModuleLibrary::path() const {
   WCHAR buffer[MAX_PATH];
   DWORD length = GetModuleFileNameW(module_, buffer, MAX_PATH);
-  return std::u16string(buffer, length < MAX_PATH ? length : 0);
+  return WideString(buffer, length < MAX_PATH ? length : 0);
 }
 
 }  // namespace host

@@ -5,24 +5,25 @@
 #include <memory>
 #include <string>
 
+#include "abi/wide.h"
 #include "abi/host_interfaces.h"
 
 namespace host {
 
-constexpr char16_t kModuleFileName[] = u"PRFMOD32.dll";
+constexpr WCHAR kModuleFileName[] = WSTR("PRFMOD32.dll");
 
 class ModuleLibrary {
  public:
   // Loads the module (searched for as Windows does: beside the program first). Fails with a
   // message when the file cannot be loaded.
-  static std::unique_ptr<ModuleLibrary> Load(const std::u16string &fileName, std::string *error);
+  static std::unique_ptr<ModuleLibrary> Load(const WideString &fileName, std::string *error);
   ~ModuleLibrary();
   ModuleLibrary(const ModuleLibrary &) = delete;
   ModuleLibrary &operator=(const ModuleLibrary &) = delete;
 
   HMODULE handle() const { return module_; }
   // The module's file as Windows names it.
-  std::u16string path() const;
+  WideString path() const;
 
   // The exports; null for an export the module lacks.
   GetClassProc getClass = nullptr;

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-#include <winplat/config.h>
+#include "abi/wide.h"
+
+#include "host/system_version.h"
 
 namespace host {
 namespace {
@@ -17,7 +19,7 @@ class HostModuleRegistry final : public ModuleRegistry {
   void *DeletingDestructor(UINT flags) override { return DestroyBoundaryObject(this, flags); }
 
   ULONGLONG GetModuleFileVersion(LPCWSTR path) override { return ReadFileVersion(path); }
-  bool IsAnsiPlatform() override { return winplat::IsAnsiPlatform(); }
+  bool IsAnsiPlatform() override { return host::IsAnsiPlatform(); }
 
   bool GetModuleRegistryEntry(LPCSTR valueName, BYTE *entry) override {
     ModuleRegistryEntry read;
@@ -70,7 +72,7 @@ ULONGLONG ReadFileVersion(LPCWSTR path) {
   VS_FIXEDFILEINFO *fixed = nullptr;
   UINT fixedSize = 0;
   if (!GetFileVersionInfoW(path, 0, size, info.data()) ||
-      !VerQueryValueW(info.data(), u"\\", reinterpret_cast<LPVOID *>(&fixed), &fixedSize) ||
+      !VerQueryValueW(info.data(), WSTR("\\"), reinterpret_cast<LPVOID *>(&fixed), &fixedSize) ||
       fixedSize < sizeof(VS_FIXEDFILEINFO))
     return 0;
   return (ULONGLONG{fixed->dwFileVersionMS} << 32) | fixed->dwFileVersionLS;

@@ -4,12 +4,13 @@
 
 #include <cstring>
 
+#include "abi/wide.h"
 #include "abi/settings_notify.h"
 
 namespace host {
 namespace {
 
-constexpr char16_t kClassName[] = u"JZPrinterUIOwner";
+constexpr WCHAR kClassName[] = WSTR("JZPrinterUIOwner");
 
 bool IsSettingsApplied(WPARAM wParam, LPARAM lParam) {
   if (wParam != 0 || lParam == 0)
@@ -41,8 +42,8 @@ void RegisterOwnerClass() {
 
 OwnerWindow::OwnerWindow(PrinterSession &session) : session_(session) {
   RegisterOwnerClass();
-  window_ = CreateWindowExW(0, kClassName, u"Printer Properties", WS_OVERLAPPEDWINDOW, 0, 0, 400,
-                            300, nullptr, nullptr, nullptr, nullptr);
+  window_ = CreateWindowExW(0, kClassName, WSTR("Printer Properties"), WS_OVERLAPPEDWINDOW, 0, 0,
+                            400, 300, nullptr, nullptr, nullptr, nullptr);
   if (!window_)
     return;
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&session_));

@@ -1,8 +1,10 @@
 // Feature-list access and factory settings of a printer model.
 #include "host/printer_model.h"
 
+#include <algorithm>
 #include <cstring>
 
+#include "abi/wide.h"
 #include "abi/private_blocks.h"
 
 namespace host {
@@ -49,11 +51,14 @@ const void *PrinterModel::FeatureItem(int list, WORD index) const {
 }
 
 std::vector<BYTE> PrinterModel::DefaultDevMode() const {
-  std::vector<BYTE> devMode(sizeof(DEVMODEW));
-  std::memcpy(devMode.data(), &publicDefaults, sizeof(DEVMODEW));
-  devMode.insert(devMode.end(), mainDefaults.begin(), mainDefaults.end());
+  size_t size = sizeof(DEVMODEW) + mainDefaults.size();
   for (const auto &block : pluginDefaults)
-    devMode.insert(devMode.end(), block.begin(), block.end());
+    size += block.size();
+  std::vector<BYTE> devMode(size);
+  std::memcpy(devMode.data(), &publicDefaults, sizeof(DEVMODEW));
+  auto end = std::copy(mainDefaults.begin(), mainDefaults.end(), devMode.begin() + sizeof(DEVMODEW));
+  for (const auto &block : pluginDefaults)
+    end = std::copy(block.begin(), block.end(), end);
   auto *dm = reinterpret_cast<DEVMODEW *>(devMode.data());
   dm->dmSize = sizeof(DEVMODEW);
   dm->dmDriverExtra = static_cast<WORD>(devMode.size() - sizeof(DEVMODEW));
@@ -85,7 +90,7 @@ const std::vector<const PrinterModel *> &AllModels() {
   return models;
 }
 
-const PrinterModel *FindModel(std::u16string_view driverName) {
+const PrinterModel *FindModel(WideStringView driverName) {
   for (const PrinterModel *model : AllModels())
     if (model->driverName == driverName)
       return model;

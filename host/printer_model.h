@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "abi/wide.h"
 #include "abi/host_records.h"
 
 namespace host {
@@ -17,9 +18,9 @@ struct PrinterValue {
 };
 
 struct PrinterModel {
-  std::u16string driverName;
+  WideString driverName;
   WORD driverVersion = 0;
-  std::u16string driverFile, configFile, dataFile, helpFile;
+  WideString driverFile, configFile, dataFile, helpFile;
   ModelEntry modelEntry{};
   ModelInfoRecord info{};
   ModelCapabilitiesRecord capabilities{};
@@ -48,6 +49,6 @@ enum : WORD { PDL_POSTSCRIPT = 1, PDL_PCL5 = 2, PDL_PCLXL = 4 };
 const PrinterModel &ColorLaserModel();
 const PrinterModel &MonoLaserModel();
 const std::vector<const PrinterModel *> &AllModels();
-const PrinterModel *FindModel(std::u16string_view driverName);
+const PrinterModel *FindModel(WideStringView driverName);
 
 }  // namespace host

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "abi/wide.h"
 #include "abi/storage_names.h"
 #include "host/devmode_chain.h"
 #include "host/host_objects.h"
@@ -13,8 +14,8 @@ namespace host {
 namespace {
 
 // Per-user settings live where Windows keeps them: one value per printer.
-constexpr char16_t kPerUserKey[] = u"Printers\\DevModePerUser";
-constexpr char16_t kSetupValue[] = u"Setup";
+constexpr WCHAR kPerUserKey[] = WSTR("Printers\\DevModePerUser");
+constexpr WCHAR kSetupValue[] = WSTR("Setup");
 
 std::vector<BYTE> ReadPrinterInfo(HANDLE printer) {
   DWORD needed = 0;
@@ -27,18 +28,18 @@ std::vector<BYTE> ReadPrinterInfo(HANDLE printer) {
 
 }  // namespace
 
-std::u16string PrinterRegistryName(const std::u16string &printerName) {
-  std::u16string name = printerName;
+WideString PrinterRegistryName(const WideString &printerName) {
+  WideString name = printerName;
   std::replace(name.begin(), name.end(), u'\\', u',');
   return name;
 }
 
-std::u16string PrinterKeyPath(const std::u16string &printerName) {
-  return u"SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\" +
+WideString PrinterKeyPath(const WideString &printerName) {
+  return WSTR("SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\") +
          PrinterRegistryName(printerName);
 }
 
-std::unique_ptr<PrinterSession> PrinterSession::Open(const std::u16string &printerName,
+std::unique_ptr<PrinterSession> PrinterSession::Open(const WideString &printerName,
                                                      const SessionOptions &options,
                                                      std::string *error) {
   bool canChange = true;
@@ -57,7 +58,7 @@ std::unique_ptr<PrinterSession> PrinterSession::Open(const std::u16string &print
     return nullptr;
   }
   const auto *printerInfo = reinterpret_cast<const PRINTER_INFO_2W *>(info.data());
-  std::u16string driverName = printerInfo->pDriverName ? printerInfo->pDriverName : u"";
+  WideString driverName = printerInfo->pDriverName ? printerInfo->pDriverName : WSTR("");
   const PrinterModel *model = FindModel(driverName);
   if (!model) {
     *error = "the driver \"" + Utf8FromUtf16(driverName) + "\" of \"" + Utf8FromUtf16(printerName) +
@@ -67,13 +68,13 @@ std::unique_ptr<PrinterSession> PrinterSession::Open(const std::u16string &print
   std::unique_ptr<PrinterSession> session(
       new PrinterSession(printerInfo->pPrinterName, PrinterRegistryName(printerInfo->pPrinterName),
                          std::move(printer), canChange, *model, options));
-  if (std::optional<DWORD> restriction = session->PrinterKeyDword(u"Restriction"))
+  if (std::optional<DWORD> restriction = session->PrinterKeyDword(WSTR("Restriction")))
     session->model_.info.bRestriction = static_cast<BYTE>(*restriction);
   session->ReloadSettings();
   return session;
 }
 
-PrinterSession::PrinterSession(std::u16string printerName, std::u16string registryName,
+PrinterSession::PrinterSession(WideString printerName, WideString registryName,
                                PrinterHandle printer, bool canChangeSettings,
                                const PrinterModel &model, const SessionOptions &options)
     : printerName_(std::move(printerName)),
@@ -90,7 +91,7 @@ PrinterSession::PrinterSession(std::u16string printerName, std::u16string regist
 
 PrinterSession::~PrinterSession() = default;
 
-std::optional<DWORD> PrinterSession::PrinterKeyDword(const char16_t *name) const {
+std::optional<DWORD> PrinterSession::PrinterKeyDword(const WCHAR *name) const {
   RegKey key = RegKey::Open(HKEY_LOCAL_MACHINE, PrinterKeyPath(printerName_), KEY_QUERY_VALUE);
   DWORD value = 0, size = sizeof value, type = 0;
   if (!key ||
@@ -102,7 +103,7 @@ std::optional<DWORD> PrinterSession::PrinterKeyDword(const char16_t *name) const
 }
 
 bool PrinterSession::isClientSide() const {
-  return PrinterKeyDword(u"ClientSide").value_or(0) != 0;
+  return PrinterKeyDword(WSTR("ClientSide")).value_or(0) != 0;
 }
 
 BYTE *PrinterSession::mainBlock() {
@@ -185,9 +186,9 @@ bool PrinterSession::SaveSettings() {
 
 void PrinterSession::AdoptRestoredDataSets() {
   RegKey key =
-      RegKey::Open(HKEY_LOCAL_MACHINE, PrinterKeyPath(printerName_) + u"\\PrinterDriverData",
+      RegKey::Open(HKEY_LOCAL_MACHINE, PrinterKeyPath(printerName_) + WSTR("\\PrinterDriverData"),
                    KEY_QUERY_VALUE | KEY_SET_VALUE);
-  const std::u16string restored = Utf16FromUtf8(PROFILE_SETUP_VALUE);
+  const WideString restored = Utf16FromUtf8(PROFILE_SETUP_VALUE);
   DWORD type = 0, size = 0;
   if (!key || RegQueryValueExW(key.get(), restored.c_str(), nullptr, &type, nullptr, &size) !=
                   ERROR_SUCCESS)

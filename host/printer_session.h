@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "abi/wide.h"
 #include "host/printer_model.h"
 #include "host/registration_store.h"
 #include "host/resource_module.h"
@@ -35,7 +36,7 @@ struct SessionEvents {
 
 class PrinterSession {
  public:
-  static std::unique_ptr<PrinterSession> Open(const std::u16string &printerName,
+  static std::unique_ptr<PrinterSession> Open(const WideString &printerName,
                                               const SessionOptions &options, std::string *error);
   ~PrinterSession();
   PrinterSession(const PrinterSession &) = delete;
@@ -45,8 +46,8 @@ class PrinterSession {
   DriverContext *driverContext() { return driverContext_.get(); }
   UIClassHost *uiClassHost() { return uiClassHost_.get(); }
 
-  const std::u16string &printerName() const { return printerName_; }
-  const std::u16string &registryName() const { return registryName_; }
+  const WideString &printerName() const { return printerName_; }
+  const WideString &registryName() const { return registryName_; }
   HANDLE printerHandle() const { return printer_.get(); }
   bool canChangeSettings() const { return canChangeSettings_; }
   bool isClientSide() const;
@@ -100,14 +101,14 @@ class PrinterSession {
   HINSTANCE resourceInstance() const { return resources_.instance(); }
 
  private:
-  PrinterSession(std::u16string printerName, std::u16string registryName, PrinterHandle printer,
+  PrinterSession(WideString printerName, WideString registryName, PrinterHandle printer,
                  bool canChangeSettings, const PrinterModel &model, const SessionOptions &options);
   void TakeDevMode(std::vector<BYTE> devMode);
   // A DWORD value of the printer's own key; none when it has no such value.
-  std::optional<DWORD> PrinterKeyDword(const char16_t *name) const;
+  std::optional<DWORD> PrinterKeyDword(const WCHAR *name) const;
 
-  std::u16string printerName_;
-  std::u16string registryName_;
+  WideString printerName_;
+  WideString registryName_;
   PrinterHandle printer_;
   bool canChangeSettings_;
   PrinterModel model_;
@@ -126,7 +127,7 @@ class PrinterSession {
 };
 
 // The key of a printer under HKLM\SYSTEM\CurrentControlSet\Control\Print\Printers.
-std::u16string PrinterRegistryName(const std::u16string &printerName);
-std::u16string PrinterKeyPath(const std::u16string &printerName);
+WideString PrinterRegistryName(const WideString &printerName);
+WideString PrinterKeyPath(const WideString &printerName);
 
 }  // namespace host

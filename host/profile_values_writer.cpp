@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "abi/wide.h"
 #include "abi/profile_records.h"
 #include "abi/storage_names.h"
 #include "host/text_convert.h"
@@ -14,7 +15,7 @@ namespace host {
 namespace {
 
 bool WriteBinary(HANDLE printer, const std::string &name, const void *data, size_t size) {
-  std::u16string wide = Utf16FromUtf8(name);
+  WideString wide = Utf16FromUtf8(name);
   return SetPrinterDataW(printer, wide.data(), REG_BINARY,
                          static_cast<BYTE *>(const_cast<void *>(data)),
                          static_cast<DWORD>(size)) == ERROR_SUCCESS;

@@ -1,12 +1,13 @@
 // Registration entries kept as binary registry values.
 #include "host/registration_store.h"
 
+#include "abi/wide.h"
 #include "host/win32_handles.h"
 
 namespace host {
 
-RegistrationStore::RegistrationStore(std::u16string driverName)
-    : keyPath_(u"SOFTWARE\\JZ\\PrinterUI\\" + driverName) {}
+RegistrationStore::RegistrationStore(WideString driverName)
+    : keyPath_(WSTR("SOFTWARE\\JZ\\PrinterUI\\") + driverName) {}
 
 bool RegistrationStore::Read(LPCSTR valueName, ModuleRegistryEntry *entry) const {
   RegKey key = RegKey::Open(HKEY_LOCAL_MACHINE, keyPath_, KEY_QUERY_VALUE);

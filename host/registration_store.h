@@ -6,22 +6,23 @@
 
 #include <string>
 
+#include "abi/wide.h"
 #include "abi/registration_records.h"
 
 namespace host {
 
 class RegistrationStore {
  public:
-  explicit RegistrationStore(std::u16string driverName);
+  explicit RegistrationStore(WideString driverName);
 
   // The registry path under HKEY_LOCAL_MACHINE.
-  const std::u16string &keyPath() const { return keyPath_; }
+  const WideString &keyPath() const { return keyPath_; }
   bool Read(LPCSTR valueName, ModuleRegistryEntry *entry) const;
   bool Write(LPCSTR valueName, const ModuleRegistryEntry &entry) const;
   bool Delete(LPCSTR valueName) const;
 
  private:
-  std::u16string keyPath_;
+  WideString keyPath_;
 };
 
 }  // namespace host

@@ -3,10 +3,11 @@
 #pragma once
 
 #include <windows.h>
+#include "abi/wide.h"
 
 namespace host {
 
-constexpr char16_t kResourceModuleFileName[] = u"JZRES32.dll";
+constexpr WCHAR kResourceModuleFileName[] = WSTR("JZRES32.dll");
 
 class ResourceModule {
  public:

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <strings.h>
 
+#include "abi/wide.h"
 #include "abi/private_blocks.h"
 #include "abi/storage_names.h"
 #include "host/devmode_chain.h"
@@ -219,13 +220,13 @@ void ToStoredForm(const PrinterModel &model, std::vector<BYTE> &devMode) {
 // The printer's data sets, read from its PrinterDriverData key.
 std::map<std::string, std::vector<BYTE>> PrinterDataSets(PrinterSession &session) {
   std::map<std::string, std::vector<BYTE>> sets;
-  RegKey key =
-      RegKey::Open(HKEY_LOCAL_MACHINE,
-                   PrinterKeyPath(session.printerName()) + u"\\PrinterDriverData", KEY_QUERY_VALUE);
+  RegKey key = RegKey::Open(HKEY_LOCAL_MACHINE,
+                            PrinterKeyPath(session.printerName()) + WSTR("\\PrinterDriverData"),
+                            KEY_QUERY_VALUE);
   if (!key)
     return sets;
   for (DWORD index = 0;; ++index) {
-    char16_t name[MAX_PATH];
+    WCHAR name[MAX_PATH];
     DWORD nameChars = MAX_PATH;
     DWORD type = 0;
     DWORD size = 0;
@@ -248,7 +249,7 @@ std::map<std::string, std::vector<BYTE>> PrinterDataSets(PrinterSession &session
 
 }  // namespace
 
-bool ReadProfileSnapshot(HANDLE printer, const std::u16string &printerName,
+bool ReadProfileSnapshot(HANDLE printer, const WideString &printerName,
                          const StoredProfile &profile, SettingsSnapshot *snapshot,
                          std::string *error) {
   for (const StoredProfileValue &value :

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "abi/wide.h"
 #include "host/printer_model.h"
 #include "host/printer_session.h"
 #include "host/stored_profiles.h"
@@ -34,7 +35,7 @@ struct SettingDifference {
 
 // The profile's stored DEVMODE and data sets. False with a message when it has no complete
 // stored DEVMODE.
-bool ReadProfileSnapshot(HANDLE printer, const std::u16string &printerName,
+bool ReadProfileSnapshot(HANDLE printer, const WideString &printerName,
                          const StoredProfile &profile, SettingsSnapshot *snapshot,
                          std::string *error);
 

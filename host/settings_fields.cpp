@@ -8,6 +8,7 @@
 #include <limits>
 #include <strings.h>
 
+#include "abi/wide.h"
 #include "abi/private_blocks.h"
 #include "host/devmode_chain.h"
 #include "host/text_convert.h"
@@ -306,9 +307,9 @@ std::string FormatSettingIn(const PrinterModel &model, const std::vector<BYTE> &
       return "\"" + Utf8FromUtf16(WideFromAnsi(text, CP_ACP)) + "\"";
     }
     case FieldKind::WideText: {
-      std::u16string text(field.size / 2, u'\0');
+      WideString text(field.size / 2, u'\0');
       std::memcpy(text.data(), at, field.size);
-      text.resize(text.find(u'\0') == std::u16string::npos ? text.size() : text.find(u'\0'));
+      text.resize(text.find(u'\0') == WideString::npos ? text.size() : text.find(u'\0'));
       return "\"" + Utf8FromUtf16(text) + "\"";
     }
     case FieldKind::Double: {
@@ -345,7 +346,7 @@ bool SetSetting(PrinterSession &session, const SettingField &field, std::string_
   }
   switch (field.kind) {
     case FieldKind::AnsiText: {
-      std::u16string wide = Utf16FromUtf8(value);
+      WideString wide = Utf16FromUtf8(value);
       std::string text = AnsiFromWide(wide, CP_ACP);
       if (WideFromAnsi(text, CP_ACP) != wide) {
         *error = "\"" + std::string(value) + "\" cannot be written in code page " +
@@ -362,7 +363,7 @@ bool SetSetting(PrinterSession &session, const SettingField &field, std::string_
       return true;
     }
     case FieldKind::WideText: {
-      std::u16string text = Utf16FromUtf8(value);
+      WideString text = Utf16FromUtf8(value);
       if (text.size() >= field.size / 2) {
         *error = std::string(field.name) + " holds at most " + std::to_string(field.size / 2 - 1) +
                  " characters";

@@ -4,8 +4,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include <winplat/config.h>
 
+#include "abi/wide.h"
+#include "host/system_version.h"
 #include "host/text_convert.h"
 #include "abi/byte_reader.h"
 #include "abi/mbcs_text.h"
@@ -17,7 +18,7 @@ namespace {
 
 // The value's bytes; none when the printer has no such value.
 std::optional<std::vector<BYTE>> ReadPrinterValue(HANDLE printer, const std::string &name) {
-  std::u16string wide = WideFromAnsi(name, CP_ACP);
+  WideString wide = WideFromAnsi(name, CP_ACP);
   DWORD type = 0, needed = 0;
   DWORD status = GetPrinterDataW(printer, wide.data(), &type, nullptr, 0, &needed);
   if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA)
@@ -36,10 +37,10 @@ std::string Utf8FromAnsi(const char *text) {
 // The folder of the driver's file for the ANSI platform, else the system folder.
 std::string AnsiDriverDirectory(HANDLE printer) {
   DWORD needed = 0;
-  GetPrinterDriverW(printer, const_cast<LPWSTR>(u"Windows 4.0"), 2, nullptr, 0, &needed);
+  GetPrinterDriverW(printer, const_cast<LPWSTR>(WSTR("Windows 4.0")), 2, nullptr, 0, &needed);
   std::vector<BYTE> info(needed);
-  if (needed > 0 && GetPrinterDriverW(printer, const_cast<LPWSTR>(u"Windows 4.0"), 2, info.data(),
-                                      needed, &needed)) {
+  if (needed > 0 && GetPrinterDriverW(printer, const_cast<LPWSTR>(WSTR("Windows 4.0")), 2,
+                                      info.data(), needed, &needed)) {
     const auto *driver = reinterpret_cast<const DRIVER_INFO_2W *>(info.data());
     std::string path = driver->pDriverPath ? AnsiFromWide(driver->pDriverPath, CP_ACP) : "";
     if (path.size() > 3 && path.find('\\') != std::string::npos)
@@ -96,7 +97,7 @@ std::vector<StoredProfile> ReadStoredProfiles(HANDLE printer) {
 }
 
 std::vector<StoredProfileValue> ReadStoredProfileValues(HANDLE printer,
-                                                        const std::u16string &printerName,
+                                                        const WideString &printerName,
                                                         LONG regNum) {
   const std::string indexName = ProfileIndexName(regNum);
   std::vector<StoredProfileValue> values;
@@ -104,7 +105,7 @@ std::vector<StoredProfileValue> ReadStoredProfileValues(HANDLE printer,
   if (!index)
     return values;
 
-  const bool sideFiles = winplat::IsAnsiPlatform() && regNum != 0;
+  const bool sideFiles = IsAnsiPlatform() && regNum != 0;
   const std::string directory = sideFiles ? AnsiDriverDirectory(printer) : "";
   for (const ProfileValueEntry &entry : ReadProfileValueIndex(*index)) {
     StoredProfileValue value;

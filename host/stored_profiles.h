@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <vector>
+#include "abi/wide.h"
 
 namespace host {
 
@@ -33,8 +34,7 @@ std::vector<StoredProfile> ReadStoredProfiles(HANDLE printer);
 
 // The values the index of profile `regNum` lists, in index order.
 std::vector<StoredProfileValue> ReadStoredProfileValues(HANDLE printer,
-                                                        const std::u16string &printerName,
-                                                        LONG regNum);
+                                                        const WideString &printerName, LONG regNum);
 
 // The data of a stored value, from the printer data or the side file where it lives; none when
 // it is missing.

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "abi/wide.h"
 #include "host/text_convert.h"
 
 extern const unsigned char kStringsEnglish[];
@@ -123,7 +124,7 @@ const StringTable &StringTable::ForLanguage(UiLanguage language) {
   return language == UiLanguage::Japanese ? japanese : english;
 }
 
-const std::u16string *StringTable::Find(UINT id) const {
+const WideString *StringTable::Find(UINT id) const {
   auto it = strings_.find(id);
   return it == strings_.end() ? nullptr : &it->second;
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include "abi/wide.h"
 
 namespace host {
 
@@ -20,12 +21,12 @@ class StringTable {
   // The built-in table of a language.
   static const StringTable &ForLanguage(UiLanguage language);
 
-  const std::u16string *Find(UINT id) const;
+  const WideString *Find(UINT id) const;
   size_t size() const { return strings_.size(); }
-  const std::map<UINT, std::u16string> &entries() const { return strings_; }
+  const std::map<UINT, WideString> &entries() const { return strings_; }
 
  private:
-  std::map<UINT, std::u16string> strings_;
+  std::map<UINT, WideString> strings_;
 };
 
 // The language identifier the host reports for a UI language (GetLanguage).

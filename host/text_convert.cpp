@@ -2,23 +2,24 @@
 #include "host/text_convert.h"
 
 #include <algorithm>
+#include "abi/wide.h"
 
 namespace host {
 namespace {
 
-std::u16string ToWide(std::string_view text, UINT codePage) {
+WideString ToWide(std::string_view text, UINT codePage) {
   if (text.empty())
     return {};
   int length =
       MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::u16string wide(static_cast<size_t>(std::max(length, 0)), u'\0');
+  WideString wide(static_cast<size_t>(std::max(length, 0)), u'\0');
   if (length > 0)
     MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(),
                         length);
   return wide;
 }
 
-std::string FromWide(std::u16string_view wide, UINT codePage) {
+std::string FromWide(WideStringView wide, UINT codePage) {
   if (wide.empty())
     return {};
   int length = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
@@ -32,20 +33,20 @@ std::string FromWide(std::u16string_view wide, UINT codePage) {
 
 }  // namespace
 
-std::u16string Utf16FromUtf8(std::string_view utf8) {
+WideString Utf16FromUtf8(std::string_view utf8) {
   return ToWide(utf8, CP_UTF8);
 }
-std::string Utf8FromUtf16(std::u16string_view wide) {
+std::string Utf8FromUtf16(WideStringView wide) {
   return FromWide(wide, CP_UTF8);
 }
-std::u16string WideFromAnsi(std::string_view ansi, UINT codePage) {
+WideString WideFromAnsi(std::string_view ansi, UINT codePage) {
   return ToWide(ansi, codePage);
 }
-std::string AnsiFromWide(std::u16string_view wide, UINT codePage) {
+std::string AnsiFromWide(WideStringView wide, UINT codePage) {
   return FromWide(wide, codePage);
 }
 
-void CopyToField(WCHAR *field, size_t fieldChars, std::u16string_view text) {
+void CopyToField(WCHAR *field, size_t fieldChars, WideStringView text) {
   size_t n = std::min(text.size(), fieldChars - 1);
   std::copy_n(text.data(), n, field);
   std::fill(field + n, field + fieldChars, u'\0');

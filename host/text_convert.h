@@ -5,15 +5,16 @@
 
 #include <string>
 #include <string_view>
+#include "abi/wide.h"
 
 namespace host {
 
-std::u16string Utf16FromUtf8(std::string_view utf8);
-std::string Utf8FromUtf16(std::u16string_view wide);
-std::u16string WideFromAnsi(std::string_view ansi, UINT codePage);
-std::string AnsiFromWide(std::u16string_view wide, UINT codePage);
+WideString Utf16FromUtf8(std::string_view utf8);
+std::string Utf8FromUtf16(WideStringView wide);
+WideString WideFromAnsi(std::string_view ansi, UINT codePage);
+std::string AnsiFromWide(WideStringView wide, UINT codePage);
 
 // Copies a wide string into a fixed WCHAR field, cut to fit and NUL-terminated.
-void CopyToField(WCHAR *field, size_t fieldChars, std::u16string_view text);
+void CopyToField(WCHAR *field, size_t fieldChars, WideStringView text);
 
 }  // namespace host

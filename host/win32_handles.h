@@ -5,6 +5,7 @@
 
 #include <string>
 #include <utility>
+#include "abi/wide.h"
 
 namespace host {
 
@@ -22,13 +23,13 @@ class RegKey {
       RegCloseKey(key_);
   }
 
-  static RegKey Open(HKEY root, const std::u16string &path, REGSAM access) {
+  static RegKey Open(HKEY root, const WideString &path, REGSAM access) {
     HKEY key = nullptr;
     if (RegOpenKeyExW(root, path.c_str(), 0, access, &key) != ERROR_SUCCESS)
       return RegKey();
     return RegKey(key);
   }
-  static RegKey Create(HKEY root, const std::u16string &path, REGSAM access) {
+  static RegKey Create(HKEY root, const WideString &path, REGSAM access) {
     HKEY key = nullptr;
     if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr,
                         &key, nullptr) != ERROR_SUCCESS)
@@ -57,7 +58,7 @@ class PrinterHandle {
       ClosePrinter(handle_);
   }
 
-  static PrinterHandle Open(const std::u16string &name, ACCESS_MASK access) {
+  static PrinterHandle Open(const WideString &name, ACCESS_MASK access) {
     PRINTER_DEFAULTSW defaults{nullptr, nullptr, access};
     HANDLE handle = nullptr;
     if (!OpenPrinterW(const_cast<LPWSTR>(name.c_str()), &handle, &defaults))

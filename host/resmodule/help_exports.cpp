@@ -16,7 +16,11 @@ BOOL Record(host::HelpKind kind, HWND windowOrItem, int dialogResourceId) {
 
 }  // namespace
 
+#if defined(_WIN32)
+#define JZRES_EXPORT extern "C" __declspec(dllexport)
+#else
 #define JZRES_EXPORT extern "C" [[gnu::visibility("default")]]
+#endif
 
 JZRES_EXPORT BOOL WINAPI CallSmallHelp(HWND windowOrItem, int dialogResourceId, void *) {
   return Record(host::HelpKind::Small, windowOrItem, dialogResourceId);

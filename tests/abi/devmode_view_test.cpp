@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "abi/wide.h"
 #include "abi/devmode_view.h"
 
 namespace {
@@ -167,7 +168,7 @@ TEST(DevModeViewKnownAnswerTest, PublicFieldsAndChainFromHandWrittenBytes) {
   EXPECT_EQ(fields.dmPaperSize, 9);
   EXPECT_EQ(fields.dmDefaultSource, 271);
   EXPECT_EQ(fields.dmDuplex, 2);
-  EXPECT_EQ(std::u16string(fields.dmFormName), u"Legal");
+  EXPECT_EQ(WideString(fields.dmFormName), WSTR("Legal"));
 
   std::vector<std::pair<size_t, WORD>> chain;
   for (const PrivateBlock &block : view.Blocks())
@@ -194,7 +195,7 @@ TEST(DevModeViewKnownAnswerTest, TypedBlocksReadOnlyTheBlocksOwnBytes) {
       view.ReadBlock<WatermarkBlock>(PRIVATE_DATA_ID_WATERMARK);
   ASSERT_TRUE(watermark);
   EXPECT_EQ(watermark->dwEnabled, 1u);
-  EXPECT_EQ(std::u16string(watermark->szName), u"AB");
+  EXPECT_EQ(WideString(watermark->szName), WSTR("AB"));
 
   const std::optional<PosterBlock> poster = view.ReadBlock<PosterBlock>(PRIVATE_DATA_ID_POSTER);
   ASSERT_TRUE(poster);

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "abi/wide.h"
 #include "abi/profile_records.h"
 #include "abi/storage_names.h"
 #include "host/demo_state.h"
@@ -27,13 +28,13 @@ namespace {
 
 bool WriteValue(HANDLE printer, const std::string &name, DWORD type, const void *data,
                 size_t size) {
-  std::u16string wide = host::Utf16FromUtf8(name);
+  WideString wide = host::Utf16FromUtf8(name);
   return SetPrinterDataW(printer, wide.data(), type, static_cast<BYTE *>(const_cast<void *>(data)),
                          static_cast<DWORD>(size)) == ERROR_SUCCESS;
 }
 
 std::vector<BYTE> ReadValue(HANDLE printer, const char *name) {
-  std::u16string wide = host::Utf16FromUtf8(name);
+  WideString wide = host::Utf16FromUtf8(name);
   DWORD type = 0, needed = 0;
   GetPrinterDataW(printer, wide.data(), &type, nullptr, 0, &needed);
   std::vector<BYTE> data(needed);

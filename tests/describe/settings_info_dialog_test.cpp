@@ -6,6 +6,7 @@
 
 #include <winplat/user_logs.h>
 
+#include "abi/wide.h"
 #include "abi/driver_data.h"
 #include "abi/private_blocks.h"
 #include "abi/registration_records.h"
@@ -127,7 +128,7 @@ TEST_F(SettingsInfoTest, OlderAnsiPlatformTakesItsOwnTemplateAndTheSameTexts) {
 // and 5.0 in millimetres.
 TEST_F(SettingsInfoTest, ImageShiftInTheModelsUnitAndOrientation) {
   struct Case {
-    const char16_t *printer;
+    const WCHAR *printer;
     short orientation;
     double shiftX, shiftY;
     DWORD options;
@@ -298,20 +299,20 @@ TEST_F(SettingsInfoTest, MailboxValuesLargerThanTheirCountListNothing) {
 TEST_F(SettingsInfoTest, WatermarkFontNames) {
   struct Case {
     host::UiLanguage language;
-    const char16_t *face;
+    const WCHAR *face;
     std::string expected;
   } cases[] = {
-      {host::UiLanguage::English, u"ARIAL", "Font: Arial"},
-      {host::UiLanguage::English, u"Arial", "Font: Arial"},
-      {host::UiLanguage::English, u"arial", "Font: arial"},
-      {host::UiLanguage::English, u"MS PGothic", "Font: MS PGothic"},
-      {host::UiLanguage::Japanese, u"MS PGothic", "フォント： ＭＳ Ｐゴシック"},
-      {host::UiLanguage::Japanese, u"ARIAL", "フォント： ARIAL"},
+      {host::UiLanguage::English, WSTR("ARIAL"), "Font: Arial"},
+      {host::UiLanguage::English, WSTR("Arial"), "Font: Arial"},
+      {host::UiLanguage::English, WSTR("arial"), "Font: arial"},
+      {host::UiLanguage::English, WSTR("MS PGothic"), "Font: MS PGothic"},
+      {host::UiLanguage::Japanese, WSTR("MS PGothic"), "フォント： ＭＳ Ｐゴシック"},
+      {host::UiLanguage::Japanese, WSTR("ARIAL"), "フォント： ARIAL"},
   };
   for (const Case &c : cases) {
     Open(host::kColorPrinterName, c.language);
     WatermarkRecord record{};
-    host::CopyToField(record.szName, 32, u"CONFIDENTIAL");
+    host::CopyToField(record.szName, 32, WSTR("CONFIDENTIAL"));
     host::CopyToField(record.szFont, 32, c.face);
     record.wSize = 72;
     record.sX = 50;

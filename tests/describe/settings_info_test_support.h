@@ -17,6 +17,7 @@
 #include <winplat/config.h>
 #include <winplat/operator.h>
 
+#include "abi/wide.h"
 #include "host/printer_session.h"
 #include "host/text_convert.h"
 #include "module/control_set_profil.h"
@@ -133,7 +134,7 @@ class SettingsInfoTest : public host::testing::DemoMachineTest {
     session_.reset();
   }
 
-  void Open(const std::u16string &printer = host::kColorPrinterName,
+  void Open(const WideString &printer = host::kColorPrinterName,
             host::UiLanguage language = host::UiLanguage::English) {
     Close();
     host::SessionOptions options;
@@ -169,7 +170,7 @@ class SettingsInfoTest : public host::testing::DemoMachineTest {
   pdMain &Main() { return *reinterpret_cast<pdMain *>(session_->mainBlock()); }
 
   void SetPrinterValue(const char *name, const void *data, DWORD size) {
-    const std::u16string wide = host::Utf16FromUtf8(name);
+    const WideString wide = host::Utf16FromUtf8(name);
     ASSERT_EQ(SetPrinterDataW(session_->printerHandle(), const_cast<LPWSTR>(wide.c_str()),
                               REG_BINARY, static_cast<BYTE *>(const_cast<void *>(data)), size),
               static_cast<DWORD>(ERROR_SUCCESS));

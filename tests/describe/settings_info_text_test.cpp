@@ -7,6 +7,7 @@
 
 #include <winplat/config.h>
 
+#include "abi/wide.h"
 #include "describe/settings_info_text.h"
 #include "page/page_test_support.h"
 
@@ -24,7 +25,7 @@ class InfoTextTest : public ::testing::Test {
   // An InfoText for the host language, its code page chosen.
   InfoText &Text(WORD language, bool modern = true) {
     manager_.language = language;
-    manager_.strings[2709] = (language & 0xFF) == 0x11 ? u"\uFF1A" : u":";
+    manager_.strings[2709] = (language & 0xFF) == 0x11 ? WSTR("\uFF1A") : WSTR(":");
     text_ = std::make_unique<InfoText>(&manager_, &manager_.model, false, modern);
     text_->ChooseCodePage();
     return *text_;
@@ -39,15 +40,15 @@ class InfoTextTest : public ::testing::Test {
 TEST_F(InfoTextTest, MnemonicsLeaveNodeTexts) {
   struct Case {
     WORD language;
-    std::u16string source;
-    std::u16string expected;
+    WideString source;
+    WideString expected;
   } cases[] = {
-      {0x0409, u"I&nformation...", u"Information..."},
-      {0x0409, u"Save && Close", u"Save  Close"},
-      {0x0409, u"Profile (&P) and (&Q)", u"Profile  and "},
-      {0x0412, u"정보(&N)...", u"정보..."},
-      {0x0411, u"情報(&N)...", u"情報(N)..."},
-      {0x0411, u"&Add", u"Add"},
+      {0x0409, WSTR("I&nformation..."), WSTR("Information...")},
+      {0x0409, WSTR("Save && Close"), WSTR("Save  Close")},
+      {0x0409, WSTR("Profile (&P) and (&Q)"), WSTR("Profile  and ")},
+      {0x0412, WSTR("정보(&N)..."), WSTR("정보...")},
+      {0x0411, WSTR("情報(&N)..."), WSTR("情報(N)...")},
+      {0x0411, WSTR("&Add"), WSTR("Add")},
   };
   for (const Case &c : cases) {
     InfoText &text = Text(c.language);
@@ -60,7 +61,7 @@ TEST_F(InfoTextTest, MnemonicsLeaveNodeTexts) {
 // and has no place in the Baltic one), after which the dialog uses the Baltic code page.
 TEST_F(InfoTextTest, LithuanianConvertsAsWesternThenTakesTheBalticCodePage) {
   InfoText &text = Text(0x0427);
-  EXPECT_EQ(text.CopyString(u"\u00C0", true), "\xC0");
+  EXPECT_EQ(text.CopyString(WSTR("\u00C0"), true), "\xC0");
   EXPECT_EQ(text.GetCodePage(), 1257u);
 }
 
@@ -69,22 +70,22 @@ TEST_F(InfoTextTest, LithuanianConvertsAsWesternThenTakesTheBalticCodePage) {
 TEST_F(InfoTextTest, OlderPlatformNarrowsHostStrings) {
   InfoText &text = Text(0x0409, false);
   EXPECT_EQ(text.GetCodePage(), 0u);
-  EXPECT_EQ(text.CopyString(u"&Add (&X)", false), "Add (X)");
-  EXPECT_EQ(text.CopyString(u"&Add (&X)", true), "Add ");
+  EXPECT_EQ(text.CopyString(WSTR("&Add (&X)"), false), "Add (X)");
+  EXPECT_EQ(text.CopyString(WSTR("&Add (&X)"), true), "Add ");
 }
 
 TEST_F(InfoTextTest, LabelsTakeOneColonOfTheirLanguage) {
   struct Case {
     WORD language;
-    std::u16string label;
-    std::u16string ensured;
-    std::u16string stripped;
+    WideString label;
+    WideString ensured;
+    WideString stripped;
   } cases[] = {
-      {0x0409, u"Paper", u"Paper:", u"Paper"},
-      {0x0409, u"Color Profile:", u"Color Profile:", u"Color Profile"},
-      {0x0411, u"用紙", u"用紙\uFF1A", u"用紙"},
-      {0x0411, u"用紙\uFF1A", u"用紙\uFF1A", u"用紙"},
-      {0x0411, u"用紙:", u"用紙:", u"用紙"},
+      {0x0409, WSTR("Paper"), WSTR("Paper:"), WSTR("Paper")},
+      {0x0409, WSTR("Color Profile:"), WSTR("Color Profile:"), WSTR("Color Profile")},
+      {0x0411, WSTR("用紙"), WSTR("用紙\uFF1A"), WSTR("用紙")},
+      {0x0411, WSTR("用紙\uFF1A"), WSTR("用紙\uFF1A"), WSTR("用紙")},
+      {0x0411, WSTR("用紙:"), WSTR("用紙:"), WSTR("用紙")},
   };
   for (const Case &c : cases) {
     InfoText &text = Text(c.language);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "abi/wide.h"
 #include "describe/summary_labels.h"
 #include "describe/summary_test_support.h"
 

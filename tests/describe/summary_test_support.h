@@ -12,6 +12,7 @@
 
 #include <winplat/config.h>
 
+#include "abi/wide.h"
 #include "abi/devmode_view.h"
 #include "describe/profile_summary.h"
 #include "host/printer_session.h"
@@ -74,7 +75,7 @@ inline DEVMODEW &PublicOf(std::vector<BYTE> &devMode) {
 // The demo machine with one session of the chosen printer and language.
 class SummaryTest : public store_testing::StoreTest {
  protected:
-  void Open(const std::u16string &printer = host::kColorPrinterName,
+  void Open(const WideString &printer = host::kColorPrinterName,
             host::UiLanguage language = host::UiLanguage::English) {
     winplat::SetAnsiCodePage(host::AnsiCodePage(language));
     host::SessionOptions options;
@@ -117,7 +118,7 @@ class SummaryTest : public store_testing::StoreTest {
 
   // Host string `id` of the session's language in its code page.
   std::string S(UINT id) const {
-    const std::u16string *text = session_->strings().Find(id);
+    const WideString *text = session_->strings().Find(id);
     return text != nullptr ? host::AnsiFromWide(*text, page_->codePage) : std::string();
   }
 

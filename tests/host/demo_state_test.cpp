@@ -7,6 +7,7 @@
 #include <sstream>
 #include <vector>
 
+#include "abi/wide.h"
 #include "support/demo_machine.h"
 #include "abi/private_blocks.h"
 #include "host/devmode_chain.h"
@@ -52,17 +53,17 @@ TEST_F(DemoStateTest, BothPrintersAreListedWithTheirDrivers) {
                             buffer.data(), needed, &needed, &count));
   ASSERT_EQ(count, 2u);
   auto *printers = reinterpret_cast<PRINTER_INFO_2W *>(buffer.data());
-  std::vector<std::pair<std::u16string, std::u16string>> listed;
+  std::vector<std::pair<WideString, WideString>> listed;
   for (DWORD i = 0; i < count; ++i)
     listed.emplace_back(printers[i].pPrinterName, printers[i].pDriverName);
   std::sort(listed.begin(), listed.end());
-  EXPECT_EQ(listed,
-            (std::vector<std::pair<std::u16string, std::u16string>>{
-                {kColorPrinterName, u"JZ Color 5300 PS"}, {kMonoPrinterName, u"JZ Mono 2100"}}));
+  EXPECT_EQ(listed, (std::vector<std::pair<WideString, WideString>>{
+                        {kColorPrinterName, WSTR("JZ Color 5300 PS")},
+                        {kMonoPrinterName, WSTR("JZ Mono 2100")}}));
 }
 
 TEST_F(DemoStateTest, DriverFoldersExistForBothPlatforms) {
-  for (const char16_t *environment : {u"Windows NT x86", u"Windows 4.0"}) {
+  for (const WCHAR *environment : {WSTR("Windows NT x86"), WSTR("Windows 4.0")}) {
     HANDLE printer = nullptr;
     ASSERT_TRUE(OpenPrinterW(const_cast<LPWSTR>(kColorPrinterName), &printer, nullptr));
     DWORD needed = 0;
@@ -71,8 +72,8 @@ TEST_F(DemoStateTest, DriverFoldersExistForBothPlatforms) {
     ASSERT_TRUE(GetPrinterDriverW(printer, const_cast<LPWSTR>(environment), 2, buffer.data(),
                                   needed, &needed));
     ClosePrinter(printer);
-    std::u16string path = reinterpret_cast<DRIVER_INFO_2W *>(buffer.data())->pDriverPath;
-    std::u16string folder = path.substr(0, path.rfind(u'\\'));
+    WideString path = reinterpret_cast<DRIVER_INFO_2W *>(buffer.data())->pDriverPath;
+    WideString folder = path.substr(0, path.rfind(u'\\'));
     DWORD attributes = GetFileAttributesW(folder.c_str());
     ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES) << Utf8FromUtf16(folder);
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -121,7 +122,7 @@ TEST_F(DemoStateTest, SetupStoresEachPrintersBuiltInProfile) {
   std::string error;
   ASSERT_TRUE(StoreBuiltInProfiles(&error)) << error;
   struct Case {
-    const char16_t *printer;
+    const WCHAR *printer;
     WORD printSize;  // Letter (1) on the colour printer, A4 (9) on the monochrome one
     std::vector<BYTE> setup;
   } cases[] = {

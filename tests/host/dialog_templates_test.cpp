@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "abi/wide.h"
 #include "host/resource_module.h"
 #include "host/string_table.h"
 
@@ -18,7 +19,7 @@ namespace {
 
 struct Control {
   int id;
-  const char16_t *windowClass;
+  const WCHAR *windowClass;
   DWORD styleMask, styleValue;  // style bits checked, and their values
   UINT caption;                 // the host string the module sets, or 0
   bool visible = true;
@@ -32,25 +33,25 @@ constexpr DWORD kType = BS_TYPEMASK, kPush = BS_PUSHBUTTON, kGroup = BS_GROUPBOX
                 kColors = CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED;
 // clang-format off
 const std::vector<Control> kPage = {
-    {1010, u"Static", 0, 0, 1921, true, true},
-    {1149, u"SysListView32", kList, LVS_REPORT | LVS_OWNERDRAWFIXED, 0, true, true},
-    {106, u"Button", kType, kPush, 1922}, {107, u"Button", kType, kPush, 1925},
-    {108, u"Button", kType, kPush, 1923}, {109, u"Button", kType, kPush, 1926},
-    {110, u"Button", kType, kPush, 919},  {111, u"Button", kType, kPush, 1927},
-    {1022, u"Static", 0, 0, 0}, {1025, u"Static", 0, 0, 0},
-    {1057, u"Static", 0, 0, 1949, true, true}, {1037, u"Static", 0, 0, 0, true, true},
-    {1074, u"SysListView32", kList, LVS_REPORT | LVS_SINGLESEL, 0, true, true},
-    {1066, u"Static", 0, 0, 0, false}, {1895, u"Button", kType, BS_DEFPUSHBUTTON, 2708},
-    {IDOK, u"Button", kType, kPush, 915, false}, {IDCANCEL, u"Button", kType, kPush, 916, false}};
+    {1010, WSTR("Static"), 0, 0, 1921, true, true},
+    {1149, WSTR("SysListView32"), kList, LVS_REPORT | LVS_OWNERDRAWFIXED, 0, true, true},
+    {106, WSTR("Button"), kType, kPush, 1922}, {107, WSTR("Button"), kType, kPush, 1925},
+    {108, WSTR("Button"), kType, kPush, 1923}, {109, WSTR("Button"), kType, kPush, 1926},
+    {110, WSTR("Button"), kType, kPush, 919},  {111, WSTR("Button"), kType, kPush, 1927},
+    {1022, WSTR("Static"), 0, 0, 0}, {1025, WSTR("Static"), 0, 0, 0},
+    {1057, WSTR("Static"), 0, 0, 1949, true, true}, {1037, WSTR("Static"), 0, 0, 0, true, true},
+    {1074, WSTR("SysListView32"), kList, LVS_REPORT | LVS_SINGLESEL, 0, true, true},
+    {1066, WSTR("Static"), 0, 0, 0, false}, {1895, WSTR("Button"), kType, BS_DEFPUSHBUTTON, 2708},
+    {IDOK, WSTR("Button"), kType, kPush, 915, false}, {IDCANCEL, WSTR("Button"), kType, kPush, 916, false}};
 const std::vector<Control> kProperties = {
-    {1041, u"Button", kType, kGroup, 1933}, {1058, u"Button", kType, kGroup, 1939},
-    {1039, u"Static", 0, 0, 1931}, {1040, u"Static", 0, 0, 1932},
-    {1043, u"Static", 0, 0, 1939}, {1059, u"Static", 0, 0, 1928},
-    {1038, u"Edit", ES_MULTILINE, 0, 0}, {1037, u"Edit", ES_MULTILINE, ES_MULTILINE, 0},
-    {1042, u"ListBox", kIcons, kIcons, 0}, {181, u"ComboBox", kColors, kColors, 0},
-    {IDOK, u"Button", kType, BS_DEFPUSHBUTTON, 915}, {IDCANCEL, u"Button", kType, kPush, 916}};
+    {1041, WSTR("Button"), kType, kGroup, 1933}, {1058, WSTR("Button"), kType, kGroup, 1939},
+    {1039, WSTR("Static"), 0, 0, 1931}, {1040, WSTR("Static"), 0, 0, 1932},
+    {1043, WSTR("Static"), 0, 0, 1939}, {1059, WSTR("Static"), 0, 0, 1928},
+    {1038, WSTR("Edit"), ES_MULTILINE, 0, 0}, {1037, WSTR("Edit"), ES_MULTILINE, ES_MULTILINE, 0},
+    {1042, WSTR("ListBox"), kIcons, kIcons, 0}, {181, WSTR("ComboBox"), kColors, kColors, 0},
+    {IDOK, WSTR("Button"), kType, BS_DEFPUSHBUTTON, 915}, {IDCANCEL, WSTR("Button"), kType, kPush, 916}};
 const std::vector<Control> kInfo = {
-    {1894, u"SysTreeView32", kTree, kTree, 0}, {IDOK, u"Button", kType, BS_DEFPUSHBUTTON, 915}};
+    {1894, WSTR("SysTreeView32"), kTree, kTree, 0}, {IDOK, WSTR("Button"), kType, BS_DEFPUSHBUTTON, 915}};
 // clang-format on
 
 struct Template {
@@ -107,8 +108,8 @@ bool Contains(const RECT &outer, const RECT &inner) {
 }
 
 // The width a control draws its caption in: '&' marks the next character and is not drawn.
-LONG CaptionWidth(HWND control, const std::u16string &caption) {
-  std::u16string shown;
+LONG CaptionWidth(HWND control, const WideString &caption) {
+  WideString shown;
   for (size_t i = 0; i < caption.size(); ++i) {
     if (caption[i] == u'&' && i + 1 < caption.size())
       ++i;  // the marked character, or the '&' of "&&"
@@ -131,8 +132,8 @@ class ResourceModuleTest : public ::testing::Test {
   static void TearDownTestSuite() { delete module_; }
   void SetUp() override { ASSERT_NE(module_->instance(), nullptr); }
   // A control is of the class whose window procedure it runs.
-  static WNDPROC ProcOf(const char16_t *windowClass) {
-    HWND probe = CreateWindowExW(0, windowClass, u"", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr,
+  static WNDPROC ProcOf(const WCHAR *windowClass) {
+    HWND probe = CreateWindowExW(0, windowClass, WSTR(""), WS_POPUP, 0, 0, 9, 9, nullptr, nullptr,
                                  nullptr, nullptr);
     const auto proc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(probe, GWLP_WNDPROC));
     DestroyWindow(probe);
@@ -166,7 +167,7 @@ TEST_P(DialogTemplates, CreateWithTheirControlsInPlace) {
     const RECT a = dialog.RectOf(control.id);
     EXPECT_TRUE(Contains(client, a));
     if (control.caption != 0) {  // buttons keep 3 pixels a side, group boxes 8
-      const std::u16string *text = StringTable::ForLanguage(wanted.captions).Find(control.caption);
+      const WideString *text = StringTable::ForLanguage(wanted.captions).Find(control.caption);
       ASSERT_NE(text, nullptr);
       const LONG margin = control.styleValue == kGroup ? 16 : control.styleMask == kType ? 6 : 0;
       EXPECT_LE(CaptionWidth(item, *text), a.right - a.left - margin);

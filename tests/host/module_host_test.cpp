@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "abi/wide.h"
 #include "support/demo_machine.h"
 #include "abi/private_blocks.h"
 #include "host/module_library.h"
@@ -44,7 +45,7 @@ TEST_F(ModuleHostTest, RegistryEntriesAreStoredReadAndDeletedByName) {
 
   WCHAR wide[MAX_PATH];
   registry->AnsiToWide(wide, "C:\\Caf\xe9", 0);
-  EXPECT_EQ(std::u16string(wide), u"C:\\Café");
+  EXPECT_EQ(WideString(wide), WSTR("C:\\Café"));
 }
 
 TEST_F(ModuleHostTest, ModuleLoadsBesideTheHostWithItsVersion) {
@@ -52,12 +53,12 @@ TEST_F(ModuleHostTest, ModuleLoadsBesideTheHostWithItsVersion) {
   auto library = ModuleLibrary::Load(kModuleFileName, &error);
   ASSERT_TRUE(library) << error;
   EXPECT_NE(library->dllMain, nullptr);
-  std::u16string path = library->path();
-  EXPECT_TRUE(path.ends_with(u"\\PRFMOD32.dll")) << Utf8FromUtf16(path);
+  WideString path = library->path();
+  EXPECT_TRUE(path.ends_with(WSTR("\\PRFMOD32.dll"))) << Utf8FromUtf16(path);
   EXPECT_EQ(GetProcAddress(library->handle(), "g_hModuleInstance"), nullptr);
   EXPECT_NE(ReadFileVersion(path.c_str()), 0u);
-  EXPECT_EQ(ReadFileVersion(u"C:\\WINDOWS\\no such file.dll"), 0u);
-  EXPECT_FALSE(ModuleLibrary::Load(u"NOSUCH32.dll", &error));
+  EXPECT_EQ(ReadFileVersion(WSTR("C:\\WINDOWS\\no such file.dll")), 0u);
+  EXPECT_FALSE(ModuleLibrary::Load(WSTR("NOSUCH32.dll"), &error));
   EXPECT_NE(error.find("NOSUCH32.dll"), std::string::npos);
 }
 

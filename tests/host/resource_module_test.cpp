@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "abi/wide.h"
 #include "host/printer_session.h"
 #include "host/resmodule/help_calls.h"
 #include "support/demo_machine.h"
@@ -51,8 +52,8 @@ TEST_F(ResourceModuleTest, InstanceIsJzres32BesideTheProgram) {
   WCHAR path[MAX_PATH];
   DWORD length = GetModuleFileNameW(instance_, path, MAX_PATH);
   ASSERT_GT(length, 0u);
-  std::u16string name(path, length);
-  EXPECT_EQ(name.substr(name.find_last_of(u"\\/") + 1), u"JZRES32.dll");
+  WideString name(path, length);
+  EXPECT_EQ(name.substr(name.find_last_of(WSTR("\\/")) + 1), WSTR("JZRES32.dll"));
 }
 
 TEST_F(ResourceModuleTest, FirstPictogramIsWhiteEdgedWithRecolourablePixels) {

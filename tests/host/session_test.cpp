@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "abi/wide.h"
 #include "support/demo_machine.h"
 #include "abi/settings_notify.h"
 #include "host/devmode_chain.h"
@@ -23,13 +24,13 @@ std::vector<WORD> BlockIds(const std::vector<BYTE> &devMode) {
 
 class SessionTest : public DemoMachineTest {
  protected:
-  std::unique_ptr<PrinterSession> Open(const std::u16string &name, SessionOptions options = {}) {
+  std::unique_ptr<PrinterSession> Open(const WideString &name, SessionOptions options = {}) {
     std::string error;
     auto session = PrinterSession::Open(name, options, &error);
     EXPECT_TRUE(session) << error;
     return session;
   }
-  void SetPrinterKeyValue(const std::u16string &printer, LPCWSTR name, DWORD value) {
+  void SetPrinterKeyValue(const WideString &printer, LPCWSTR name, DWORD value) {
     RegKey key = RegKey::Open(HKEY_LOCAL_MACHINE, PrinterKeyPath(printer), KEY_SET_VALUE);
     ASSERT_TRUE(key);
     ASSERT_EQ(RegSetValueExW(key.get(), name, 0, REG_DWORD, reinterpret_cast<BYTE *>(&value), 4),
@@ -39,7 +40,7 @@ class SessionTest : public DemoMachineTest {
 
 TEST_F(SessionTest, UnknownPrinterIsRefusedWithItsName) {
   std::string error;
-  EXPECT_FALSE(PrinterSession::Open(u"No Such Printer", {}, &error));
+  EXPECT_FALSE(PrinterSession::Open(WSTR("No Such Printer"), {}, &error));
   EXPECT_NE(error.find("No Such Printer"), std::string::npos);
 }
 
@@ -52,7 +53,7 @@ TEST_F(SessionTest, CurrentSettingsCarryEachModelsBlockChain) {
             reinterpret_cast<BYTE *>(color->devMode()) + sizeof(DEVMODEW));
 
   auto mono = Open(kMonoPrinterName);
-  EXPECT_EQ(mono->registryName(), u",,PRINTSRV,JZ Mono 2100");
+  EXPECT_EQ(mono->registryName(), WSTR(",,PRINTSRV,JZ Mono 2100"));
   EXPECT_EQ(BlockIds(mono->devModeBytes()), (std::vector<WORD>{1, 20000, 40000, 60000}));
   EXPECT_EQ(mono->devMode()->dmDriverVersion, 0x0210);
   EXPECT_EQ(mono->devMode()->dmPaperSize, DMPAPER_A4);
@@ -133,25 +134,25 @@ TEST_F(SessionTest, PrinterValuesReadBySizeAndAreRefusedIntoShortBuffers) {
 
   DWORD flag = 0x12345678;
   ASSERT_TRUE(manager->WritePrinterValue("JzProfileCount", REG_DWORD, &flag, 4));
-  RegKey key =
-      RegKey::Open(HKEY_LOCAL_MACHINE, PrinterKeyPath(kColorPrinterName) + u"\\PrinterDriverData",
-                   KEY_QUERY_VALUE);
+  RegKey key = RegKey::Open(HKEY_LOCAL_MACHINE,
+                            PrinterKeyPath(kColorPrinterName) + WSTR("\\PrinterDriverData"),
+                            KEY_QUERY_VALUE);
   DWORD read = 0, readSize = 4, type = 0;
-  ASSERT_EQ(RegQueryValueExW(key.get(), u"JzProfileCount", nullptr, &type,
+  ASSERT_EQ(RegQueryValueExW(key.get(), WSTR("JzProfileCount"), nullptr, &type,
                              reinterpret_cast<BYTE *>(&read), &readSize),
             ERROR_SUCCESS);
   EXPECT_EQ(read, flag);
 }
 
 TEST_F(SessionTest, RestrictedUsersCannotWritePrinterData) {
-  SetPrinterKeyValue(kColorPrinterName, u"UserAccess", PRINTER_ACCESS_USE);
+  SetPrinterKeyValue(kColorPrinterName, WSTR("UserAccess"), PRINTER_ACCESS_USE);
   auto restricted = Open(kColorPrinterName);
   EXPECT_FALSE(restricted->uiManager()->CanChangeSettings());
   DWORD value = 1;
   EXPECT_FALSE(restricted->uiManager()->WritePrinterValue("JzProfileCount", REG_DWORD, &value, 4));
   EXPECT_FALSE(restricted->uiManager()->IsClientMode());
 
-  SetPrinterKeyValue(kMonoPrinterName, u"ClientSide", 1);
+  SetPrinterKeyValue(kMonoPrinterName, WSTR("ClientSide"), 1);
   auto client = Open(kMonoPrinterName);
   EXPECT_TRUE(client->uiManager()->IsClientMode());
   EXPECT_FALSE(client->uiManager()->WritePrinterValue("JzProfileCount", REG_DWORD, &value, 4));
@@ -161,10 +162,10 @@ TEST_F(SessionTest, StringsLoadCutToTheBufferInTheSessionsLanguage) {
   auto english = Open(kColorPrinterName);
   WCHAR buffer[260];
   int length = english->uiManager()->LoadResString(11, buffer, 260, 0, 0, 0);
-  EXPECT_EQ(std::u16string(buffer), u"Profile");
+  EXPECT_EQ(WideString(buffer), WSTR("Profile"));
   EXPECT_EQ(length, 7);
   EXPECT_EQ(english->uiManager()->LoadResString(11, buffer, 4, 0, 0, 0), 3);
-  EXPECT_EQ(std::u16string(buffer), u"Pro");
+  EXPECT_EQ(WideString(buffer), WSTR("Pro"));
   EXPECT_EQ(english->uiManager()->LoadResString(65000, buffer, 260, 0, 0, 0), 0);
   EXPECT_EQ(buffer[0], u'\0');
 
@@ -173,7 +174,7 @@ TEST_F(SessionTest, StringsLoadCutToTheBufferInTheSessionsLanguage) {
   auto session = Open(kColorPrinterName, japanese);
   EXPECT_EQ(session->uiManager()->GetLanguage(), 0x0411);
   session->uiManager()->LoadResString(917, buffer, 260, 0, 0, 0);
-  EXPECT_EQ(std::u16string(buffer), u"オン");
+  EXPECT_EQ(WideString(buffer), WSTR("オン"));
 }
 
 TEST_F(SessionTest, DriverAnswersPlugInDefaultsAndMapsVirtualBins) {
@@ -203,7 +204,7 @@ TEST_F(SessionTest, SavedSettingsComeBackAndDamagedOnesFallBackToTheDefaults) {
   EXPECT_EQ(reopened->devMode()->dmCopies, 3);
 
   BYTE damaged[100] = {};
-  RegKey key = RegKey::Create(HKEY_CURRENT_USER, u"Printers\\DevModePerUser", KEY_SET_VALUE);
+  RegKey key = RegKey::Create(HKEY_CURRENT_USER, WSTR("Printers\\DevModePerUser"), KEY_SET_VALUE);
   ASSERT_EQ(RegSetValueExW(key.get(), kColorPrinterName, 0, REG_BINARY, damaged, sizeof damaged),
             ERROR_SUCCESS);
   reopened->uiManager()->ReloadDevMode(1);
@@ -212,9 +213,9 @@ TEST_F(SessionTest, SavedSettingsComeBackAndDamagedOnesFallBackToTheDefaults) {
 }
 
 std::vector<BYTE> ColorPrinterData(LPCWSTR name) {
-  RegKey key =
-      RegKey::Open(HKEY_LOCAL_MACHINE, PrinterKeyPath(kColorPrinterName) + u"\\PrinterDriverData",
-                   KEY_QUERY_VALUE);
+  RegKey key = RegKey::Open(HKEY_LOCAL_MACHINE,
+                            PrinterKeyPath(kColorPrinterName) + WSTR("\\PrinterDriverData"),
+                            KEY_QUERY_VALUE);
   DWORD type = 0, size = 0;
   if (RegQueryValueExW(key.get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
     return {};
@@ -240,8 +241,8 @@ TEST_F(SessionTest, AppliedSettingsAndDataSetsBecomeThePrintersOnRefreshAndNotif
   ASSERT_TRUE(session->uiManager()->WritePrinterValue("_Setup", REG_BINARY, setup, sizeof setup));
 
   session->driverContext()->RefreshSettings();
-  EXPECT_EQ(ColorPrinterData(u"Setup"), (std::vector<BYTE>{7, 8, 9}));
-  EXPECT_TRUE(ColorPrinterData(u"_Setup").empty());
+  EXPECT_EQ(ColorPrinterData(WSTR("Setup")), (std::vector<BYTE>{7, 8, 9}));
+  EXPECT_TRUE(ColorPrinterData(WSTR("_Setup")).empty());
   EXPECT_EQ(Open(kColorPrinterName)->devMode()->dmCopies, 1);
 
   SettingsAppliedNotify other{{0, 0}, -201, -201};

@@ -6,6 +6,7 @@
 
 #include <winplat/config.h>
 
+#include "abi/wide.h"
 #include "host/string_table.h"
 #include "host/text_convert.h"
 
@@ -20,8 +21,8 @@ TEST(StringTableTest, ParsesEntriesWithEscapes) {
       "END\n",
       &error);
   ASSERT_TRUE(table) << error;
-  EXPECT_EQ(*table->Find(11), u"Profile");
-  EXPECT_EQ(*table->Find(2121), u"A \"%s\"\n\\ \t");
+  EXPECT_EQ(*table->Find(11), WSTR("Profile"));
+  EXPECT_EQ(*table->Find(2121), WSTR("A \"%s\"\n\\ \t"));
   EXPECT_EQ(table->Find(12), nullptr);
 }
 

@@ -12,6 +12,7 @@
 #include <commctrl.h>
 #include <winplat/registry.h>
 
+#include "abi/wide.h"
 #include "host/module_registry.h"
 #include "host/printer_session.h"
 #include "host/registration_store.h"
@@ -127,7 +128,7 @@ TEST_F(BoundarySlotsTest, PageAnswersTheHostAtEachSlot) {
   EXPECT_EQ((slots_.Call<int>(page, cpage, "GetDialogId")), 2500);
   EXPECT_EQ((slots_.Call<int>(page, cpage, "slot 3")), 11);
   EXPECT_EQ((slots_.Call<int>(page, cpage, "slot 4")), 0);
-  EXPECT_EQ(std::u16string(slots_.Call<LPCWSTR>(page, cpage, "GetTitle")), u"Profile");
+  EXPECT_EQ(WideString(slots_.Call<LPCWSTR>(page, cpage, "GetTitle")), WSTR("Profile"));
   SIZE design{};
   EXPECT_EQ((slots_.Call<SIZE *>(page, cpage, "GetDesignSize", &design)), &design);
   EXPECT_EQ(design.cx, 155);
@@ -217,7 +218,8 @@ TEST_F(BoundarySlotsTest, HostObjectsAnswerTheModuleAtEachSlot) {
   EXPECT_STREQ((slots_.Call<LPCSTR>(manager, ui, "GetHelpDirectory", 0)),
                "C:\\WINDOWS\\system32\\spool\\DRIVERS\\W32X86\\3\\HELP\\");
   EXPECT_EQ((slots_.Call<HANDLE>(manager, ui, "GetPrinterHandle")), session_->printerHandle());
-  EXPECT_EQ(std::u16string(slots_.Call<LPCWSTR>(manager, ui, "GetPrinterNameW")), u"JZ Color 5300");
+  EXPECT_EQ(WideString(slots_.Call<LPCWSTR>(manager, ui, "GetPrinterNameW")),
+            WSTR("JZ Color 5300"));
   EXPECT_EQ((slots_.Call<DEVMODEW *>(manager, ui, "GetCurrentDevMode")), session_->devMode());
   EXPECT_EQ((slots_.Call<void *>(manager, ui, "GetPrivateData", WORD{kProfileBlock}, DWORD{0})),
             session_->privateBlock(kProfileBlock));
@@ -229,7 +231,7 @@ TEST_F(BoundarySlotsTest, HostObjectsAnswerTheModuleAtEachSlot) {
   EXPECT_EQ((slots_.Call<int>(manager, ui, "LoadResString", UINT{1940}, wide, MAX_PATH, DWORD{0},
                               DWORD{0}, DWORD{0})),
             15);
-  EXPECT_EQ(std::u16string(wide), u"Factory Default");
+  EXPECT_EQ(WideString(wide), WSTR("Factory Default"));
   EXPECT_FALSE((slots_.Call<bool>(manager, ui, "IsClientMode")));
   EXPECT_EQ((slots_.Call<void *>(manager, ui, "GetModelInfo")), &session_->model().info);
   EXPECT_EQ((slots_.Call<void *>(manager, ui, "GetModelCapabilities")),
@@ -287,8 +289,9 @@ TEST_F(BoundarySlotsTest, RegistryAnswersTheModuleAtEachSlot) {
   EXPECT_FALSE((slots_.Call<bool>(object, reg, "IsAnsiPlatform")));
   WCHAR wide[MAX_PATH] = {};
   slots_.Call<void>(object, reg, "AnsiToWide", wide, "PRFMOD32.dll", 0);
-  EXPECT_EQ(std::u16string(wide), u"PRFMOD32.dll");
-  EXPECT_EQ((slots_.Call<ULONGLONG>(object, reg, "GetModuleFileVersion", u"C:\\none.dll")), 0u);
+  EXPECT_EQ(WideString(wide), WSTR("PRFMOD32.dll"));
+  EXPECT_EQ((slots_.Call<ULONGLONG>(object, reg, "GetModuleFileVersion", WSTR("C:\\none.dll"))),
+            0u);
 
   BYTE entry[160] = {};
   entry[0] = 160;

@@ -7,6 +7,7 @@
 
 #include <winplat/operator.h>
 
+#include "abi/wide.h"
 #include "support/demo_machine.h"
 #include "host/module_library.h"
 #include "host/printer_session.h"
@@ -67,10 +68,10 @@ TEST_F(ExportsTest, GetClassKnowsBothClassesInAnyCaseAndNothingElse) {
 TEST_F(ExportsTest, AnotherInterfaceVersionIsShownAndRefused) {
   struct Case {
     int version;
-    std::u16string text;
-  } cases[] = {{13, u"Driver Version:\t0.13\nModule Version:\t0.14"},
-               {15, u"Driver Version:\t0.15\nModule Version:\t0.14"},
-               {-14, u"Driver Version:\t-0.14\nModule Version:\t0.14"}};
+    WideString text;
+  } cases[] = {{13, WSTR("Driver Version:\t0.13\nModule Version:\t0.14")},
+               {15, WSTR("Driver Version:\t0.15\nModule Version:\t0.14")},
+               {-14, WSTR("Driver Version:\t-0.14\nModule Version:\t0.14")}};
   for (const Case &c : cases) {
     for (const char *name : {"CProfil", "CControlSetProfil", "Unknown"}) {
       winplat::ClearMessageBoxLog();
@@ -79,7 +80,7 @@ TEST_F(ExportsTest, AnotherInterfaceVersionIsShownAndRefused) {
       const winplat::MessageBoxCall &box = winplat::MessageBoxLog().front();
       EXPECT_EQ(box.owner, nullptr);
       EXPECT_EQ(box.text, c.text);
-      EXPECT_EQ(box.caption, u"Driver version mismatch!");
+      EXPECT_EQ(box.caption, WSTR("Driver version mismatch!"));
       EXPECT_EQ(box.style, static_cast<UINT>(MB_ICONHAND));
     }
   }
@@ -95,7 +96,7 @@ TEST_F(ExportsTest, TheHostShowsTheControlSetsProfilePage) {
 
   ASSERT_EQ(sheet.pages().size(), 1u);
   CPage *page = sheet.pages().front();
-  EXPECT_EQ(std::u16string(page->GetTitle()), u"Profile");
+  EXPECT_EQ(WideString(page->GetTitle()), WSTR("Profile"));
   EXPECT_EQ(page->GetDialogId(), 2500);
   SIZE size{};
   EXPECT_EQ(page->GetDesignSize(&size), &size);

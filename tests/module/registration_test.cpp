@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "abi/wide.h"
 #include "support/demo_machine.h"
 #include "host/module_library.h"
 #include "host/module_registry.h"
@@ -126,8 +127,8 @@ TEST_F(RegistrationTest, StatusRecordReportsTheFileAndTheRegistration) {
 
     ASSERT_EQ(Run(MODULE_CMD_STATUS, &record), MODULE_RESULT_OK) << c.flags;
 
-    const std::u16string path = library_->path();
-    EXPECT_EQ(std::u16string(record.wszModulePath), path) << c.flags;
+    const WideString path = library_->path();
+    EXPECT_EQ(WideString(record.wszModulePath), path) << c.flags;
     EXPECT_EQ(record.wszModulePath[path.size() + 1], 0xCCCC) << "past the path is the caller's";
     EXPECT_EQ(record.bQueried, 1);
     EXPECT_EQ(record.reserved540, 0xCCCCCCCCu) << "reserved fields are the caller's";
@@ -162,7 +163,7 @@ class ScriptedRegistry final : public ModuleRegistry {
   int writes = 0;
 
   ULONGLONG GetModuleFileVersion(LPCWSTR path) override {
-    return std::u16string(path).ends_with(u"PRFMOD32.dll") ? 0x0001000200030004ull : 0;
+    return WideString(path).ends_with(WSTR("PRFMOD32.dll")) ? 0x0001000200030004ull : 0;
   }
   bool IsAnsiPlatform() override { return ansi; }
   bool GetModuleRegistryEntry(LPCSTR name, BYTE *entry) override {
@@ -185,7 +186,7 @@ class ScriptedRegistry final : public ModuleRegistry {
   bool CanInstallModule() override { return true; }
   void AnsiToWide(LPWSTR wide, LPCSTR ansi, int) override {
     ansiPathGiven = ansi;
-    const std::u16string converted = u"C:\\FROM ANSI\\PRFMOD32.dll";
+    const WideString converted = WSTR("C:\\FROM ANSI\\PRFMOD32.dll");
     std::memcpy(wide, converted.c_str(), (converted.size() + 1) * sizeof(WCHAR));
   }
 };
@@ -196,8 +197,8 @@ TEST_F(RegistrationTest, ThePathComesThroughTheAnsiOrTheWideFunctionAsTheRegistr
     registry.ansi = ansi;
     ModuleStatusRecord record{};
     ASSERT_EQ(Run(MODULE_CMD_STATUS, &record, &registry), MODULE_RESULT_OK);
-    const std::u16string expected = ansi ? u"C:\\FROM ANSI\\PRFMOD32.dll" : library_->path();
-    EXPECT_EQ(std::u16string(record.wszModulePath), expected) << ansi;
+    const WideString expected = ansi ? WSTR("C:\\FROM ANSI\\PRFMOD32.dll") : library_->path();
+    EXPECT_EQ(WideString(record.wszModulePath), expected) << ansi;
     EXPECT_EQ(registry.ansiPathGiven, ansi ? host::Utf8FromUtf16(library_->path()) : "");
     EXPECT_EQ(record.dwFileVersionMS, 0x00010002u) << "the version of the path found";
     EXPECT_EQ(record.dwFileVersionLS, 0x00030004u);

@@ -19,6 +19,7 @@
 #include <winplat/operator.h>
 #include <winplat/registry.h>
 
+#include "abi/wide.h"
 #include "page/page_test_support.h"
 #include "store/store_test_support.h"
 
@@ -32,8 +33,8 @@ class NotifyRecorder {
     windowClass.lpfnWndProc = Procedure;
     windowClass.lpszClassName = kClassName;
     RegisterClassW(&windowClass);
-    window_ = CreateWindowExW(0, kClassName, u"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
-                              nullptr);
+    window_ = CreateWindowExW(0, kClassName, WSTR(""), WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                              nullptr, nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
   ~NotifyRecorder() { DestroyWindow(window_); }
@@ -44,7 +45,7 @@ class NotifyRecorder {
   std::vector<std::array<DWORD, 4>> blocks;
 
  private:
-  static constexpr const char16_t *kClassName = u"PrfTestNotifyWindow";
+  static constexpr const WCHAR *kClassName = WSTR("PrfTestNotifyWindow");
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto *self = reinterpret_cast<NotifyRecorder *>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_NOTIFY && self != nullptr && lParam != 0) {
@@ -112,14 +113,14 @@ class PageCommandTest : public store_testing::StoreTest {
   }
 
   // The page of the printer, in the host's language `language` (0: the session's own).
-  void OpenPage(const std::u16string &printer, WORD language = 0) {
+  void OpenPage(const WideString &printer, WORD language = 0) {
     OpenSession(printer);
     if (language != 0)
       session_->SetLanguageId(language);
     ShowPage();
   }
 
-  void OpenSession(const std::u16string &printer) {
+  void OpenSession(const WideString &printer) {
     session_ = Open(printer);
     ASSERT_TRUE(session_);
   }
@@ -139,8 +140,8 @@ class PageCommandTest : public store_testing::StoreTest {
   // numbered from 1 in order, stored as the printer's profile list. The built-in one carries the
   // English host strings the page shows for it, so that storing the list as the page holds it
   // changes none of its bytes.
-  void StoreProfiles(const std::u16string &printer, const std::vector<std::string> &users) {
-    const std::u16string *info =
+  void StoreProfiles(const WideString &printer, const std::vector<std::string> &users) {
+    const WideString *info =
         host::StringTable::ForLanguage(host::UiLanguage::English).Find(IDS_DEFAULT_PROFILE_INFO);
     const std::string infoText = info != nullptr ? host::Utf8FromUtf16(*info) : "";
     std::vector<ProfileHeader> headers = {
@@ -152,7 +153,7 @@ class PageCommandTest : public store_testing::StoreTest {
   }
 
   // The stored profile list, in stored order.
-  std::vector<ProfileHeader> StoredHeaders(const std::u16string &printer) {
+  std::vector<ProfileHeader> StoredHeaders(const WideString &printer) {
     std::vector<ProfileHeader> headers;
     const auto data = PrinterValue(printer, "JzProfileData");
     if (!data)
@@ -166,7 +167,7 @@ class PageCommandTest : public store_testing::StoreTest {
 
   // One of a profile's values where the platform keeps it: a side file for a user profile on
   // the ANSI platform, printer data otherwise.
-  std::optional<std::vector<BYTE>> StoredValue(const std::u16string &printer, int regNum,
+  std::optional<std::vector<BYTE>> StoredValue(const WideString &printer, int regNum,
                                                const std::string &valueName) {
     const std::string dataName = store_testing::DataName(regNum, valueName);
     if (Ansi() && regNum != 0)
@@ -176,8 +177,8 @@ class PageCommandTest : public store_testing::StoreTest {
 
   HWND ProfileRows() const { return GetDlgItem(window_, IDC_PROFILE_LIST); }
 
-  std::vector<std::u16string> Rows() const {
-    std::vector<std::u16string> rows;
+  std::vector<WideString> Rows() const {
+    std::vector<WideString> rows;
     const int count = static_cast<int>(SendMessageW(ProfileRows(), LVM_GETITEMCOUNT, 0, 0));
     for (int row = 0; row < count; ++row) {
       WCHAR text[260] = {};
@@ -209,7 +210,7 @@ class PageCommandTest : public store_testing::StoreTest {
   // A click on the page's button, which does nothing while the button is disabled.
   void Click(int controlId) const { SendMessageW(GetDlgItem(window_, controlId), BM_CLICK, 0, 0); }
 
-  std::u16string HostString(UINT id) {
+  WideString HostString(UINT id) {
     WCHAR text[260] = {};
     session_->uiManager()->LoadResString(id, text, 260, 0, 0, 0);
     return text;

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "abi/wide.h"
 #include "host/resource_module.h"
 #include "page/page_test_support.h"
 #include "page/profile_list_draw.h"
@@ -112,15 +113,15 @@ class ProfileRowTest : public ::testing::Test {
     office.rgbIconColor = RGB(255, 0, 0);
     office.nProfRegNum = 1;
     list_->Insert(&office);
-    listView_ = CreateWindowExW(0, WC_LISTVIEWW, u"", WS_POPUP | LVS_REPORT, 0, 0, kRowWidth, 200,
-                                nullptr, nullptr, nullptr, nullptr);
+    listView_ = CreateWindowExW(0, WC_LISTVIEWW, WSTR(""), WS_POPUP | LVS_REPORT, 0, 0, kRowWidth,
+                                200, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(listView_, nullptr);
     LVITEMW item{};
     item.mask = LVIF_TEXT;
-    item.pszText = const_cast<LPWSTR>(u"Office");
+    item.pszText = const_cast<LPWSTR>(WSTR("Office"));
     SendMessageW(listView_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
     item.iItem = 1;
-    item.pszText = const_cast<LPWSTR>(u"Unknown");
+    item.pszText = const_cast<LPWSTR>(WSTR("Unknown"));
     SendMessageW(listView_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
     // Where bitmap 112 has pixels of the recoloured blue, and one that stays as it is.
     HBITMAP icon = LoadBitmapW(resources_.instance(), MAKEINTRESOURCEW(112));

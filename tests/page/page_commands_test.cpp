@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "abi/wide.h"
 #include "page/command_test_support.h"
 
 namespace prfmod::testing {
@@ -19,7 +20,7 @@ constexpr int kCommandButtons[] = {IDC_PROFILE_ADD,    IDC_PROFILE_DELETE, IDC_P
 class PageCommandsTest : public PageCommandTest {
  protected:
   // Adds a profile through the add button and the properties dialog.
-  void Add(const std::u16string &name, std::vector<DialogStep> more = {}) {
+  void Add(const WideString &name, std::vector<DialogStep> more = {}) {
     std::vector<DialogStep> steps = {DialogStep::SetText(IDC_PROPERTIES_NAME, name)};
     steps.insert(steps.end(), more.begin(), more.end());
     steps.push_back(DialogStep::Click(IDOK));
@@ -51,11 +52,11 @@ class PageCommandsTest : public PageCommandTest {
   }
 
   // The printer's driver data sets: its values whose names begin with "Vt", and "Setup".
-  std::vector<std::pair<std::string, std::vector<BYTE>>> DataSets(const std::u16string &printer) {
+  std::vector<std::pair<std::string, std::vector<BYTE>>> DataSets(const WideString &printer) {
     std::vector<std::pair<std::string, std::vector<BYTE>>> sets;
     host::RegKey key = PrinterDataKey(printer, KEY_QUERY_VALUE);
     for (DWORD index = 0;; ++index) {
-      char16_t name[MAX_PATH];
+      WCHAR name[MAX_PATH];
       DWORD length = MAX_PATH, size = 0;
       if (RegEnumValueW(key.get(), index, name, &length, nullptr, nullptr, nullptr, &size) !=
           ERROR_SUCCESS)
@@ -80,9 +81,9 @@ TEST_P(PageCommandsTest, AddStoresTheProfileItsSettingsAndDataSets) {
     for (int button : kCommandButtons)
       enabledDuringDialog.push_back(Enabled(button));
   };
-  Add(u"Hotel", {DialogStep::SetText(IDC_PROPERTIES_DESCRIPTION, u"Rooms with a printer"),
-                 DialogStep::Send(IDC_PROPERTIES_ICONS, LB_SETCURSEL, 7, 0),
-                 DialogStep::Send(IDC_PROPERTIES_COLOR, CB_SETCURSEL, 2, 0)});
+  Add(WSTR("Hotel"), {DialogStep::SetText(IDC_PROPERTIES_DESCRIPTION, WSTR("Rooms with a printer")),
+                      DialogStep::Send(IDC_PROPERTIES_ICONS, LB_SETCURSEL, 7, 0),
+                      DialogStep::Send(IDC_PROPERTIES_COLOR, CB_SETCURSEL, 2, 0)});
 
   EXPECT_EQ(enabledDuringDialog, std::vector<bool>(6, false));
   const std::vector<ProfileHeader> stored = StoredHeaders(host::kColorPrinterName);
@@ -93,8 +94,8 @@ TEST_P(PageCommandsTest, AddStoresTheProfileItsSettingsAndDataSets) {
   EXPECT_EQ(hotel.nProfileIcon, 7u);
   EXPECT_EQ(hotel.rgbIconColor, COLORREF{0x0000FF});
   EXPECT_EQ(hotel.nProfRegNum, 3);
-  EXPECT_EQ(Rows(),
-            (std::vector<std::u16string>{u"Factory Default", u"Office", u"Travel", u"Hotel"}));
+  EXPECT_EQ(Rows(), (std::vector<WideString>{WSTR("Factory Default"), WSTR("Office"),
+                                             WSTR("Travel"), WSTR("Hotel")}));
   EXPECT_EQ(SendMessageW(ProfileRows(), LVM_GETSELECTEDCOUNT, 0, 0), 1);
   EXPECT_EQ(SendMessageW(ProfileRows(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
                          MAKELPARAM(LVNI_FOCUSED | LVNI_SELECTED, 0)),
@@ -138,33 +139,34 @@ TEST_P(PageCommandsTest, AddStoresTheProfileItsSettingsAndDataSets) {
 TEST_P(PageCommandsTest, NameClashReplacesOnlyOnYes) {
   StoreProfiles(host::kColorPrinterName, {});
   OpenPage(host::kColorPrinterName);
-  Add(u"Office");
-  Add(u"Travel");
+  Add(WSTR("Office"));
+  Add(WSTR("Travel"));
   const std::string registry = winplat::ExportRegistryText();
-  const std::vector<std::u16string> rows = Rows();
+  const std::vector<WideString> rows = Rows();
 
   for (int answer : {IDNO, IDCANCEL}) {
     operator_.Queue(answer);
-    Add(u"Office");
+    Add(WSTR("Office"));
     EXPECT_EQ(winplat::ExportRegistryText(), registry) << answer;
     EXPECT_EQ(Rows(), rows) << answer;
   }
   const winplat::MessageBoxCall &question = winplat::MessageBoxLog().back();
   EXPECT_EQ(question.text,
-            u"A profile named \"Office\" already exists. Do you want to replace it?");
-  EXPECT_EQ(question.caption, u"Profile");
+            WSTR("A profile named \"Office\" already exists. Do you want to replace it?"));
+  EXPECT_EQ(question.caption, WSTR("Profile"));
   EXPECT_EQ(question.style, UINT{0x33});
 
   ChangeCopies(4);
   operator_.Queue(IDYES);
-  Add(u"Office", {DialogStep::SetText(IDC_PROPERTIES_DESCRIPTION, u"Replaced")});
+  Add(WSTR("Office"), {DialogStep::SetText(IDC_PROPERTIES_DESCRIPTION, WSTR("Replaced"))});
   const std::vector<ProfileHeader> stored = StoredHeaders(host::kColorPrinterName);
   ASSERT_EQ(stored.size(), 3u);
   EXPECT_STREQ(stored[1].strProfileName, "Office");
   EXPECT_STREQ(stored[1].strProfileInfo, "Replaced");
   EXPECT_EQ(stored[1].nProfRegNum, 1);
   EXPECT_EQ(StoredCopies(1), 4);
-  EXPECT_EQ(Rows(), (std::vector<std::u16string>{u"Factory Default", u"Travel", u"Office"}));
+  EXPECT_EQ(Rows(),
+            (std::vector<WideString>{WSTR("Factory Default"), WSTR("Travel"), WSTR("Office")}));
 }
 
 // 25 profiles take one more through the button; at 26 the button is disabled and the command,
@@ -175,7 +177,7 @@ TEST_P(PageCommandsTest, TwentySixProfilesAtMost) {
     users.push_back("Profile " + std::to_string(100 + i));
   StoreProfiles(host::kColorPrinterName, users);
   OpenPage(host::kColorPrinterName);
-  Add(u"Last");
+  Add(WSTR("Last"));
   ASSERT_EQ(Rows().size(), 26u);
   EXPECT_FALSE(Enabled(IDC_PROFILE_ADD));
 
@@ -183,7 +185,7 @@ TEST_P(PageCommandsTest, TwentySixProfilesAtMost) {
   winplat::ClearModalDialogLog();
   operator_.QueueDialog(
       IDD_PROFILE_PROPERTIES,
-      {DialogStep::SetText(IDC_PROPERTIES_NAME, u"One too many"), DialogStep::Click(IDOK)});
+      {DialogStep::SetText(IDC_PROPERTIES_NAME, WSTR("One too many")), DialogStep::Click(IDOK)});
   SendMessageW(window_, WM_COMMAND, IDC_PROFILE_ADD, 0);
   EXPECT_TRUE(winplat::ModalDialogLog().empty());
   EXPECT_EQ(operator_.PendingDialogs(), 1u);
@@ -196,10 +198,10 @@ TEST_P(PageCommandsTest, TwentySixProfilesAtMost) {
 TEST_P(PageCommandsTest, DeleteRemovesTheSelectedUserProfilesOnly) {
   StoreProfiles(host::kColorPrinterName, {});
   OpenPage(host::kColorPrinterName);
-  Add(u"Office");
-  Add(u"Travel");
+  Add(WSTR("Office"));
+  Add(WSTR("Travel"));
   const std::string registry = winplat::ExportRegistryText();
-  const std::vector<std::u16string> rows = Rows();
+  const std::vector<WideString> rows = Rows();
 
   SelectRows({0});
   EXPECT_FALSE(Enabled(IDC_PROFILE_DELETE));
@@ -217,7 +219,7 @@ TEST_P(PageCommandsTest, DeleteRemovesTheSelectedUserProfilesOnly) {
 
   operator_.Queue(IDYES);
   Click(IDC_PROFILE_DELETE);
-  EXPECT_EQ(Rows(), (std::vector<std::u16string>{u"Factory Default", u"Office"}));
+  EXPECT_EQ(Rows(), (std::vector<WideString>{WSTR("Factory Default"), WSTR("Office")}));
   const std::vector<ProfileHeader> stored = StoredHeaders(host::kColorPrinterName);
   ASSERT_EQ(stored.size(), 2u);
   EXPECT_EQ(PrinterValue(host::kColorPrinterName, "JzProfileCount"),
@@ -233,10 +235,10 @@ TEST_P(PageCommandsTest, DeleteRemovesTheSelectedUserProfilesOnly) {
 TEST_P(PageCommandsTest, EditAsksBeforeTakingAnotherProfilesName) {
   StoreProfiles(host::kColorPrinterName, {});
   OpenPage(host::kColorPrinterName);
-  Add(u"Office");
-  Add(u"Travel");
+  Add(WSTR("Office"));
+  Add(WSTR("Travel"));
   const std::string registry = winplat::ExportRegistryText();
-  const auto rename = [this](const std::u16string &name) {
+  const auto rename = [this](const WideString &name) {
     SelectRows({2});
     operator_.QueueDialog(IDD_PROFILE_PROPERTIES, {DialogStep::SetText(IDC_PROPERTIES_NAME, name),
                                                    DialogStep::Click(IDOK)});
@@ -244,17 +246,17 @@ TEST_P(PageCommandsTest, EditAsksBeforeTakingAnotherProfilesName) {
   };
 
   operator_.Queue(IDNO);
-  rename(u"Office");
+  rename(WSTR("Office"));
   EXPECT_EQ(winplat::ExportRegistryText(), registry);
 
   operator_.Queue(IDYES);
-  rename(u"Office");
+  rename(WSTR("Office"));
   const std::vector<ProfileHeader> stored = StoredHeaders(host::kColorPrinterName);
   ASSERT_EQ(stored.size(), 2u);
   EXPECT_STREQ(stored[1].strProfileName, "Office");
   EXPECT_EQ(stored[1].nProfRegNum, 2);
   EXPECT_TRUE(IndexNames(1).empty()) << "the replaced profile's values are gone";
-  EXPECT_EQ(Rows(), (std::vector<std::u16string>{u"Factory Default", u"Office"}));
+  EXPECT_EQ(Rows(), (std::vector<WideString>{WSTR("Factory Default"), WSTR("Office")}));
   EXPECT_EQ(SendMessageW(ProfileRows(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
                          MAKELPARAM(LVNI_FOCUSED | LVNI_SELECTED, 0)),
             1);
@@ -297,10 +299,10 @@ TEST_P(PageCommandsTest, ApplyWithNoFocusedRowDoesNothing) {
 // Windows 98 keeps a user profile's values in files named after the printer, which a printer
 // named \\PRINTSRV\... cannot have: there the network printer is left out.
 TEST_P(PageCommandsTest, AddChangeApplyRoundTripOnBothPrinters) {
-  std::vector<std::u16string> printers = {host::kColorPrinterName};
+  std::vector<WideString> printers = {host::kColorPrinterName};
   if (!Ansi())
     printers.push_back(host::kMonoPrinterName);
-  for (const std::u16string &printer : printers) {
+  for (const WideString &printer : printers) {
     OpenSession(printer);
     // The monochrome model's settings are locked by the administrator; the round trip is the
     // same once they are not.
@@ -309,7 +311,7 @@ TEST_P(PageCommandsTest, AddChangeApplyRoundTripOnBothPrinters) {
     const std::vector<BYTE> settings = session_->devModeBytes();
     const auto dataSets = DataSets(printer);
     ASSERT_FALSE(dataSets.empty());
-    Add(u"Round trip");
+    Add(WSTR("Round trip"));
 
     ChangeCopies(9);
     SetPrinterValue(printer, dataSets.back().first, store_testing::Bytes({1, 2, 3}));

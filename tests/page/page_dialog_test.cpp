@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "abi/wide.h"
 #include "page/command_buttons.h"
 #include "host/text_convert.h"
 #include "page/page_test_support.h"
@@ -21,11 +22,11 @@ const int kCommands[] = {IDC_PROFILE_ADD,    IDC_PROFILE_DELETE, IDC_PROFILE_EDI
 class PageDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    manager().strings = {{11, u"Printing Preferences"},
-                         {1922, u"Add"},
-                         {1940, u"Standard"},
-                         {1941, u"Driver defaults"},
-                         {2123, u"No profile selected"}};
+    manager().strings = {{11, WSTR("Printing Preferences")},
+                         {1922, WSTR("Add")},
+                         {1940, WSTR("Standard")},
+                         {1941, WSTR("Driver defaults")},
+                         {2123, WSTR("No profile selected")}};
   }
 
   PageUIManager &manager() { return fixture_.manager; }
@@ -41,7 +42,7 @@ class PageDialogTest : public ::testing::Test {
 
   int Rows() const { return static_cast<int>(SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0)); }
 
-  std::u16string RowText(int row) const {
+  WideString RowText(int row) const {
     WCHAR text[64] = {};
     LVITEMW item{};
     item.pszText = text;
@@ -90,17 +91,17 @@ TEST_F(PageDialogTest, RowsShowTheBuiltInProfileFirstUnderItsLocalizedName) {
   StoreProfiles(2);
   Open();
   ASSERT_EQ(Rows(), 3);
-  EXPECT_EQ(RowText(0), u"Standard");
-  EXPECT_EQ(RowText(1), u"Profile 01");
-  EXPECT_EQ(RowText(2), u"Profile 02");
+  EXPECT_EQ(RowText(0), WSTR("Standard"));
+  EXPECT_EQ(RowText(1), WSTR("Profile 01"));
+  EXPECT_EQ(RowText(2), WSTR("Profile 02"));
   EXPECT_EQ(fixture_.page.GetProfileCount(), 3);
   EXPECT_EQ(SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 0);
   EXPECT_EQ(SendMessageW(list_, LVM_GETCOLUMNWIDTH, 0, 0), 245);
   WCHAR text[64];
   GetWindowTextW(window_, text, 64);
-  EXPECT_EQ(std::u16string(text), u"Printing Preferences");
+  EXPECT_EQ(WideString(text), WSTR("Printing Preferences"));
   GetDlgItemTextW(window_, IDC_PROFILE_ADD, text, 64);
-  EXPECT_EQ(std::u16string(text), u"Add");
+  EXPECT_EQ(WideString(text), WSTR("Add"));
   EXPECT_FALSE(Enabled(IDC_PROFILE_DESCRIPTION));
   EXPECT_FALSE(Enabled(IDC_DESCRIPTION_LABEL));
 }
@@ -111,20 +112,20 @@ TEST_F(PageDialogTest, CaptionsAndSummaryColumnsOnBothPlatforms) {
   struct Caption {
     int control;
     UINT string;
-    std::u16string text;
+    WideString text;
   };
   const Caption captions[] = {
-      {IDC_PROFILE_LIST_TITLE, 1921, u"Stored profiles"},
-      {IDC_PROFILE_ADD, 1922, u"Save current"},
-      {IDC_PROFILE_DELETE, 1925, u"Remove"},
-      {IDC_PROFILE_EDIT, 1923, u"Properties"},
-      {IDC_PROFILE_APPLY, 919, u"Use"},
-      {IDC_PROFILE_IMPORT, 1926, u"Read file"},
-      {IDC_PROFILE_EXPORT, 1927, u"Write file"},
-      {IDC_DESCRIPTION_LABEL, 1949, u"Comment:"},
-      {IDC_SETTINGS_INFO, 2708, u"Current settings"},
-      {IDOK, 915, u"Close"},
-      {IDCANCEL, 916, u"Dismiss"},
+      {IDC_PROFILE_LIST_TITLE, 1921, WSTR("Stored profiles")},
+      {IDC_PROFILE_ADD, 1922, WSTR("Save current")},
+      {IDC_PROFILE_DELETE, 1925, WSTR("Remove")},
+      {IDC_PROFILE_EDIT, 1923, WSTR("Properties")},
+      {IDC_PROFILE_APPLY, 919, WSTR("Use")},
+      {IDC_PROFILE_IMPORT, 1926, WSTR("Read file")},
+      {IDC_PROFILE_EXPORT, 1927, WSTR("Write file")},
+      {IDC_DESCRIPTION_LABEL, 1949, WSTR("Comment:")},
+      {IDC_SETTINGS_INFO, 2708, WSTR("Current settings")},
+      {IDOK, 915, WSTR("Close")},
+      {IDCANCEL, 916, WSTR("Dismiss")},
   };
   StoreProfiles(1);
   for (int platform : {HOST_PLATFORM_NT5, HOST_PLATFORM_ANSI}) {
@@ -133,19 +134,19 @@ TEST_F(PageDialogTest, CaptionsAndSummaryColumnsOnBothPlatforms) {
     fixture.manager.printerValues = manager().printerValues;
     for (const Caption &caption : captions)
       fixture.manager.strings[caption.string] = caption.text;
-    fixture.manager.strings[1918] = u"Setting";
-    fixture.manager.strings[1919] = u"Stored value";
+    fixture.manager.strings[1918] = WSTR("Setting");
+    fixture.manager.strings[1919] = WSTR("Stored value");
     fixture.page.ChooseTemplate();
     HWND window = CreateTestPageWindow(&fixture.page);
     ASSERT_NE(window, nullptr);
     for (const Caption &caption : captions) {
       WCHAR text[64] = {};
       GetDlgItemTextW(window, caption.control, text, 64);
-      EXPECT_EQ(std::u16string(text), caption.text) << caption.control << " on " << platform;
+      EXPECT_EQ(WideString(text), caption.text) << caption.control << " on " << platform;
     }
     HWND summary = GetDlgItem(window, IDC_SETTINGS_SUMMARY);
     int column = 0;
-    for (const char16_t *title : {u"Setting", u"Stored value"}) {
+    for (const WCHAR *title : {WSTR("Setting"), WSTR("Stored value")}) {
       WCHAR text[64] = {};
       LVCOLUMNW described{};
       described.mask = LVCF_TEXT;
@@ -153,7 +154,7 @@ TEST_F(PageDialogTest, CaptionsAndSummaryColumnsOnBothPlatforms) {
       described.cchTextMax = 64;
       EXPECT_TRUE(SendMessageW(summary, LVM_GETCOLUMNW, static_cast<WPARAM>(column++),
                                reinterpret_cast<LPARAM>(&described)));
-      EXPECT_EQ(std::u16string(text), std::u16string(title)) << platform;
+      EXPECT_EQ(WideString(text), WideString(title)) << platform;
     }
     ASSERT_NE(GetSysColor(COLOR_MENU), GetSysColor(COLOR_WINDOW));
     EXPECT_EQ(SendMessageW(summary, LVM_GETBKCOLOR, 0, 0), LRESULT{GetSysColor(COLOR_MENU)});
@@ -164,19 +165,19 @@ TEST_F(PageDialogTest, CaptionsAndSummaryColumnsOnBothPlatforms) {
 
 TEST_F(PageDialogTest, AnsiPlatformCaptionsPassThroughTheSubclassedButtons) {
   fixture_.context.platform = HOST_PLATFORM_ANSI;
-  manager().strings[2708] = u"Information";
+  manager().strings[2708] = WSTR("Information");
   StoreProfiles(1);
   Open();
-  for (const auto &[id, caption] : {std::pair<int, std::u16string>{IDC_PROFILE_ADD, u"Add"},
-                                    {IDC_SETTINGS_INFO, u"Information"}}) {
+  for (const auto &[id, caption] : {std::pair<int, WideString>{IDC_PROFILE_ADD, WSTR("Add")},
+                                    {IDC_SETTINGS_INFO, WSTR("Information")}}) {
     WCHAR text[64] = {};
     GetDlgItemTextW(window_, id, text, 64);
-    EXPECT_EQ(std::u16string(text), caption) << id;
+    EXPECT_EQ(WideString(text), caption) << id;
     char ansi[64] = {};
     GetDlgItemTextA(window_, id, ansi, 64);
     EXPECT_EQ(host::Utf8FromUtf16(caption), ansi) << id;
   }
-  EXPECT_EQ(RowText(1), u"Profile 01");
+  EXPECT_EQ(RowText(1), WSTR("Profile 01"));
 }
 
 TEST_F(PageDialogTest, ManyRowsNarrowTheColumnForTheScrollBar) {
@@ -189,7 +190,7 @@ TEST_F(PageDialogTest, ManyRowsNarrowTheColumnForTheScrollBar) {
 TEST_F(PageDialogTest, WithoutStoredProfilesThePageCreatesTheBuiltInOne) {
   Open();
   ASSERT_EQ(Rows(), 1);
-  EXPECT_EQ(RowText(0), u"Standard");
+  EXPECT_EQ(RowText(0), WSTR("Standard"));
   ProfileList *list = fixture_.page.GetProfileList();
   ASSERT_NE(list, nullptr);
   ASSERT_NE(list->First(), nullptr);
@@ -205,7 +206,7 @@ TEST_F(PageDialogTest, WithoutStoredProfilesThePageCreatesTheBuiltInOne) {
 // takes the first fifteen (30 bytes), never a lead byte without its trail byte.
 TEST_F(PageDialogTest, BuiltInProfileNameIsCutAtAWholeCharacter) {
   manager().language = 0x0411;
-  manager().strings[1940] = std::u16string(20, u'\u30D7');
+  manager().strings[1940] = WideString(20, u'\u30D7');
   Open();
   ProfileList *list = fixture_.page.GetProfileList();
   ASSERT_NE(list, nullptr);
@@ -398,8 +399,8 @@ TEST_F(PageDialogTest, ProfilesNamedLikeTheDisplayNameAndTheirStoredHeaders) {
 
   Open();
   ASSERT_EQ(Rows(), 2);
-  EXPECT_EQ(RowText(0), u"Standard");
-  EXPECT_EQ(RowText(1), u"Standard (0)");
+  EXPECT_EQ(RowText(0), WSTR("Standard"));
+  EXPECT_EQ(RowText(1), WSTR("Standard (0)"));
 
   SendMessageW(window_, 256, 7, 0);  // the host asks the page to save its list
   // Two headers of 556 bytes: name at 0, description at 32, registry number at 552.

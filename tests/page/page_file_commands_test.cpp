@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "abi/wide.h"
 #include "page/command_test_support.h"
 #include "profilefile/jzp_reader.h"
 #include "profilefile/jzp_test_support.h"
@@ -16,7 +17,7 @@ namespace {
 
 using winplat::WindowsVersion;
 
-constexpr char16_t kFile[] = u"C:\\profiles.jzp";
+constexpr WCHAR kFile[] = WSTR("C:\\profiles.jzp");
 
 class PageFileCommandsTest : public PageCommandTest {
  protected:
@@ -92,7 +93,8 @@ TEST_P(PageFileCommandsTest, ExportWithoutSelectionWritesTheHeaderOnlyWithoutAsk
 TEST_P(PageFileCommandsTest, ExportWritesTheSelectedProfilesInListOrder) {
   StoreProfiles(host::kColorPrinterName, {"Zeta", "Alpha", "Mid"});
   OpenPage(host::kColorPrinterName);
-  ASSERT_EQ(Rows(), (std::vector<std::u16string>{u"Factory Default", u"Alpha", u"Mid", u"Zeta"}));
+  ASSERT_EQ(Rows(), (std::vector<WideString>{WSTR("Factory Default"), WSTR("Alpha"), WSTR("Mid"),
+                                             WSTR("Zeta")}));
   SelectRows({3, 1});
   operator_.QueueSaveFile(kFile);
   Click(IDC_PROFILE_EXPORT);
@@ -150,7 +152,7 @@ TEST_P(PageFileCommandsTest, ImportStoresOnlyPlainValueNames) {
   operator_.Queue(IDYES);
   Click(IDC_PROFILE_IMPORT);
 
-  EXPECT_EQ(Rows(), (std::vector<std::u16string>{u"Factory Default", u"Hostile"}));
+  EXPECT_EQ(Rows(), (std::vector<WideString>{WSTR("Factory Default"), WSTR("Hostile")}));
   EXPECT_EQ(IndexNames(1), (std::vector<std::string>{"Default DevMode", "VtGood"}));
   EXPECT_EQ(StoredValue(host::kColorPrinterName, 1, "VtGood"), data);
   EXPECT_NE(PrinterValue(host::kColorPrinterName, "JzProfileCount"), countBefore);
@@ -169,7 +171,7 @@ TEST_P(PageFileCommandsTest, ImportSkipsTheBuiltInNameSilently) {
   operator_.QueueOpenFile(kFile);
   Click(IDC_PROFILE_IMPORT);
 
-  EXPECT_EQ(Rows(), (std::vector<std::u16string>{u"Factory Default", u"Office"}));
+  EXPECT_EQ(Rows(), (std::vector<WideString>{WSTR("Factory Default"), WSTR("Office")}));
   const std::vector<ProfileHeader> stored = StoredHeaders(host::kColorPrinterName);
   ASSERT_EQ(stored.size(), 2u);
   EXPECT_EQ(stored[0].nProfRegNum, 0);

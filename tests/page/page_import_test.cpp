@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "abi/wide.h"
 #include "page/command_test_support.h"
 #include "profilefile/jzp_import_rules.h"
 #include "profilefile/jzp_test_support.h"
@@ -20,7 +21,7 @@ namespace {
 using jzp_testing::ProfileBytes;
 using winplat::WindowsVersion;
 
-constexpr char16_t kFile[] = u"C:\\import.jzp";
+constexpr WCHAR kFile[] = WSTR("C:\\import.jzp");
 
 ProfileBytes Profile(const std::string &name, std::vector<BYTE> items = {},
                      std::vector<BYTE> registry = {}) {
@@ -59,23 +60,23 @@ class PageImportTest : public PageCommandTest {
 
   // The factory default an import starts from: the built-in profile's stored settings, else
   // the printer's own default DEVMODE.
-  std::vector<BYTE> DefaultDevMode(const std::u16string &printer) {
+  std::vector<BYTE> DefaultDevMode(const WideString &printer) {
     if (auto stored = PrinterValue(printer, "JZP_0000_Default DevMode"))
       return *stored;
     host::RegKey key =
         host::RegKey::Open(HKEY_LOCAL_MACHINE, host::PrinterKeyPath(printer), KEY_QUERY_VALUE);
     DWORD type = 0, size = 0;
-    RegQueryValueExW(key.get(), u"Default DevMode", nullptr, &type, nullptr, &size);
+    RegQueryValueExW(key.get(), WSTR("Default DevMode"), nullptr, &type, nullptr, &size);
     std::vector<BYTE> devMode(size);
-    RegQueryValueExW(key.get(), u"Default DevMode", nullptr, &type, devMode.data(), &size);
+    RegQueryValueExW(key.get(), WSTR("Default DevMode"), nullptr, &type, devMode.data(), &size);
     return devMode;
   }
 
-  std::vector<BYTE> ImportedDevMode(const std::u16string &printer, int regNum = 1) {
+  std::vector<BYTE> ImportedDevMode(const WideString &printer, int regNum = 1) {
     return StoredValueOf(printer, regNum, "Default DevMode").value_or(std::vector<BYTE>{});
   }
 
-  std::optional<std::vector<BYTE>> StoredValueOf(const std::u16string &printer, int regNum,
+  std::optional<std::vector<BYTE>> StoredValueOf(const WideString &printer, int regNum,
                                                  const std::string &valueName) {
     const std::string dataName = store_testing::DataName(regNum, valueName);
     if (Ansi() && regNum != 0)
@@ -232,7 +233,7 @@ TEST_P(PageImportTest, ImportStopsAtTwentySixProfilesWithOneNotice) {
   EXPECT_EQ(Rows().size(), 26u);
   size_t notices = 0;
   for (const winplat::MessageBoxCall &call : winplat::MessageBoxLog())
-    notices += call.text.find(u"up to 25 profiles") != std::u16string::npos;
+    notices += call.text.find(WSTR("up to 25 profiles")) != WideString::npos;
   EXPECT_EQ(notices, 1u);
 }
 
@@ -244,7 +245,7 @@ TEST_P(PageImportTest, ExportThenImportGivesTheSameStoredSettings) {
   Public(settings)->dmOrientation = DMORIENT_LANDSCAPE;
   ASSERT_TRUE(session_->SetDevMode(settings.data(), settings.size()));
   operator_.QueueDialog(IDD_PROFILE_PROPERTIES,
-                        {winplat::DialogStep::SetText(IDC_PROPERTIES_NAME, u"Office"),
+                        {winplat::DialogStep::SetText(IDC_PROPERTIES_NAME, WSTR("Office")),
                          winplat::DialogStep::Click(IDOK)});
   Click(IDC_PROFILE_ADD);
   const std::vector<BYTE> before = ImportedDevMode(host::kColorPrinterName);
@@ -294,7 +295,7 @@ class HostileImportTest : public PageImportTest {
       if (!Ansi())
         RegDeleteValueW(PrinterDataKey(host::kColorPrinterName, KEY_SET_VALUE).get(),
                         host::Utf16FromUtf8(store_testing::DataName(1, value.name)).c_str());
-    RegDeleteValueW(PrinterDataKey(host::kColorPrinterName, KEY_SET_VALUE).get(), u"JZP_0001");
+    RegDeleteValueW(PrinterDataKey(host::kColorPrinterName, KEY_SET_VALUE).get(), WSTR("JZP_0001"));
     SetPrinterValue(host::kColorPrinterName, "JzProfileCount", *count, REG_DWORD);
     SetPrinterValue(host::kColorPrinterName, "JzProfileData", *list);
     EXPECT_EQ(winplat::ExportRegistryText(), registry);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "abi/wide.h"
 #include "page/page_test_support.h"
 #include "page/settings_button.h"
 
@@ -255,10 +256,10 @@ TEST_F(SettingsButtonTest, TabIsPassedOnAsAKeyPressAndFocusRearmsTheButton) {
 }
 
 TEST_F(SettingsButtonTest, OtherMessagesReachTheButton) {
-  SendMessageW(button_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(u"Information"));
+  SendMessageW(button_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(WSTR("Information")));
   WCHAR text[32];
   GetWindowTextW(button_, text, 32);
-  EXPECT_EQ(std::u16string(text), u"Information");
+  EXPECT_EQ(WideString(text), WSTR("Information"));
   EXPECT_EQ(SendMessageW(button_, BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
 

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "abi/wide.h"
 #include "page/base_dlg.h"
 #include "page/page_language.h"
 #include "page/page_test_support.h"
@@ -125,7 +126,7 @@ TEST_F(PageLanguageTest, ListFontFollowsTheLanguage) {
   PageFontDescription font;
   DescribePageFont(0x0409, true, &font);
   EXPECT_STREQ(font.szFaceName, "Sans Serif");
-  EXPECT_EQ(std::u16string(font.wszFaceName), u"Microsoft Sans Serif");
+  EXPECT_EQ(WideString(font.wszFaceName), WSTR("Microsoft Sans Serif"));
 }
 
 TEST_F(PageLanguageTest, ProfileListFontHasTheCharacterHeightOfItsPointSize) {
@@ -187,18 +188,18 @@ TEST_F(PageLanguageTest, DialogFontByLanguagePlatformAndOverride) {
     bool overrideSet;
     WORD pointSize;
     BYTE charSet;
-    std::u16string wideFace;
+    WideString wideFace;
     const char *ansiFace;
     WORD languageUsed;
   } cases[] = {
-      {0x0411, HOST_PLATFORM_NT5, false, 9, 128, u"Ms UI Gothic", "Ms UI Gothic", 0x0411},
-      {0x0409, HOST_PLATFORM_NT4, false, 8, 1, u"MS Sans Serif", "MS Sans Serif", 0x0409},
-      {0x0409, HOST_PLATFORM_NT5, false, 8, 1, u"Microsoft Sans Serif", "Microsoft Sans Serif",
+      {0x0411, HOST_PLATFORM_NT5, false, 9, 128, WSTR("Ms UI Gothic"), "Ms UI Gothic", 0x0411},
+      {0x0409, HOST_PLATFORM_NT4, false, 8, 1, WSTR("MS Sans Serif"), "MS Sans Serif", 0x0409},
+      {0x0409, HOST_PLATFORM_NT5, false, 8, 1, WSTR("Microsoft Sans Serif"), "Microsoft Sans Serif",
        0x0409},
-      {0x0409, HOST_PLATFORM_ANSI, false, 8, 1, u"Microsoft Sans Serif", "Sans Serif", 0x0409},
-      {0x0412, HOST_PLATFORM_NT5, true, 9, 129, u"Gulim", "Gulim", 0x0412},
-      {0x0407, HOST_PLATFORM_NT5, true, 9, 136, u"PMingliu", "PMingliu", 0x04C1},
-      {0x04C0, HOST_PLATFORM_NT5, false, 9, 134, u"Simsun", "Simsun", 0x04C0},
+      {0x0409, HOST_PLATFORM_ANSI, false, 8, 1, WSTR("Microsoft Sans Serif"), "Sans Serif", 0x0409},
+      {0x0412, HOST_PLATFORM_NT5, true, 9, 129, WSTR("Gulim"), "Gulim", 0x0412},
+      {0x0407, HOST_PLATFORM_NT5, true, 9, 136, WSTR("PMingliu"), "PMingliu", 0x04C1},
+      {0x04C0, HOST_PLATFORM_NT5, false, 9, 134, WSTR("Simsun"), "Simsun", 0x04C0},
   };
   for (const Case &c : cases) {
     PageFixture fixture;
@@ -212,7 +213,7 @@ TEST_F(PageLanguageTest, DialogFontByLanguagePlatformAndOverride) {
     EXPECT_EQ(dialog.Language(), c.languageUsed) << std::hex << c.language;
     EXPECT_EQ(dialog.PointSize(), c.pointSize) << std::hex << c.language;
     EXPECT_EQ(dialog.CharSet(), c.charSet) << std::hex << c.language;
-    EXPECT_EQ(std::u16string(dialog.FaceNameW()), c.wideFace) << std::hex << c.language;
+    EXPECT_EQ(WideString(dialog.FaceNameW()), c.wideFace) << std::hex << c.language;
     EXPECT_STREQ(dialog.FaceNameA(), c.ansiFace) << std::hex << c.language;
     EXPECT_EQ(dialog.IsAnsi(), c.platform == HOST_PLATFORM_ANSI);
   }
@@ -222,7 +223,7 @@ TEST_F(PageLanguageTest, LocalizeSetsTextsAndFontAndGrowsControlsAtNinePoints) {
   for (WORD language : {WORD(0x0411), WORD(0x0409)}) {
     PageFixture fixture;
     fixture.manager.language = language;
-    fixture.manager.strings = {{1922, u"Add..."}, {11, u"Profiles"}};
+    fixture.manager.strings = {{1922, WSTR("Add...")}, {11, WSTR("Profiles")}};
     HWND window = CreateTestPageWindow(&fixture.page);
     ASSERT_NE(window, nullptr);
     TestDlg dialog;
@@ -240,10 +241,10 @@ TEST_F(PageLanguageTest, LocalizeSetsTextsAndFontAndGrowsControlsAtNinePoints) {
     EXPECT_EQ(after.right, before.right);
     WCHAR text[64];
     GetDlgItemTextW(window, IDC_PROFILE_ADD, text, 64);
-    EXPECT_EQ(std::u16string(text), u"Add...");
+    EXPECT_EQ(WideString(text), WSTR("Add..."));
     GetWindowTextW(window, text, 64);
-    EXPECT_EQ(std::u16string(text), u"Profiles");
-    EXPECT_EQ(std::u16string(title), u"Profiles");
+    EXPECT_EQ(WideString(text), WSTR("Profiles"));
+    EXPECT_EQ(WideString(title), WSTR("Profiles"));
     HFONT font =
         reinterpret_cast<HFONT>(SendDlgItemMessageW(window, IDC_PROFILE_ADD, WM_GETFONT, 0, 0));
     ASSERT_EQ(font, dialog.Font());
@@ -260,7 +261,7 @@ TEST_F(PageLanguageTest, AnsiPlatformLocalizesTheTitleThroughTheDialogCodePage) 
   winplat::SetAnsiCodePage(1252);
   PageFixture fixture;
   fixture.context.platform = HOST_PLATFORM_ANSI;
-  fixture.manager.strings = {{2001, u"Name \u65E5\u672C"}, {2000, u"Title \u65E5\u672C"}};
+  fixture.manager.strings = {{2001, WSTR("Name \u65E5\u672C")}, {2000, WSTR("Title \u65E5\u672C")}};
   HWND window = CreateTestPageWindow(&fixture.page);
   ASSERT_NE(window, nullptr);
   TestDlg dialog;
@@ -276,25 +277,25 @@ TEST_F(PageLanguageTest, AnsiPlatformLocalizesTheTitleThroughTheDialogCodePage) 
   EXPECT_STREQ(text, "Title ??");
   WCHAR wide[64];
   GetWindowTextW(window, wide, 64);
-  EXPECT_EQ(std::u16string(wide), u"Title ??");
-  EXPECT_EQ(std::u16string(title), u"Title \u65E5\u672C") << "the buffer keeps the host string";
+  EXPECT_EQ(WideString(wide), WSTR("Title ??"));
+  EXPECT_EQ(WideString(title), WSTR("Title \u65E5\u672C")) << "the buffer keeps the host string";
   DestroyWindow(window);
 }
 
 TEST_F(PageLanguageTest, PageStringsAndTextConvertWithThePageCodePage) {
   PageFixture fixture;
   fixture.manager.language = 0x0411;
-  fixture.manager.strings = {{1940, u"\u30D7\u30ED\u30D5\u30A1\u30A4\u30EB"}};
+  fixture.manager.strings = {{1940, WSTR("\u30D7\u30ED\u30D5\u30A1\u30A4\u30EB")}};
   fixture.page.ChooseTemplate();
   WCHAR wide[MAX_PATH];
   char text[MAX_PATH];
   EXPECT_FALSE(fixture.page.LoadPageString(1940, nullptr, text));
   EXPECT_FALSE(fixture.page.LoadPageString(1940, wide, nullptr));
   ASSERT_TRUE(fixture.page.LoadPageString(1940, wide, text));
-  EXPECT_EQ(std::u16string(wide), u"\u30D7\u30ED\u30D5\u30A1\u30A4\u30EB");
+  EXPECT_EQ(WideString(wide), WSTR("\u30D7\u30ED\u30D5\u30A1\u30A4\u30EB"));
   EXPECT_STREQ(text, "\x83\x76\x83\x8D\x83\x74\x83\x40\x83\x43\x83\x8B");
   WCHAR back[MAX_PATH];
-  EXPECT_EQ(std::u16string(fixture.page.Text().ToWide(back, MAX_PATH, text)), std::u16string(wide));
+  EXPECT_EQ(WideString(fixture.page.Text().ToWide(back, MAX_PATH, text)), WideString(wide));
 }
 
 // A host string of 200 double-byte characters needs 400 bytes: the page and the dialog base give
@@ -303,7 +304,7 @@ TEST_F(PageLanguageTest, LongHostStringsEndInsideTheTextBufferOfMaxPathBytes) {
   winplat::SetAnsiCodePage(932);
   PageFixture fixture;
   fixture.manager.language = 0x0411;
-  fixture.manager.strings = {{1940, std::u16string(200, u'\u30D7')}};
+  fixture.manager.strings = {{1940, WideString(200, u'\u30D7')}};
   fixture.page.ChooseTemplate();
   TestDlg dialog;
   dialog.Attach(108, nullptr, &fixture.owner);
@@ -320,7 +321,7 @@ TEST_F(PageLanguageTest, LongHostStringsEndInsideTheTextBufferOfMaxPathBytes) {
   WCHAR wide[MAX_PATH];
   ASSERT_TRUE(fixture.page.LoadPageString(1940, wide, page.text));
   ASSERT_TRUE(dialog.LoadDlgString(1940, wide, dlg.text));
-  EXPECT_EQ(std::u16string(wide), std::u16string(200, u'\u30D7'));
+  EXPECT_EQ(WideString(wide), WideString(200, u'\u30D7'));
   EXPECT_EQ(std::string(page.text), expected);
   EXPECT_EQ(std::string(dlg.text), expected);
   EXPECT_EQ(std::string(page.behind, sizeof page.behind), std::string(MAX_PATH, '#'));

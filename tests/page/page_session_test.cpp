@@ -3,6 +3,7 @@
 // the selection changes.
 #include <gtest/gtest.h>
 
+#include "abi/wide.h"
 #include "page/page_test_support.h"
 #include "store/store_test_support.h"
 
@@ -16,7 +17,7 @@ class PageSessionTest : public host::testing::DemoMachineTest {
     winplat::SetInstantSleep(true);
   }
 
-  void OpenSession(const std::u16string &printer,
+  void OpenSession(const WideString &printer,
                    host::UiLanguage language = host::UiLanguage::English) {
     std::string error;
     host::SessionOptions options;
@@ -39,24 +40,24 @@ class PageSessionTest : public host::testing::DemoMachineTest {
     return VTPROFJZP(nullptr, session_->printerName().c_str(), nullptr, nullptr);
   }
 
-  std::u16string HostString(UINT id) {
+  WideString HostString(UINT id) {
     WCHAR text[260] = {};
     session_->uiManager()->LoadResString(id, text, 260, 0, 0, 0);
     return text;
   }
 
-  std::u16string Description() {
+  WideString Description() {
     WCHAR text[260] = {};
     GetDlgItemTextW(window_, IDC_PROFILE_DESCRIPTION, text, 260);
     return text;
   }
 
-  std::vector<std::pair<std::u16string, std::u16string>> SummaryRows() {
+  std::vector<std::pair<WideString, WideString>> SummaryRows() {
     HWND summary = GetDlgItem(window_, IDC_SETTINGS_SUMMARY);
-    std::vector<std::pair<std::u16string, std::u16string>> rows;
+    std::vector<std::pair<WideString, WideString>> rows;
     const int count = static_cast<int>(SendMessageW(summary, LVM_GETITEMCOUNT, 0, 0));
     for (int row = 0; row < count; ++row) {
-      std::u16string texts[2];
+      WideString texts[2];
       for (int column = 0; column < 2; ++column) {
         WCHAR text[260] = {};
         LVITEMW item{};
@@ -81,11 +82,11 @@ class PageSessionTest : public host::testing::DemoMachineTest {
 
 TEST_F(PageSessionTest, NetworkPrinterTakesItsRegistryKeyFormAndLeavesClientMode) {
   struct Case {
-    std::u16string printer;
+    WideString printer;
     bool network;
-    std::u16string registryName;
+    WideString registryName;
   } cases[] = {
-      {host::kMonoPrinterName, true, u",,PRINTSRV,JZ Mono 2100"},
+      {host::kMonoPrinterName, true, WSTR(",,PRINTSRV,JZ Mono 2100")},
       {host::kColorPrinterName, false, host::kColorPrinterName},
   };
   for (const Case &c : cases) {
@@ -94,8 +95,8 @@ TEST_F(PageSessionTest, NetworkPrinterTakesItsRegistryKeyFormAndLeavesClientMode
     OpenPage();
     EXPECT_EQ(page_.IsNetworkPort(), c.network);
     EXPECT_EQ(page_.IsClientMode(), !c.network) << "a shared printer is used as a local one";
-    EXPECT_EQ(std::u16string(page_.GetRegistryNameW()), c.registryName);
-    EXPECT_EQ(std::u16string(page_.GetPrinterNameW()), c.printer);
+    EXPECT_EQ(WideString(page_.GetRegistryNameW()), c.registryName);
+    EXPECT_EQ(WideString(page_.GetPrinterNameW()), c.printer);
     DestroyWindow(window_);
   }
 }
@@ -122,7 +123,7 @@ TEST_F(PageSessionTest, StoredDefaultOfAnotherSizeIsRemovedAndTheHostReloads) {
 // exactly is still the one whose stale default goes.
 TEST_F(PageSessionTest, StaleDefaultOfAPrinterWithAJapaneseNameIsRemoved) {
   winplat::SetAnsiCodePage(1252);
-  const std::u16string printer = u"JZ \u65E5\u672C";
+  const WideString printer = WSTR("JZ \u65E5\u672C");
   store_testing::AddColorLaserPrinter(printer);
   OpenSession(printer, host::UiLanguage::Japanese);
   const std::vector<BYTE> current = session_->devModeBytes();
@@ -187,11 +188,11 @@ TEST_F(PageSessionTest, SummaryFollowsTheSelection) {
   SendMessageW(profiles, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&item));
   const auto rows = SummaryRows();
   ASSERT_GT(rows.size(), 4u);
-  EXPECT_EQ(rows[1].first, u"Three of everything");
-  EXPECT_EQ(Description(), u"") << "a finished summary clears the description";
+  EXPECT_EQ(rows[1].first, WSTR("Three of everything"));
+  EXPECT_EQ(Description(), WSTR("")) << "a finished summary clears the description";
   bool copiesRow = false;
   for (const auto &[label, value] : rows)
-    copiesRow = copiesRow || (label.starts_with(HostString(451)) && value == u"3");
+    copiesRow = copiesRow || (label.starts_with(HostString(451)) && value == WSTR("3"));
   EXPECT_TRUE(copiesRow) << "the copies differ from the driver's defaults";
   DestroyWindow(window_);
 }
@@ -213,7 +214,7 @@ TEST_F(PageSessionTest, SilentDriverStallsThePageOnce) {
                               static_cast<DWORD>(settings.size()), REG_BINARY);
   host::RegKey key = host::RegKey::Open(
       HKEY_LOCAL_MACHINE, host::PrinterKeyPath(host::kColorPrinterName), KEY_SET_VALUE);
-  ASSERT_EQ(RegDeleteValueW(key.get(), u"Default DevMode"), ERROR_SUCCESS);
+  ASSERT_EQ(RegDeleteValueW(key.get(), WSTR("Default DevMode")), ERROR_SUCCESS);
   const ULONGLONG sleptBefore = winplat::SleptMilliseconds();
 
   OpenPage();

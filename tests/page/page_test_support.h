@@ -16,6 +16,7 @@
 #include <commctrl.h>
 #include <winplat/config.h>
 
+#include "abi/wide.h"
 #include "module/control_set_profil.h"
 #include "module/fake_ui_manager.h"
 #include "page/current_page.h"
@@ -43,8 +44,8 @@ class PageUIManager : public FakeUIManager {
   std::map<std::string, std::vector<BYTE>> printerValues;
   ModelInfoRecord model;
   ModelCapabilitiesRecord caps;
-  std::map<UINT, std::u16string> strings;
-  std::u16string printerName = u"JZ Color 5300";
+  std::map<UINT, WideString> strings;
+  WideString printerName = WSTR("JZ Color 5300");
   BYTE printerNameBuffer[260] = {};
   DEVMODEW devModeRecord{};
 
@@ -53,7 +54,7 @@ class PageUIManager : public FakeUIManager {
   LPCWSTR GetPrinterNameW() override { return printerName.c_str(); }
   int LoadResString(UINT id, LPWSTR buffer, int cchBuffer, DWORD, DWORD, DWORD) override {
     auto found = strings.find(id);
-    std::u16string text = found != strings.end() ? found->second : u"";
+    WideString text = found != strings.end() ? found->second : WSTR("");
     text = text.substr(0, static_cast<size_t>(cchBuffer - 1));
     std::copy(text.begin(), text.end(), buffer);
     buffer[text.size()] = 0;
@@ -145,8 +146,8 @@ inline HWND CreateTestPageWindow(ProfilePage *page) {
     word(static_cast<WORD>(value & 0xFFFF));
     word(static_cast<WORD>(value >> 16));
   };
-  auto text = [&word](const std::u16string &value) {
-    for (char16_t c : value)
+  auto text = [&word](const WideString &value) {
+    for (WCHAR c : value)
       word(c);
     word(0);
   };
@@ -186,7 +187,7 @@ inline HWND CreateTestPageWindow(ProfilePage *page) {
   word(0);  // class
   word(0);  // title
   word(8);
-  text(u"MS Shell Dlg");
+  text(WSTR("MS Shell Dlg"));
   for (const Item &item : items) {
     while (bytes.size() % 4 != 0)
       bytes.push_back(0);
@@ -201,7 +202,7 @@ inline HWND CreateTestPageWindow(ProfilePage *page) {
       word(0xFFFF);
       word(item.classOrdinal);
     } else {
-      text(u"SysListView32");
+      text(WSTR("SysListView32"));
     }
     word(0);  // title
     word(0);  // creation data

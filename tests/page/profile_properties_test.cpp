@@ -5,6 +5,7 @@
 
 #include <commdlg.h>
 
+#include "abi/wide.h"
 #include "page/command_test_support.h"
 
 namespace prfmod::testing {
@@ -30,7 +31,7 @@ class ProfilePropertiesTest : public PageCommandTest {
     OpenPage(host::kColorPrinterName);
   }
 
-  std::u16string Text(HWND dialog, int controlId = 0) {
+  WideString Text(HWND dialog, int controlId = 0) {
     WCHAR text[260] = {};
     GetWindowTextW(controlId == 0 ? dialog : GetDlgItem(dialog, controlId), text, 260);
     return text;
@@ -41,17 +42,17 @@ TEST_P(ProfilePropertiesTest, TitleAndOkFollowTheName) {
   StoreProfiles(host::kColorPrinterName, {"Office"});
   OpenPage(host::kColorPrinterName);
   struct Look {
-    std::u16string title;
+    WideString title;
     bool okAtOpen = false;
     std::vector<bool> okFor;
   } look;
-  const std::vector<std::u16string> names = {u"", u"A", HostString(IDS_DEFAULT_PROFILE_NAME),
-                                             u"Office", u"factory default"};
+  const std::vector<WideString> names = {WSTR(""), WSTR("A"), HostString(IDS_DEFAULT_PROFILE_NAME),
+                                         WSTR("Office"), WSTR("factory default")};
   operator_.inspect = [&](HWND dialog) {
     look.title = Text(dialog);
     look.okAtOpen = IsWindowEnabled(GetDlgItem(dialog, IDOK));
     look.okFor.clear();
-    for (const std::u16string &name : names) {
+    for (const WideString &name : names) {
       SetDlgItemTextW(dialog, IDC_PROPERTIES_NAME, name.c_str());
       look.okFor.push_back(IsWindowEnabled(GetDlgItem(dialog, IDOK)));
     }
@@ -60,7 +61,7 @@ TEST_P(ProfilePropertiesTest, TitleAndOkFollowTheName) {
 
   operator_.QueueDialog(IDD_PROFILE_PROPERTIES, {DialogStep::Click(IDCANCEL)});
   Click(IDC_PROFILE_ADD);
-  EXPECT_EQ(look.title, u"New Profile");
+  EXPECT_EQ(look.title, WSTR("New Profile"));
   EXPECT_FALSE(look.okAtOpen);
   // Empty, one character, the built-in profile's name, a user profile's name, and the built-in
   // name in another case.
@@ -69,11 +70,11 @@ TEST_P(ProfilePropertiesTest, TitleAndOkFollowTheName) {
   SelectRows({1});
   operator_.QueueDialog(IDD_PROFILE_PROPERTIES, {DialogStep::Click(IDCANCEL)});
   Click(IDC_PROFILE_EDIT);
-  EXPECT_EQ(look.title, u"Profile Properties");
+  EXPECT_EQ(look.title, WSTR("Profile Properties"));
   EXPECT_TRUE(look.okAtOpen);
 
   EXPECT_EQ(winplat::ExportRegistryText(), before) << "Cancel changes nothing";
-  EXPECT_EQ(Rows(), (std::vector<std::u16string>{u"Factory Default", u"Office"}));
+  EXPECT_EQ(Rows(), (std::vector<WideString>{WSTR("Factory Default"), WSTR("Office")}));
 }
 
 TEST_P(ProfilePropertiesTest, ColourNotInTheTableTakesTheCustomEntry) {
@@ -191,8 +192,8 @@ using WidePlatformPropertiesTest = ProfilePropertiesTest;
 
 TEST_P(WidePlatformPropertiesTest, JapaneseNameKeepsWholeCharacters) {
   OpenPage(host::kColorPrinterName, 0x0411);
-  const std::u16string twenty(20, u'\u3042');  // あ, 0x82 0xA0 in code page 932
-  std::u16string typed;
+  const WideString twenty(20, u'\u3042');  // あ, 0x82 0xA0 in code page 932
+  WideString typed;
   operator_.inspect = [&](HWND dialog) {
     SendDlgItemMessageW(dialog, IDC_PROPERTIES_NAME, EM_REPLACESEL, FALSE,
                         reinterpret_cast<LPARAM>(twenty.c_str()));
@@ -201,7 +202,7 @@ TEST_P(WidePlatformPropertiesTest, JapaneseNameKeepsWholeCharacters) {
   operator_.QueueDialog(IDD_PROFILE_PROPERTIES, {DialogStep::SetText(IDC_PROPERTIES_NAME, twenty),
                                                  DialogStep::Click(IDOK)});
   Click(IDC_PROFILE_ADD);
-  EXPECT_EQ(typed, std::u16string(15, u'\u3042'));
+  EXPECT_EQ(typed, WideString(15, u'\u3042'));
 
   const std::vector<ProfileHeader> stored = StoredHeaders(host::kColorPrinterName);
   ASSERT_EQ(stored.size(), 2u);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <functional>
 
+#include "abi/wide.h"
 #include "profilefile/jzp_decode.h"
 #include "profilefile/jzp_encode.h"
 #include "profilefile/jzp_tags.h"
@@ -104,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundTrip{"form name and private ranges",
                                 [](DevModeBytes &d) {
                                   std::memset(d.dm()->dmFormName, 0, sizeof d.dm()->dmFormName);
-                                  std::memcpy(d.dm()->dmFormName, u"Legal", 12);
+                                  std::memcpy(d.dm()->dmFormName, WSTR("Legal"), 12);
                                   d.main()->abStapling[40] = 7;
                                   d.main()->dImageShiftY = -0.5;
                                   std::strcpy(d.main()->szCustomName, "Postcard");
@@ -128,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(JzpEncoderTest, Section2HoldsChangedRangesAndEveryPlugInBlockInChainOrder) {
   DevModeBytes reference = DevModeBytes::ColorDefault();
   DevModeBytes profile = reference;
-  std::memcpy(profile.dm()->dmFormName, u"A5", 6);
+  std::memcpy(profile.dm()->dmFormName, WSTR("A5"), 6);
   profile.main()->adwMailboxes[1] = 0x10;
   profile.main()->dwGutterPosition = 0x2;
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "abi/wide.h"
 #include "profilefile/jzp_decode.h"
 #include "profilefile/jzp_encode.h"
 
@@ -53,7 +54,7 @@ Bytes BlockHeader(WORD id, WORD version, DWORD size) {
   return Cat({'d', 'P', 't', 'V'}, Le({id, version, size}));
 }
 
-void PutFormName(Bytes &devMode, const std::u16string &name) {
+void PutFormName(Bytes &devMode, const WideString &name) {
   std::fill(devMode.begin() + kFormName, devMode.begin() + kFormName + 64, 0);
   for (size_t i = 0; i < name.size(); ++i)
     Put(devMode, kFormName + 2 * i, name[i], 2);
@@ -67,7 +68,7 @@ Bytes Reference() {
   Put(d, 66, 0x0340, 2);  // dmDriverVersion
   Put(d, 68, kPublicSize, 2);
   Put(d, 70, kMainSize, 2);
-  PutFormName(d, u"Letter");
+  PutFormName(d, WSTR("Letter"));
   const Bytes main = BlockHeader(1, 0x0300, kMainSize);
   std::copy(main.begin(), main.end(), d.begin() + kPublicSize);
   Put(d, kPublicSize + kOptions, kReferenceOptions, 4);
@@ -267,7 +268,7 @@ TEST(JzpKnownAnswerTest, EachSection2RangeGivesItsItemAndDecodesOntoItsRange) {
 TEST(JzpKnownAnswerTest, FormNameGivesItsCharactersAndTheirTerminator) {
   const Bytes reference = Reference();
   Bytes profile = reference;
-  PutFormName(profile, u"Legal");
+  PutFormName(profile, WSTR("Legal"));
   const Bytes item = Cat(Le({19, 12}), {'L', 0, 'e', 0, 'g', 0, 'a', 0, 'l', 0, 0, 0});
   const Sections encoded = Encode(profile, reference);
   EXPECT_EQ(encoded.buffers, item);

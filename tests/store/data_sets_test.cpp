@@ -32,7 +32,7 @@ class DataSetsTest : public StoreTest {
     std::map<std::string, std::vector<BYTE>> values;
     host::RegKey key = PrinterDataKey(host::kColorPrinterName, KEY_QUERY_VALUE);
     for (DWORD index = 0;; ++index) {
-      char16_t name[MAX_PATH];
+      WCHAR name[MAX_PATH];
       DWORD length = MAX_PATH, size = 0;
       if (RegEnumValueW(key.get(), index, name, &length, nullptr, nullptr, nullptr, &size) !=
           ERROR_SUCCESS)

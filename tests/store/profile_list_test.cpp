@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "abi/wide.h"
 #include "store/store_test_support.h"
 
 namespace store_testing {
@@ -80,7 +81,7 @@ TEST_P(ProfileListTest, SaveNotifiesThenWritesTheCountThenTheHeadersInCaseInsens
 
 TEST_P(ProfileListTest, NodesAndStoredHeadersHoldZerosBehindTheEndOfEveryText) {
   manager_->stringId = IDS_DEFAULT_PROFILE_NAME;
-  manager_->text = u"Standard";
+  manager_->text = WSTR("Standard");
   ProfileHeader builtIn = Header("Factory Default", 0, "Driver defaults");
   // Headers as a caller may fill them: the bytes behind the texts hold what the buffer held.
   ProfileHeader renamed = Header("Standard", 1, "Mine");
@@ -178,12 +179,12 @@ TEST_P(ProfileListTest, NumberedNameIsCutToFitWithoutSplittingACharacter) {
   FakeControlSet controlSet(&manager);
   struct Case {
     UINT codePage;
-    std::u16string defaultName;
+    WideString defaultName;
     size_t keptBytes;  // of the ANSI name, in front of " (0)"
   } cases[] = {
-      {1252, u"ABCDEFGHIJKLMNOPQRSTUVWXYZ01234", 27},
+      {1252, WSTR("ABCDEFGHIJKLMNOPQRSTUVWXYZ01234"), 27},
       // fifteen double-byte characters: a 27th byte would split the fourteenth
-      {932, std::u16string(15, u'\u3042'), 26},
+      {932, WideString(15, u'\u3042'), 26},
   };
   for (const Case &c : cases) {
     manager.text = c.defaultName;

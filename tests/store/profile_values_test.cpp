@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "abi/wide.h"
 #include "abi/profile_records.h"
 #include "store/store_test_support.h"
 
@@ -23,7 +24,7 @@ class ProfileValuesTest : public StoreTest {
   // Where the platform keeps the value: a side file for user profiles on the ANSI platform,
   // printer data otherwise. Checks that the other place does not hold it.
   std::optional<std::vector<BYTE>> Stored(int regNum, const std::string &valueName,
-                                          const std::u16string &printer = host::kColorPrinterName) {
+                                          const WideString &printer = host::kColorPrinterName) {
     const std::string dataName = DataName(regNum, valueName);
     std::string fileName = host::AnsiFromWide(printer, CP_ACP) + "_" + dataName;
     for (char &c : fileName)
@@ -92,17 +93,17 @@ TEST_P(ProfileValuesTest, ValueNamesHoldingJzpPrefixOrTooLongAreNotStored) {
 }
 
 TEST_P(ProfileValuesTest, UserProfileValuesOfTheAnsiPlatformAreSideFilesWithSafeNames) {
-  AddColorPrinter(u"A|B");
-  auto store = Store(u"A|B");
+  AddColorPrinter(WSTR("A|B"));
+  auto store = Store(WSTR("A|B"));
   const std::vector<BYTE> devMode = Pattern(64, 9), defaults = Pattern(32, 4);
   store->SaveProfileRegValue("Office", 2, "Default DevMode", devMode.data(), 64, REG_BINARY);
   store->SaveProfileRegValue("Factory Default", 0, "Default DevMode", defaults.data(), 32,
                              REG_BINARY);
 
-  EXPECT_EQ(Stored(2, "Default DevMode", u"A|B"), devMode);
+  EXPECT_EQ(Stored(2, "Default DevMode", WSTR("A|B")), devMode);
   EXPECT_EQ(SideFile("A_B_JZP_0002_Default DevMode").has_value(), Ansi());
-  EXPECT_EQ(Stored(0, "Default DevMode", u"A|B"), defaults);  // always printer data
-  EXPECT_TRUE(PrinterValue(u"A|B", "JZP_0002").has_value());  // the index too
+  EXPECT_EQ(Stored(0, "Default DevMode", WSTR("A|B")), defaults);  // always printer data
+  EXPECT_TRUE(PrinterValue(WSTR("A|B"), "JZP_0002").has_value());  // the index too
 
   std::vector<BYTE> loaded(64);
   DWORD size = 0, type = 0;

@@ -15,6 +15,7 @@
 
 #include <winplat/config.h>
 
+#include "abi/wide.h"
 #include "support/demo_machine.h"
 #include "host/printer_session.h"
 #include "host/text_convert.h"
@@ -60,7 +61,7 @@ class OverridingUIManager final : public UIManager {
   void *DeletingDestructor(UINT flags) override { return DestroyBoundaryObject(this, flags); }
   explicit OverridingUIManager(UIManager *inner) : inner_(inner) {}
   UINT stringId = 0;
-  std::u16string text;
+  WideString text;
   std::optional<bool> clientMode;
   // The calls that change the printer's values, in order: "NotifyChange(reason)" and
   // "WritePrinterValue(name, type, size)".
@@ -200,14 +201,14 @@ inline std::vector<BYTE> Pattern(size_t size, BYTE seed) {
 }
 
 // Adds a local printer of the colour model under the name.
-inline void AddColorLaserPrinter(const std::u16string &name) {
+inline void AddColorLaserPrinter(const WideString &name) {
   std::vector<BYTE> devMode = host::ColorLaserModel().DefaultDevMode();
   PRINTER_INFO_2W info{};
   info.pPrinterName = const_cast<LPWSTR>(name.c_str());
-  info.pPortName = const_cast<LPWSTR>(u"LPT1:");
+  info.pPortName = const_cast<LPWSTR>(WSTR("LPT1:"));
   info.pDriverName = const_cast<LPWSTR>(host::ColorLaserModel().driverName.c_str());
-  info.pPrintProcessor = const_cast<LPWSTR>(u"WinPrint");
-  info.pDatatype = const_cast<LPWSTR>(u"RAW");
+  info.pPrintProcessor = const_cast<LPWSTR>(WSTR("WinPrint"));
+  info.pDatatype = const_cast<LPWSTR>(WSTR("RAW"));
   info.pDevMode = reinterpret_cast<DEVMODEW *>(devMode.data());
   info.Attributes = PRINTER_ATTRIBUTE_LOCAL;
   HANDLE added = AddPrinterW(nullptr, 2, reinterpret_cast<BYTE *>(&info));
@@ -231,7 +232,7 @@ class StoreTest : public host::testing::DemoMachineTest,
 
   bool Ansi() const { return GetParam() == winplat::WindowsVersion::Win98; }
 
-  std::unique_ptr<host::PrinterSession> Open(const std::u16string &printer) {
+  std::unique_ptr<host::PrinterSession> Open(const WideString &printer) {
     std::string error;
     auto session = host::PrinterSession::Open(printer, {}, &error);
     EXPECT_TRUE(session) << error;
@@ -239,7 +240,7 @@ class StoreTest : public host::testing::DemoMachineTest,
   }
 
   // A store as the platform's code builds it: the ANSI name on the ANSI platform.
-  std::unique_ptr<VTPROFJZP> Store(const std::u16string &printer, HANDLE handle = nullptr,
+  std::unique_ptr<VTPROFJZP> Store(const WideString &printer, HANDLE handle = nullptr,
                                    CControlSet *controlSet = nullptr) {
     if (Ansi())
       return std::make_unique<VTPROFJZP>(nullptr, host::AnsiFromWide(printer, CP_ACP).c_str(),
@@ -248,7 +249,7 @@ class StoreTest : public host::testing::DemoMachineTest,
   }
 
   // An identity as a page reads it, and a store of that page.
-  std::unique_ptr<PrinterIdentity> Identity(const std::u16string &printer) {
+  std::unique_ptr<PrinterIdentity> Identity(const WideString &printer) {
     if (Ansi())
       return std::make_unique<PrinterIdentity>(host::AnsiFromWide(printer, CP_ACP).c_str(), nullptr,
                                                nullptr);
@@ -259,21 +260,21 @@ class StoreTest : public host::testing::DemoMachineTest,
   }
 
   // The driver no longer tells its DEVMODE size: the printer's own default DEVMODE is gone.
-  void SilenceDriver(const std::u16string &printer) {
+  void SilenceDriver(const WideString &printer) {
     host::RegKey key =
         host::RegKey::Open(HKEY_LOCAL_MACHINE, host::PrinterKeyPath(printer), KEY_SET_VALUE);
-    ASSERT_EQ(RegDeleteValueW(key.get(), u"Default DevMode"), ERROR_SUCCESS);
+    ASSERT_EQ(RegDeleteValueW(key.get(), WSTR("Default DevMode")), ERROR_SUCCESS);
   }
 
-  host::RegKey PrinterDataKey(const std::u16string &printer, REGSAM access) {
+  host::RegKey PrinterDataKey(const WideString &printer, REGSAM access) {
     return host::RegKey::Open(HKEY_LOCAL_MACHINE,
-                              host::PrinterKeyPath(printer) + u"\\PrinterDriverData", access);
+                              host::PrinterKeyPath(printer) + WSTR("\\PrinterDriverData"), access);
   }
 
-  std::optional<std::vector<BYTE>> PrinterValue(const std::u16string &printer,
+  std::optional<std::vector<BYTE>> PrinterValue(const WideString &printer,
                                                 const std::string &name) {
     host::RegKey key = PrinterDataKey(printer, KEY_QUERY_VALUE);
-    std::u16string wide = host::Utf16FromUtf8(name);
+    WideString wide = host::Utf16FromUtf8(name);
     DWORD type = 0, size = 0;
     if (!key ||
         RegQueryValueExW(key.get(), wide.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
@@ -283,7 +284,7 @@ class StoreTest : public host::testing::DemoMachineTest,
     return data;
   }
 
-  void SetPrinterValue(const std::u16string &printer, const std::string &name,
+  void SetPrinterValue(const WideString &printer, const std::string &name,
                        const std::vector<BYTE> &data, DWORD type = REG_BINARY) {
     host::RegKey key = PrinterDataKey(printer, KEY_SET_VALUE);
     ASSERT_TRUE(key);
@@ -292,18 +293,18 @@ class StoreTest : public host::testing::DemoMachineTest,
               ERROR_SUCCESS);
   }
 
-  void SetPrinterKeyValue(const std::u16string &printer, const std::u16string &name,
-                          const std::u16string &text) {
+  void SetPrinterKeyValue(const WideString &printer, const WideString &name,
+                          const WideString &text) {
     host::RegKey key =
         host::RegKey::Open(HKEY_LOCAL_MACHINE, host::PrinterKeyPath(printer), KEY_SET_VALUE);
     ASSERT_TRUE(key);
     ASSERT_EQ(RegSetValueExW(key.get(), name.c_str(), 0, REG_SZ,
                              reinterpret_cast<const BYTE *>(text.c_str()),
-                             static_cast<DWORD>((text.size() + 1) * sizeof(char16_t))),
+                             static_cast<DWORD>((text.size() + 1) * sizeof(WCHAR))),
               ERROR_SUCCESS);
   }
 
-  void StoreHeaders(const std::u16string &printer, const std::vector<ProfileHeader> &headers,
+  void StoreHeaders(const WideString &printer, const std::vector<ProfileHeader> &headers,
                     DWORD count) {
     SetPrinterValue(printer, "JzProfileCount",
                     Bytes({int(count & 0xFF), int(count >> 8 & 0xFF), int(count >> 16 & 0xFF),
@@ -323,7 +324,7 @@ class StoreTest : public host::testing::DemoMachineTest,
     return std::vector<BYTE>(std::istreambuf_iterator<char>(file), {});
   }
 
-  void AddColorPrinter(const std::u16string &name) { AddColorLaserPrinter(name); }
+  void AddColorPrinter(const WideString &name) { AddColorLaserPrinter(name); }
 };
 
 }  // namespace store_testing

@@ -7,6 +7,7 @@
 
 #include <winplat/config.h>
 
+#include "abi/wide.h"
 #include "store/text_policy.h"
 
 namespace {
@@ -26,7 +27,8 @@ TEST(TextPolicyTest, TextIntoABufferKeepsWholeCharactersWithinItsSize) {
   for (const Case &c : cases) {
     char buffer[8];
     std::memset(buffer, kGuard, sizeof buffer);
-    EXPECT_STREQ(japanese.ToText(buffer, c.capacity, u"\u65E5\u672C"), c.expected) << c.capacity;
+    EXPECT_STREQ(japanese.ToText(buffer, c.capacity, WSTR("\u65E5\u672C")), c.expected)
+        << c.capacity;
     for (size_t i = c.capacity; i < sizeof buffer; ++i)
       EXPECT_EQ(buffer[i], kGuard) << c.capacity << " byte " << i;
   }
@@ -36,13 +38,13 @@ TEST(TextPolicyTest, WideIntoABufferKeepsWithinItsSize) {
   const TextPolicy japanese = TextPolicy::ForPage(false, 932);
   struct Case {
     size_t capacity;
-    std::u16string expected;
-  } cases[] = {{4, u"\u65E5\u672C"}, {3, u"\u65E5\u672C"}, {2, u"\u65E5"}, {1, u""}};
+    WideString expected;
+  } cases[] = {
+      {4, WSTR("\u65E5\u672C")}, {3, WSTR("\u65E5\u672C")}, {2, WSTR("\u65E5")}, {1, WSTR("")}};
   for (const Case &c : cases) {
     WCHAR buffer[6];
     std::fill(std::begin(buffer), std::end(buffer), u'#');
-    EXPECT_EQ(std::u16string(japanese.ToWide(buffer, c.capacity, kNihon)), c.expected)
-        << c.capacity;
+    EXPECT_EQ(WideString(japanese.ToWide(buffer, c.capacity, kNihon)), c.expected) << c.capacity;
     for (size_t i = c.capacity; i < std::size(buffer); ++i)
       EXPECT_EQ(buffer[i], u'#') << c.capacity << " character " << i;
   }
@@ -61,7 +63,7 @@ TEST(TextPolicyTest, CopiesCountALoneLeadByteAsOneCharacter) {
 // The ANSI platform's printer names are plain ANSI: the host's wide name gives its low bytes.
 // The wide platform converts it with the code page.
 TEST(TextPolicyTest, HostPrinterNamesKeepTheirLowBytesOnlyOnTheAnsiPlatform) {
-  const char16_t name[] = u"Caf\u00E9 \u0141\u65E5";
+  const WCHAR name[] = WSTR("Caf\u00E9 \u0141\u65E5");
   const DualText ansi = TextPolicy::ForPage(true, 1252).FromHostPrinterName(name);
   EXPECT_EQ(ansi.text, "Caf\xE9 \x41\xE5");
   EXPECT_EQ(ansi.wide, name);

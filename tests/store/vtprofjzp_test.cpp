@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "abi/wide.h"
 #include "store/store_test_support.h"
 
 namespace store_testing {
@@ -128,18 +129,18 @@ TEST_P(VtProfJzpTest, ClientModeFollowsTheControlSetOrTheWriteProbeOnTheGivenHan
 
 TEST_P(VtProfJzpTest, PrintersOnNetworkPortsHaveCommasInTheirRegistryNames) {
   struct Case {
-    const char16_t *port;
+    const WCHAR *port;
     bool network;
     const char *registryName;
   } cases[] = {
-      {u"\\\\PRINTSRV\\JZMono2100", true, ",,PRINTSRV,JZ Mono 2100"},
-      {u"http://printsrv/mono", true, ",,PRINTSRV,JZ Mono 2100"},
-      {u"ipp://printsrv/mono", true, ",,PRINTSRV,JZ Mono 2100"},
-      {u"HTTP://printsrv/mono", false, "JZ Mono 2100"},
-      {u"IP_10.0.0.21", false, "JZ Mono 2100"},
+      {WSTR("\\\\PRINTSRV\\JZMono2100"), true, ",,PRINTSRV,JZ Mono 2100"},
+      {WSTR("http://printsrv/mono"), true, ",,PRINTSRV,JZ Mono 2100"},
+      {WSTR("ipp://printsrv/mono"), true, ",,PRINTSRV,JZ Mono 2100"},
+      {WSTR("HTTP://printsrv/mono"), false, "JZ Mono 2100"},
+      {WSTR("IP_10.0.0.21"), false, "JZ Mono 2100"},
   };
   for (const Case &c : cases) {
-    SetPrinterKeyValue(host::kMonoPrinterName, u"Port", c.port);
+    SetPrinterKeyValue(host::kMonoPrinterName, WSTR("Port"), c.port);
     auto store = Store(host::kMonoPrinterName);
     EXPECT_EQ(store->IsNetworkPort(), c.network) << host::Utf8FromUtf16(c.port);
     EXPECT_STREQ(store->GetRegistryNameA(), c.registryName) << host::Utf8FromUtf16(c.port);
@@ -148,7 +149,7 @@ TEST_P(VtProfJzpTest, PrintersOnNetworkPortsHaveCommasInTheirRegistryNames) {
 }
 
 TEST_P(VtProfJzpTest, PrinterDataRoundTripsAndIsRemovedThroughTheRegistry) {
-  for (const std::u16string printer : {host::kColorPrinterName, host::kMonoPrinterName}) {
+  for (const WideString printer : {host::kColorPrinterName, host::kMonoPrinterName}) {
     auto store = Store(printer);
     const std::vector<BYTE> data = Pattern(40, 1);
     store->SetRegValue("JZP_0007_Test", data.data(), 40, REG_BINARY);
@@ -168,7 +169,7 @@ TEST_P(VtProfJzpTest, PrinterDataRoundTripsAndIsRemovedThroughTheRegistry) {
 }
 
 TEST_P(VtProfJzpTest, PrinterThatCannotBeOpenedReadsAndWritesNothing) {
-  auto store = Store(u"No Such Printer");
+  auto store = Store(WSTR("No Such Printer"));
   const BYTE data[4] = {1, 2, 3, 4};
   store->SetRegValue("VtCPSCount", data, 4, REG_BINARY);
   EXPECT_EQ(store->GetRegValueSize("VtCPSCount"), 0u);
@@ -180,9 +181,9 @@ TEST_P(VtProfJzpTest, RestrictedUserWritesNoPrinterData) {
   host::RegKey key = host::RegKey::Open(
       HKEY_LOCAL_MACHINE, host::PrinterKeyPath(host::kColorPrinterName), KEY_SET_VALUE);
   DWORD useOnly = PRINTER_ACCESS_USE;
-  ASSERT_EQ(
-      RegSetValueExW(key.get(), u"UserAccess", 0, REG_DWORD, reinterpret_cast<BYTE *>(&useOnly), 4),
-      ERROR_SUCCESS);
+  ASSERT_EQ(RegSetValueExW(key.get(), WSTR("UserAccess"), 0, REG_DWORD,
+                           reinterpret_cast<BYTE *>(&useOnly), 4),
+            ERROR_SUCCESS);
   auto store = Store(host::kColorPrinterName);
   const BYTE data[4] = {1, 2, 3, 4};
   store->SetRegValue("JZP_0001", data, 4, REG_BINARY);

@@ -1,4 +1,5 @@
 // Reading a profile file for jzpdump with the module's own reader and item walkers.
+#include "abi/wide.h"
 #include "jzp_dump.h"
 
 #include "abi/private_blocks.h"
@@ -46,7 +47,7 @@ BufferItem DescribeBuffer(const JzpBufferItem &item) {
       buffer.blockSize = header.dwSize;
     }
   } else if (tagNumber == PFDM_FORMNAME) {
-    char16_t c;
+    WCHAR c;
     while (data.Read(&c) && c != 0)
       buffer.formName.push_back(c);
   }
@@ -127,7 +128,7 @@ const char *BlockName(WORD blockId) {
   return PrivateBlockName(blockId);
 }
 
-std::string Utf8FromUtf16(const std::u16string &text) {
+std::string Utf8FromUtf16(const WideString &text) {
   std::string out;
   for (size_t i = 0; i < text.size(); ++i) {
     char32_t c = text[i];
@@ -160,7 +161,7 @@ std::string Utf8FromAnsi(const std::string &text, UINT codePage) {
   const int needed = MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
   if (needed <= 0)
     return text;
-  std::u16string wide(static_cast<size_t>(needed), u'\0');
+  WideString wide(static_cast<size_t>(needed), u'\0');
   MultiByteToWideChar(codePage, 0, text.data(), length, wide.data(), needed);
   return Utf8FromUtf16(wide);
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "abi/wide.h"
 #include "profilefile/jzp_format.h"
 #include "profilefile/jzp_reader.h"
 #include "profilefile/jzp_tags.h"
@@ -24,8 +25,8 @@ struct BufferItem {
   DWORD tag;
   const char *name;  // null for a tag the format does not know
   DWORD size;
-  std::u16string formName;  // PFDM_FORMNAME
-  bool isBlock = false;     // PFPD_PLUGIN with a whole block header
+  WideString formName;   // PFDM_FORMNAME
+  bool isBlock = false;  // PFPD_PLUGIN with a whole block header
   WORD blockId = 0;
   WORD blockVersion = 0;
   DWORD blockSize = 0;
@@ -62,7 +63,7 @@ Dump ReadDump(const JzpByteSource &source);
 
 // ANSI text of the file in the code page, as UTF-8; UTF-16 text as UTF-8.
 std::string Utf8FromAnsi(const std::string &text, UINT codePage);
-std::string Utf8FromUtf16(const std::u16string &text);
+std::string Utf8FromUtf16(const WideString &text);
 
 void PrintText(const Dump &dump, UINT codePage, FILE *out);
 void PrintJson(const Dump &dump, UINT codePage, FILE *out);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "abi/wide.h"
 #include "answerer.h"
 #include "host/machine.h"
 #include "host/printer_session.h"
@@ -13,7 +14,7 @@ namespace prfhost {
 
 struct GlobalOptions {
   host::MachineOptions machine;
-  std::u16string printer;  // empty: the first printer
+  WideString printer;  // empty: the first printer
 };
 
 // Everything a command needs: the started machine and, on demand, a session for the printer.

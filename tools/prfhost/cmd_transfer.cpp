@@ -9,6 +9,7 @@
 
 #include <winplat/operator.h>
 
+#include "abi/wide.h"
 #include "abi/resource_ids.h"
 #include "cli.h"
 #include "host/stored_profiles.h"
@@ -48,7 +49,7 @@ bool Has(const std::vector<std::string> &flags, const char *flag) {
 }
 
 // The save chooser gives a name typed without an extension the profile files' one.
-std::u16string WrittenPath(const std::string &path) {
+WideString WrittenPath(const std::string &path) {
   const size_t name = path.find_last_of("/\\");
   const bool hasExtension =
       path.find('.', name == std::string::npos ? 0 : name + 1) != std::string::npos;

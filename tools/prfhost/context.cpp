@@ -1,6 +1,7 @@
 // Opening the printer a command works on.
 #include <vector>
 
+#include "abi/wide.h"
 #include "cli.h"
 #include "host/text_convert.h"
 
@@ -9,7 +10,7 @@ namespace prfhost {
 host::PrinterSession *Context::Session(std::string *error) {
   if (session_)
     return session_.get();
-  std::u16string name = options_.printer;
+  WideString name = options_.printer;
   if (name.empty()) {
     DWORD needed = 0, count = 0;
     EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed,

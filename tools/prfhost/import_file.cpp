@@ -1,4 +1,5 @@
 // Reading a profile file for the import report.
+#include "abi/wide.h"
 #include "import_file.h"
 
 #include "abi/private_blocks.h"
@@ -12,7 +13,7 @@ namespace {
 // Opens for reading and closes when it goes.
 class ReadHandle {
  public:
-  explicit ReadHandle(const std::u16string &path)
+  explicit ReadHandle(const WideString &path)
       : handle_(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr)) {}
   ~ReadHandle() {
@@ -62,7 +63,7 @@ bool ReadValues(const ByteReader &section, ImportFileProfile *profile) {
 
 }  // namespace
 
-bool ReadImportFile(const std::u16string &path, ImportFile *file, std::string *error) {
+bool ReadImportFile(const WideString &path, ImportFile *file, std::string *error) {
   ReadHandle handle(path);
   if (handle.get() == INVALID_HANDLE_VALUE) {
     *error = "cannot open the file";

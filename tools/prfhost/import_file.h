@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <vector>
+#include "abi/wide.h"
 
 namespace prfhost {
 
@@ -30,6 +31,6 @@ struct ImportFile {
 };
 
 // False with a message when the file cannot be opened or holds no profile-file header.
-bool ReadImportFile(const std::u16string &path, ImportFile *file, std::string *error);
+bool ReadImportFile(const WideString &path, ImportFile *file, std::string *error);
 
 }  // namespace prfhost

@@ -1,4 +1,5 @@
 // The outcome of an import for each profile of the file, and its report.
+#include "abi/wide.h"
 #include "import_outcome.h"
 
 #include <algorithm>
@@ -21,7 +22,7 @@ std::string Quoted(const std::string &text) {
   return "\"" + text + "\"";
 }
 
-std::vector<BYTE> PrinterValue(HANDLE printer, const char16_t *name) {
+std::vector<BYTE> PrinterValue(HANDLE printer, const WCHAR *name) {
   DWORD type = 0, needed = 0;
   GetPrinterDataW(printer, const_cast<LPWSTR>(name), &type, nullptr, 0, &needed);
   std::vector<BYTE> data(needed);
@@ -44,7 +45,7 @@ StoredImport ReadStoredImport(host::PrinterSession &session, LONG regNum) {
   return stored;
 }
 
-std::string Formatted(const std::u16string *format, const std::string &argument) {
+std::string Formatted(const WideString *format, const std::string &argument) {
   std::string text = format ? host::Utf8FromUtf16(*format) : std::string();
   if (const size_t at = text.find("%s"); at != std::string::npos)
     text.replace(at, 2, argument);
@@ -60,8 +61,8 @@ std::string AnsiToUtf8(const std::string &ansi) {
 PrinterFacts ReadPrinterFacts(host::PrinterSession &session) {
   PrinterFacts facts;
   facts.codePage = GetACP();
-  facts.customSizes = ReadCustomSizes(PrinterValue(session.printerHandle(), u"VtCPSData"));
-  const std::vector<BYTE> count = PrinterValue(session.printerHandle(), u"VtCPSCount");
+  facts.customSizes = ReadCustomSizes(PrinterValue(session.printerHandle(), WSTR("VtCPSData")));
+  const std::vector<BYTE> count = PrinterValue(session.printerHandle(), WSTR("VtCPSCount"));
   DWORD entries = 0;
   if (count.size() >= sizeof entries)
     std::memcpy(&entries, count.data(), sizeof entries);
@@ -156,7 +157,7 @@ const winplat::MessageBoxCall *ImportQuestions::Find(const std::string &text) co
 }
 
 const winplat::MessageBoxCall *ImportQuestions::OtherModel() const {
-  const std::u16string *text = session_.strings().Find(kOtherModelQuestion);
+  const WideString *text = session_.strings().Find(kOtherModelQuestion);
   return text ? Find(host::Utf8FromUtf16(*text)) : nullptr;
 }
 

@@ -20,7 +20,7 @@ HTREEITEM NextItem(HWND tree, HTREEITEM item, UINT relation) {
 std::vector<InfoTreeNode> ReadLevel(HWND tree, HTREEITEM first) {
   std::vector<InfoTreeNode> nodes;
   for (HTREEITEM item = first; item != nullptr; item = NextItem(tree, item, TVGN_NEXT)) {
-    char16_t text[kTextChars] = {};
+    WCHAR text[kTextChars] = {};
     TVITEMW read{};
     read.mask = TVIF_TEXT | TVIF_STATE;
     read.hItem = item;

@@ -1,4 +1,5 @@
 // Pressing the profile page's buttons.
+#include "abi/wide.h"
 #include "page_buttons.h"
 
 #include <winplat/operator.h>
@@ -59,7 +60,7 @@ const char *ButtonName(int button) {
 }  // namespace
 
 std::string BuiltInName(host::PrinterSession &session) {
-  const std::u16string *name = session.strings().Find(IDS_DEFAULT_PROFILE_NAME);
+  const WideString *name = session.strings().Find(IDS_DEFAULT_PROFILE_NAME);
   return name ? host::Utf8FromUtf16(*name) : std::string();
 }
 

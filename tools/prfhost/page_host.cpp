@@ -94,7 +94,7 @@ class StepOperator : public winplat::Operator {
 };
 
 std::string ItemText(HWND list, int row, int column) {
-  char16_t text[kTextChars] = {};
+  WCHAR text[kTextChars] = {};
   LVITEMW item{};
   item.iSubItem = column;
   item.pszText = text;

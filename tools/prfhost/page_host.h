@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "abi/wide.h"
 #include "cli.h"
 
 namespace prfhost {
@@ -34,8 +35,8 @@ struct PageScript {
   std::string innerName;     // what the inner dialog is, for the message when none opened
   int innerClose = IDOK;     // the button that closes the inner dialog when `inner` succeeded;
                              // a failed `inner` closes it with Cancel
-  std::optional<COLORREF> colour;      // the answer to a colour chooser the inner dialog opens
-  std::optional<std::u16string> file;  // the path that answers a file chooser the page opens
+  std::optional<COLORREF> colour;  // the answer to a colour chooser the inner dialog opens
+  std::optional<WideString> file;  // the path that answers a file chooser the page opens
 };
 
 // False with a message when the page cannot be shown, a step fails, the inner dialog does not

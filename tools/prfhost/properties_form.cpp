@@ -1,4 +1,5 @@
 // The profile-properties dialog filled through its controls.
+#include "abi/wide.h"
 #include "properties_form.h"
 
 #include <algorithm>
@@ -18,8 +19,8 @@ namespace {
 constexpr int kNamedColours = 16;
 constexpr int kTextChars = 1024;
 
-std::u16string WindowText(HWND window) {
-  char16_t text[kTextChars] = {};
+WideString WindowText(HWND window) {
+  WCHAR text[kTextChars] = {};
   GetWindowTextW(window, text, kTextChars);
   return text;
 }
@@ -27,7 +28,7 @@ std::u16string WindowText(HWND window) {
 // Replaces the box's text as typing does, so the box's limit holds.
 bool Type(HWND dialog, int control, const std::string &text, const char *what, std::string *error) {
   HWND box = GetDlgItem(dialog, control);
-  const std::u16string wide = host::Utf16FromUtf8(text);
+  const WideString wide = host::Utf16FromUtf8(text);
   SendMessageW(box, EM_SETSEL, 0, -1);
   SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
   if (WindowText(box) == wide)
@@ -57,7 +58,7 @@ bool PickIcon(HWND dialog, int icon, std::string *error) {
 }
 
 std::string ItemText(HWND box, int index) {
-  char16_t text[kTextChars] = {};
+  WCHAR text[kTextChars] = {};
   if (SendMessageW(box, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0) >= kTextChars)
     return {};
   SendMessageW(box, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));

@@ -15,6 +15,7 @@
 
 #include <unistd.h>
 
+#include "abi/wide.h"
 #include "host/demo_state.h"
 #include "host/machine.h"
 #include "host/stored_profiles.h"
@@ -59,7 +60,8 @@ int Import(const fs::path &folder, winplat::WindowsVersion windows, const fs::pa
   options.windows = windows;
   if (!machine.Start(options, error) ||
       !invariant::RunPageImport(host::kColorPrinterName,
-                                file.empty() ? u"" : host::Utf16FromUtf8(file.string()), error))
+                                file.empty() ? WSTR("") : host::Utf16FromUtf8(file.string()),
+                                error))
     return -1;
   std::unique_ptr<host::PrinterSession> session =
       host::PrinterSession::Open(host::kColorPrinterName, {}, error);

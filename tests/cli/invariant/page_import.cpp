@@ -1,4 +1,5 @@
 // Driving the profile page's import for the import invariant.
+#include "abi/wide.h"
 #include "page_import.h"
 
 #include <windows.h>
@@ -18,7 +19,7 @@ namespace {
 
 class YesOperator : public winplat::Operator {
  public:
-  explicit YesOperator(const std::u16string &file) : file_(file) {}
+  explicit YesOperator(const WideString &file) : file_(file) {}
 
   int AnswerMessageBox(const winplat::MessageBoxCall &call) override {
     const std::vector<int> buttons = winplat::MessageBoxButtons(call.style);
@@ -53,14 +54,14 @@ class YesOperator : public winplat::Operator {
   bool enabled() const { return enabled_; }
 
  private:
-  std::u16string file_;
+  WideString file_;
   bool shown_ = false;
   bool enabled_ = true;
 };
 
 }  // namespace
 
-bool RunPageImport(const std::u16string &printer, const std::u16string &file, std::string *error) {
+bool RunPageImport(const WideString &printer, const WideString &file, std::string *error) {
   std::unique_ptr<host::PrinterSession> session = host::PrinterSession::Open(printer, {}, error);
   if (!session)
     return false;

@@ -4,11 +4,12 @@
 #pragma once
 
 #include <string>
+#include "abi/wide.h"
 
 namespace invariant {
 
 // With an empty file the page is only opened and closed. False with a message when the page
 // could not be shown or its Import button is disabled.
-bool RunPageImport(const std::u16string &printer, const std::u16string &file, std::string *error);
+bool RunPageImport(const WideString &printer, const WideString &file, std::string *error);
 
 }  // namespace invariant

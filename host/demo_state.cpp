@@ -196,6 +196,24 @@ bool InstallDemoMachine(std::string *error) {
 }
 
 #if defined(_WIN32)
+namespace {
+
+bool DriverInstalled(const Environment &env, const WideString &driverName) {
+  DWORD needed = 0, count = 0;
+  EnumPrinterDriversW(nullptr, const_cast<LPWSTR>(env.name), 1, nullptr, 0, &needed, &count);
+  std::vector<BYTE> buffer(needed);
+  if (needed == 0 || !EnumPrinterDriversW(nullptr, const_cast<LPWSTR>(env.name), 1, buffer.data(),
+                                          needed, &needed, &count))
+    return false;
+  const auto *drivers = reinterpret_cast<const DRIVER_INFO_1W *>(buffer.data());
+  for (DWORD i = 0; i < count; ++i)
+    if (driverName == drivers[i].pName)
+      return true;
+  return false;
+}
+
+}  // namespace
+
 bool RemoveDemoMachine(std::string *error) {
   for (const WCHAR *name : {kColorPrinterName, kMonoPrinterName}) {
     PrinterHandle printer = PrinterHandle::Open(name, PRINTER_ALL_ACCESS);
@@ -207,9 +225,9 @@ bool RemoveDemoMachine(std::string *error) {
   }
   for (const PrinterModel *model : AllModels())
     for (const Environment &env : kEnvironments)
-      if (!DeletePrinterDriverW(nullptr, const_cast<LPWSTR>(env.name),
-                                const_cast<LPWSTR>(model->driverName.c_str())) &&
-          GetLastError() != ERROR_UNKNOWN_PRINTER_DRIVER) {
+      if (DriverInstalled(env, model->driverName) &&
+          !DeletePrinterDriverW(nullptr, const_cast<LPWSTR>(env.name),
+                                const_cast<LPWSTR>(model->driverName.c_str()))) {
         *error = "cannot remove the driver " + Utf8FromUtf16(model->driverName) + " (error " +
                  std::to_string(GetLastError()) + ")";
         return false;

@@ -62,6 +62,8 @@ bool Machine::Start(const MachineOptions &options, std::string *error) {
   return true;
 }
 
-bool Machine::Save(std::string * /*error*/) { return true; }
+bool Machine::Save(std::string * /*error*/) {
+  return true;
+}
 
 }  // namespace host

@@ -1,5 +1,5 @@
-// PRFMOD32.dll as the host loads it: through the platform's LoadLibrary, reached only through
-// its five exports.
+// The module as the host loads it: through LoadLibrary, reached only through its five exports.
+// A 64-bit host loads the 64-bit build, PRFMOD64.dll.
 #pragma once
 
 #include <memory>
@@ -10,7 +10,11 @@
 
 namespace host {
 
+#if defined(_WIN64)
+constexpr WCHAR kModuleFileName[] = WSTR("PRFMOD64.dll");
+#else
 constexpr WCHAR kModuleFileName[] = WSTR("PRFMOD32.dll");
+#endif
 
 class ModuleLibrary {
  public:

@@ -15,7 +15,9 @@ OSVERSIONINFOW SystemVersion() {
 
 }  // namespace
 
-bool IsAnsiPlatform() { return SystemVersion().dwPlatformId == VER_PLATFORM_WIN32_WINDOWS; }
+bool IsAnsiPlatform() {
+  return SystemVersion().dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+}
 
 bool IsNt4() {
   const OSVERSIONINFOW version = SystemVersion();

@@ -10,7 +10,12 @@
 
 namespace {
 
+// The file the host loads the user interface from: the build of the host's own width.
+#if defined(_WIN64)
+constexpr char kModuleFileName[] = "PRFMOD64.dll";
+#else
 constexpr char kModuleFileName[] = "PRFMOD32.dll";
+#endif
 constexpr char kUiClassName[] = "CProfil";
 constexpr char kControlSetClassName[] = "CControlSetProfil";
 constexpr char kEntryBaseName[] = "FeatureSet";

@@ -1,1 +1,25 @@
-# placeholder
+# The suites built for Windows against the system's Win32, run under Wine by scripts/wine-test:
+# the module's behaviour through the real registry, spooler, files and code pages. Suites that
+# look at the platform layer's own machinery (emulated Windows versions and locales, the
+# operator's logs, rendering) stay in the Linux build.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+add_executable(module_tests
+  abi/byte_reader_test.cpp abi/devmode_view_test.cpp
+  profilefile/jzp_codec_test.cpp profilefile/jzp_import_rules_test.cpp
+  profilefile/jzp_known_answer_test.cpp profilefile/jzp_size_edges_test.cpp)
+target_include_directories(module_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR})
+target_link_libraries(module_tests PRIVATE prf_module prfhost_lib gtest gtest_main)
+target_compile_definitions(module_tests PRIVATE PRF_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+add_dependencies(module_tests PRFMOD32 JZRES32)
+
+add_executable(host_tests
+  host/module_host_test.cpp host/resource_module_test.cpp host/session_test.cpp
+  host/settings_diff_test.cpp host/settings_fields_test.cpp host/string_table_test.cpp)
+target_link_libraries(host_tests PRIVATE prfhost_lib gtest gtest_main)
+target_include_directories(host_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR})
+target_compile_definitions(host_tests PRIVATE PRF_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+add_dependencies(host_tests PRFMOD32 JZRES32)

@@ -54,7 +54,7 @@ TEST_F(ModuleHostTest, ModuleLoadsBesideTheHostWithItsVersion) {
   ASSERT_TRUE(library) << error;
   EXPECT_NE(library->dllMain, nullptr);
   WideString path = library->path();
-  EXPECT_TRUE(path.ends_with(WSTR("\\PRFMOD32.dll"))) << Utf8FromUtf16(path);
+  EXPECT_TRUE(path.ends_with(WideString(WSTR("\\")) + kModuleFileName)) << Utf8FromUtf16(path);
   EXPECT_EQ(GetProcAddress(library->handle(), "g_hModuleInstance"), nullptr);
   EXPECT_NE(ReadFileVersion(path.c_str()), 0u);
   EXPECT_EQ(ReadFileVersion(WSTR("C:\\WINDOWS\\no such file.dll")), 0u);

@@ -4,8 +4,6 @@
 #include <fstream>
 #include <set>
 
-#include <winplat/config.h>
-
 #include "abi/wide.h"
 #include "host/string_table.h"
 #include "host/text_convert.h"

@@ -1,7 +1,6 @@
 // The DriverContext and UIClassHost the host hands to the module.
 #include <cstring>
 
-
 #include "host/host_objects.h"
 #include "host/printer_session.h"
 #include "host/system_version.h"

@@ -39,9 +39,15 @@ class Machine {
   bool createdNow() const { return createdNow_; }
 
 #if !defined(_WIN32)
-  std::string registryFile() const { return options_.stateFolder + "/registry.reg"; }
-  std::string driveFolder() const { return options_.stateFolder + "/drive_c"; }
-  std::string lockFile() const { return options_.stateFolder + "/registry.lock"; }
+  std::string registryFile() const {
+    return options_.stateFolder + "/registry.reg";
+  }
+  std::string driveFolder() const {
+    return options_.stateFolder + "/drive_c";
+  }
+  std::string lockFile() const {
+    return options_.stateFolder + "/registry.lock";
+  }
 #endif
 
  private:

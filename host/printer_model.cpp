@@ -56,7 +56,8 @@ std::vector<BYTE> PrinterModel::DefaultDevMode() const {
     size += block.size();
   std::vector<BYTE> devMode(size);
   std::memcpy(devMode.data(), &publicDefaults, sizeof(DEVMODEW));
-  auto end = std::copy(mainDefaults.begin(), mainDefaults.end(), devMode.begin() + sizeof(DEVMODEW));
+  auto end =
+      std::copy(mainDefaults.begin(), mainDefaults.end(), devMode.begin() + sizeof(DEVMODEW));
   for (const auto &block : pluginDefaults)
     end = std::copy(block.begin(), block.end(), end);
   auto *dm = reinterpret_cast<DEVMODEW *>(devMode.data());

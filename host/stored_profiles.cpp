@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstdio>
 
-
 #include "abi/wide.h"
 #include "host/system_version.h"
 #include "host/text_convert.h"

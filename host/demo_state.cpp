@@ -45,6 +45,27 @@ bool CreateFolderPath(const WideString &path) {
   }
 }
 
+#if defined(_WIN64)
+// Windows loads a driver's configuration DLL to answer DocumentProperties: the host's own
+// environment gets the demo driver's, which is built beside the host.
+bool InstallConfigurationDll(const Environment &env, const WideString &file,
+                             const WideString &target, std::string *error) {
+  if (WideStringView(env.name) != WSTR("Windows x64"))
+    return true;
+  WCHAR program[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
+  WideString source(program, length);
+  source = source.substr(0, source.find_last_of(WSTR('\\')) + 1) + file;
+  // A configuration DLL already installed stays: a process that asked the driver once keeps it
+  // loaded, so it cannot be replaced while the process runs.
+  if (CopyFileW(source.c_str(), target.c_str(), TRUE) || GetLastError() == ERROR_FILE_EXISTS)
+    return true;
+  *error = "cannot install the driver's configuration DLL " + Utf8FromUtf16(source) + " (error " +
+           std::to_string(GetLastError()) + ")";
+  return false;
+}
+#endif
+
 bool InstallDriver(const PrinterModel &model, const Environment &env, std::string *error) {
   if (!CreateFolderPath(env.driverDirectory) ||
       !CreateFolderPath(WideString(env.driverDirectory) + WSTR("\\HELP"))) {
@@ -56,6 +77,10 @@ bool InstallDriver(const PrinterModel &model, const Environment &env, std::strin
   };
   WideString driverPath = path(model.driverFile), dataPath = path(model.dataFile),
              configPath = path(model.configFile);
+#if defined(_WIN64)
+  if (!InstallConfigurationDll(env, model.configFile, configPath, error))
+    return false;
+#endif
   DRIVER_INFO_2W info{};
   info.cVersion = env.version;
   info.pName = const_cast<LPWSTR>(model.driverName.c_str());

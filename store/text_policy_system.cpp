@@ -82,7 +82,12 @@ std::string TextPolicy::ReadDriverPath(HANDLE printer) const {
     LPCSTR path = reinterpret_cast<const DRIVER_INFO_2A *>(driver.data())->pDriverPath;
     return path != nullptr ? path : "";
   }
+  // The driver of the module's own environment: a 64-bit module reads the 64-bit driver's path.
+#if defined(_WIN64)
+  WCHAR environment[] = WSTR("Windows x64");
+#else
   WCHAR environment[] = WSTR("Windows NT x86");
+#endif
   GetPrinterDriverW(printer, environment, 2, nullptr, 0, &needed);
   driver.resize(needed);
   if (needed == 0 || !GetPrinterDriverW(printer, environment, 2, driver.data(), needed, &needed))

@@ -9,12 +9,18 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 
 add_executable(module_tests
   abi/byte_reader_test.cpp abi/devmode_view_test.cpp
-  profilefile/jzp_codec_test.cpp profilefile/jzp_import_rules_test.cpp
-  profilefile/jzp_known_answer_test.cpp profilefile/jzp_size_edges_test.cpp)
+  apply/convert_restore_test.cpp apply/plugins_apply_test.cpp
+  describe/profile_summary_test.cpp describe/summary_changes_test.cpp
+  describe/summary_labels_test.cpp describe/summary_list_test.cpp describe/summary_sizes_test.cpp
+  profilefile/jzp_codec_test.cpp profilefile/jzp_damaged_file_test.cpp
+  profilefile/jzp_file_test.cpp profilefile/jzp_import_rules_test.cpp
+  profilefile/jzp_known_answer_test.cpp profilefile/jzp_size_edges_test.cpp
+  store/data_sets_test.cpp store/page_devmode_test.cpp store/profile_list_test.cpp
+  store/profile_values_test.cpp store/stored_bytes_test.cpp store/vtprofjzp_test.cpp)
 target_include_directories(module_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR})
 target_link_libraries(module_tests PRIVATE prf_module prfhost_lib gtest gtest_main)
 target_compile_definitions(module_tests PRIVATE PRF_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
-add_dependencies(module_tests PRFMOD32 JZRES32)
+add_dependencies(module_tests PRFMOD32 JZRES32 JZ53UI JZ21UI)
 
 add_executable(host_tests
   host/module_host_test.cpp host/resource_module_test.cpp host/session_test.cpp
@@ -22,4 +28,4 @@ add_executable(host_tests
 target_link_libraries(host_tests PRIVATE prfhost_lib gtest gtest_main)
 target_include_directories(host_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR})
 target_compile_definitions(host_tests PRIVATE PRF_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
-add_dependencies(host_tests PRFMOD32 JZRES32)
+add_dependencies(host_tests PRFMOD32 JZRES32 JZ53UI JZ21UI)

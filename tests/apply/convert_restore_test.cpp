@@ -161,7 +161,7 @@ TEST_P(ConvertRestoreTest, MainBlockOfAnotherLayoutIsRefusedUntouched) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Platforms, ConvertRestoreTest,
-                         ::testing::Values(winplat::WindowsVersion::WinXP),
+                         ::testing::Values(tested_windows::WindowsVersion::WinXP),
                          store_testing::PlatformName);
 
 }  // namespace

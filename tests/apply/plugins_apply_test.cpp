@@ -151,9 +151,7 @@ TEST_P(PlugInsApplyTest, NothingChangesWithoutAProfileItsDevModeOrDefaults) {
   EXPECT_FALSE(StoredDefaultProfile());
 }
 
-INSTANTIATE_TEST_SUITE_P(Platforms, PlugInsApplyTest,
-                         ::testing::Values(winplat::WindowsVersion::WinXP,
-                                           winplat::WindowsVersion::Win98),
+INSTANTIATE_TEST_SUITE_P(Platforms, PlugInsApplyTest, tested_windows::NtAnd98(),
                          store_testing::PlatformName);
 
 }  // namespace

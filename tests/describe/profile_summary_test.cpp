@@ -9,7 +9,7 @@ namespace summary_testing {
 namespace {
 
 using host::UiLanguage;
-using winplat::WindowsVersion;
+using tested_windows::WindowsVersion;
 
 class ProfileSummaryTest : public SummaryTest {};
 
@@ -33,6 +33,7 @@ TEST_P(ProfileSummaryTest, ProfileEqualToTheDefaultsShowsOnlyTheRowsWithoutCompa
 }
 
 TEST_P(ProfileSummaryTest, JapaneseSummaryUsesTheJapaneseStringsAndColon) {
+  SKIP_UNLESS_ANSI_CODE_PAGE(932);
   Open(host::kColorPrinterName, UiLanguage::Japanese);
   Rows rows = Summarize(Settings());
 
@@ -159,9 +160,7 @@ TEST_P(ProfileSummaryTest, BasicRowsNameTheCustomPaperAndTheCustomQuality) {
   EXPECT_EQ(rows[5], Row("Print Quality:", "Custom Quality"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Platforms, ProfileSummaryTest,
-                         ::testing::Values(WindowsVersion::WinXP, WindowsVersion::Win98),
-                         PlatformName);
+INSTANTIATE_TEST_SUITE_P(Platforms, ProfileSummaryTest, tested_windows::NtAnd98(), PlatformName);
 
 }  // namespace
 }  // namespace summary_testing

@@ -11,7 +11,7 @@ namespace summary_testing {
 namespace {
 
 using host::UiLanguage;
-using winplat::WindowsVersion;
+using tested_windows::WindowsVersion;
 
 struct ChangeCase {
   const char *name;
@@ -227,6 +227,7 @@ TEST_P(SummaryChangesTest, ValuesOutsideTheirTablesShowNoRow) {
 }
 
 TEST_P(SummaryChangesTest, JapaneseShowsEmfSpoolingAndItsOwnLabels) {
+  SKIP_UNLESS_ANSI_CODE_PAGE(932);
   Open(host::kColorPrinterName, UiLanguage::Japanese);
   std::vector<BYTE> devMode = Settings();
   MainOf(devMode).dwOptions &= ~PDMAIN_OPT_EMF_SPOOLING;
@@ -241,9 +242,7 @@ TEST_P(SummaryChangesTest, JapaneseShowsEmfSpoolingAndItsOwnLabels) {
   EXPECT_TRUE(Contains(changes, Row(S(1960) + ":", S(917))));
 }
 
-INSTANTIATE_TEST_SUITE_P(Platforms, SummaryChangesTest,
-                         ::testing::Values(WindowsVersion::WinXP, WindowsVersion::Win98),
-                         PlatformName);
+INSTANTIATE_TEST_SUITE_P(Platforms, SummaryChangesTest, tested_windows::NtAnd98(), PlatformName);
 
 }  // namespace
 }  // namespace summary_testing

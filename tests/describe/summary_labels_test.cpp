@@ -12,7 +12,7 @@ namespace summary_testing {
 namespace {
 
 using host::UiLanguage;
-using winplat::WindowsVersion;
+using tested_windows::WindowsVersion;
 
 const TextPolicy kLatin = TextPolicy::ForPage(false, 1252);
 const TextPolicy kJapanese = TextPolicy::ForPage(false, 932);
@@ -78,6 +78,7 @@ const StyleCase kStyleCases[] = {
 };
 
 TEST_P(LabelStyleTest, EachStyleShapesTheLoadedLabel) {
+  SKIP_UNLESS_ANSI_CODE_PAGE(932);
   for (UiLanguage language : {UiLanguage::English, UiLanguage::Japanese}) {
     Open(host::kColorPrinterName, language);
     for (const StyleCase &c : kStyleCases) {
@@ -93,6 +94,7 @@ TEST_P(LabelStyleTest, EachStyleShapesTheLoadedLabel) {
 // A label ending in ":" or in the language's colon gets no second one from styles L and K;
 // styles A and P only look for ":".
 TEST_P(LabelStyleTest, AColonIsNeverAddedTwice) {
+  SKIP_UNLESS_ANSI_CODE_PAGE(932);
   Open(host::kColorPrinterName, UiLanguage::Japanese);
   SummaryLabels labels(session_->uiManager(), page_->language, false, kJapanese);
   for (const char *text : {"Color Profile:", "色："}) {
@@ -107,6 +109,7 @@ TEST_P(LabelStyleTest, AColonIsNeverAddedTwice) {
 }
 
 TEST_P(LabelStyleTest, StripLabelColonRemovesOneColonOfEitherKind) {
+  SKIP_UNLESS_ANSI_CODE_PAGE(932);
   Open(host::kColorPrinterName, UiLanguage::Japanese);
   SummaryLabels labels(session_->uiManager(), page_->language, false, kJapanese);
   const struct {

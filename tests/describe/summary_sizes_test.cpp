@@ -8,7 +8,7 @@
 namespace summary_testing {
 namespace {
 
-using winplat::WindowsVersion;
+using tested_windows::WindowsVersion;
 
 TEST(SummarySizesTest, CustomSizesBecomeTenthsOfAMillimetre) {
   EXPECT_EQ(CustomSizeToTenthsMm(8500, 0), 2159u);

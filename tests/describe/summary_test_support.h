@@ -10,8 +10,6 @@
 #include <utility>
 #include <vector>
 
-#include <winplat/config.h>
-
 #include "abi/wide.h"
 #include "abi/devmode_view.h"
 #include "describe/profile_summary.h"
@@ -77,7 +75,8 @@ class SummaryTest : public store_testing::StoreTest {
  protected:
   void Open(const WideString &printer = host::kColorPrinterName,
             host::UiLanguage language = host::UiLanguage::English) {
-    winplat::SetAnsiCodePage(host::AnsiCodePage(language));
+    ASSERT_TRUE(tested_windows::UseAnsiCodePage(host::AnsiCodePage(language)))
+        << "the system's ANSI code page is not the language's";
     host::SessionOptions options;
     options.language = language;
     std::string error;
@@ -133,7 +132,8 @@ inline std::string InCodePage(const char *utf8, UINT codePage) {
   return host::AnsiFromWide(host::Utf16FromUtf8(utf8), codePage);
 }
 
-inline const char *PlatformName(const ::testing::TestParamInfo<winplat::WindowsVersion> &info) {
+inline const char *PlatformName(
+    const ::testing::TestParamInfo<tested_windows::WindowsVersion> &info) {
   return store_testing::PlatformName(info);
 }
 

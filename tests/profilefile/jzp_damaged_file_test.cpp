@@ -14,7 +14,7 @@
 namespace jzp_testing {
 namespace {
 
-using winplat::WindowsVersion;
+using tested_windows::WindowsVersion;
 
 // Two profiles "A" and "B" with every section filled.
 std::vector<ProfileBytes> TwoProfiles() {

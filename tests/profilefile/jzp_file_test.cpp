@@ -8,7 +8,9 @@
 #include <ostream>
 #include <string>
 
+#if !defined(_WIN32)
 #include <winplat/config.h>
+#endif
 
 #include "host/text_convert.h"
 #include "profilefile/jzp_test_support.h"
@@ -20,7 +22,7 @@ namespace {
 
 using store_testing::Header;
 using store_testing::Pattern;
-using winplat::WindowsVersion;
+using tested_windows::WindowsVersion;
 
 class JzpFileTest : public store_testing::StoreTest {
  protected:
@@ -80,6 +82,9 @@ class JzpFileTest : public store_testing::StoreTest {
 };
 
 TEST_P(JzpFileTest, ExportedProfilesReadBackWithTheirSectionsAndSettings) {
+  if (tested_windows::IsWine())
+    GTEST_SKIP() << "Wine's GetPrinter hands the printer's DEVMODE back with the bytes behind "
+                    "dmDeviceName's terminator filled by its DEVMODEA conversion";
   Export({"Office", "Missing", "Plain"});
   const JzpHead head = Head();
   EXPECT_EQ(head.nProfCount, 2);
@@ -145,6 +150,8 @@ TEST_P(JzpFileTest, ExportedProfilesReadBackWithTheirSectionsAndSettings) {
   reader.CloseProfile();
 }
 
+// Linux only: the platform layer plays the user's locale, which a Windows system has one of.
+#if !defined(_WIN32)
 // The header's driver version, language and model as the file holds them (offsets 8, 10, 16).
 struct HeadFields {
   WORD driverVersion, language;
@@ -213,6 +220,7 @@ TEST_P(JzpFileTest, AppendKeepsTheHeaderAndReplaceStartsAfresh) {
   ASSERT_TRUE(Open(*reader, JZP_MODE_READ));
   EXPECT_EQ(reader->GetProfileDataFromJZP(nullptr, nullptr, 0), 0);
 }
+#endif
 
 TEST_P(JzpFileTest, NothingIsWrittenForUnknownProfilesOrWithoutADefaultDevMode) {
   Export({"Nobody"});
@@ -249,8 +257,7 @@ TEST_P(JzpFileTest, LookupsIgnoreCaseAndTakeTheFirstEntry) {
   EXPECT_FALSE(store->FindProfileEntry("Offic", &entry));
 }
 
-INSTANTIATE_TEST_SUITE_P(Platforms, JzpFileTest,
-                         ::testing::Values(WindowsVersion::WinXP, WindowsVersion::Win98),
+INSTANTIATE_TEST_SUITE_P(Platforms, JzpFileTest, tested_windows::NtAnd98(),
                          store_testing::PlatformName);
 
 }  // namespace

@@ -12,7 +12,7 @@
 namespace store_testing {
 namespace {
 
-using winplat::WindowsVersion;
+using tested_windows::WindowsVersion;
 
 class DataSetsTest : public StoreTest {
  protected:
@@ -67,8 +67,8 @@ class DataSetsTest : public StoreTest {
     const std::string dataName = DataName(regNum, valueName);
     if (Ansi() && regNum != 0) {
       ASSERT_EQ(
-          std::remove(winplat::HostPathFromWindows("C:\\WINDOWS\\SYSTEM\\JZ Color 5300_" + dataName)
-                          .c_str()),
+          std::remove(
+              tested_windows::HostPath("C:\\WINDOWS\\SYSTEM\\JZ Color 5300_" + dataName).c_str()),
           0);
       return;
     }
@@ -209,9 +209,7 @@ TEST_P(DataSetsTest, DeletingRemovesTheProfilesValuesOnlyWhenTheListHoldsIt) {
   EXPECT_FALSE(PrinterValue(host::kColorPrinterName, "JZP_0003").has_value());
 }
 
-INSTANTIATE_TEST_SUITE_P(Platforms, DataSetsTest,
-                         ::testing::Values(WindowsVersion::WinXP, WindowsVersion::Win98),
-                         PlatformName);
+INSTANTIATE_TEST_SUITE_P(Platforms, DataSetsTest, tested_windows::NtAnd98(), PlatformName);
 
 }  // namespace
 }  // namespace store_testing

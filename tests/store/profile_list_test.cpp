@@ -10,7 +10,7 @@
 namespace store_testing {
 namespace {
 
-using winplat::WindowsVersion;
+using tested_windows::WindowsVersion;
 
 class ProfileListTest : public StoreTest {
  protected:
@@ -290,9 +290,7 @@ TEST_P(ProfileListTest, ListWithoutAManagerNeitherLoadsNorSaves) {
   EXPECT_EQ(list.Insert(nullptr), nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(Platforms, ProfileListTest,
-                         ::testing::Values(WindowsVersion::WinXP, WindowsVersion::Win98),
-                         PlatformName);
+INSTANTIATE_TEST_SUITE_P(Platforms, ProfileListTest, tested_windows::NtAnd98(), PlatformName);
 
 }  // namespace
 }  // namespace store_testing

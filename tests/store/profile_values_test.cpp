@@ -12,7 +12,7 @@
 namespace store_testing {
 namespace {
 
-using winplat::WindowsVersion;
+using tested_windows::WindowsVersion;
 
 class ProfileValuesTest : public StoreTest {
  protected:
@@ -223,9 +223,7 @@ TEST_P(ProfileValuesTest, ProfileDevModeIsReadWhole) {
   EXPECT_TRUE(store->GetProfileDevModeFromReg("Draft").empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Platforms, ProfileValuesTest,
-                         ::testing::Values(WindowsVersion::WinXP, WindowsVersion::Win98),
-                         PlatformName);
+INSTANTIATE_TEST_SUITE_P(Platforms, ProfileValuesTest, tested_windows::NtAnd98(), PlatformName);
 
 }  // namespace
 }  // namespace store_testing

@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include <winplat/config.h>
-
 #include "abi/wide.h"
 #include "support/demo_machine.h"
+#include "support/tested_windows.h"
+#include "host/system_version.h"
 #include "host/printer_session.h"
 #include "host/text_convert.h"
 #include "host/win32_handles.h"
@@ -121,7 +121,7 @@ class FakePage : public ProfilePageContext {
       : session_(session),
         manager_(manager),
         controlSet_(manager),
-        text_(TextPolicy::ForPage(winplat::IsAnsiPlatform(), CP_ACP)),
+        text_(TextPolicy::ForPage(host::IsAnsiPlatform(), CP_ACP)),
         list_(&controlSet_, text_, manager, manager->GetDriverSettings(),
               manager->GetCurrentDevMode()),
         nameA_(host::AnsiFromWide(session.printerName(), CP_ACP)) {}
@@ -150,7 +150,7 @@ class FakePage : public ProfilePageContext {
   // The page's identity: its printer name in the platform's form, its handle and control set.
   PrinterIdentity &GetPrinterIdentity() const override {
     if (identity_ == nullptr)
-      identity_ = winplat::IsAnsiPlatform()
+      identity_ = host::IsAnsiPlatform()
                       ? std::make_unique<PrinterIdentity>(nameA_.c_str(), printer, GetControlSet())
                       : std::make_unique<PrinterIdentity>(session_.printerName().c_str(), printer,
                                                           GetControlSet());
@@ -216,21 +216,21 @@ inline void AddColorLaserPrinter(const WideString &name) {
   ClosePrinter(added);
 }
 
-inline const char *PlatformName(const ::testing::TestParamInfo<winplat::WindowsVersion> &info) {
-  return info.param == winplat::WindowsVersion::Win98 ? "Win98" : "WinXP";
+inline const char *PlatformName(
+    const ::testing::TestParamInfo<tested_windows::WindowsVersion> &info) {
+  return info.param == tested_windows::WindowsVersion::Win98 ? "Win98" : "WinXP";
 }
 
 // The demo machine on the platform of the test's parameter.
 class StoreTest : public host::testing::DemoMachineTest,
-                  public ::testing::WithParamInterface<winplat::WindowsVersion> {
+                  public ::testing::WithParamInterface<tested_windows::WindowsVersion> {
  protected:
   void SetUp() override {
     DemoMachineTest::SetUp();
-    winplat::SetWindowsVersion(GetParam());
-    winplat::SetInstantSleep(true);
+    tested_windows::Use(GetParam());
   }
 
-  bool Ansi() const { return GetParam() == winplat::WindowsVersion::Win98; }
+  bool Ansi() const { return GetParam() == tested_windows::WindowsVersion::Win98; }
 
   std::unique_ptr<host::PrinterSession> Open(const WideString &printer) {
     std::string error;
@@ -317,8 +317,7 @@ class StoreTest : public host::testing::DemoMachineTest,
 
   // A side file in the driver directory of the ANSI platform; nothing when it does not exist.
   std::optional<std::vector<BYTE>> SideFile(const std::string &name) {
-    std::ifstream file(winplat::HostPathFromWindows("C:\\WINDOWS\\SYSTEM\\" + name),
-                       std::ios::binary);
+    std::ifstream file(tested_windows::HostPath("C:\\WINDOWS\\SYSTEM\\" + name), std::ios::binary);
     if (!file)
       return std::nullopt;
     return std::vector<BYTE>(std::istreambuf_iterator<char>(file), {});

@@ -10,7 +10,7 @@
 namespace store_testing {
 namespace {
 
-using winplat::WindowsVersion;
+using tested_windows::WindowsVersion;
 
 class VtProfJzpTest : public StoreTest {};
 
@@ -19,14 +19,22 @@ TEST_P(VtProfJzpTest, KnowsItsPrinterOnEachPlatform) {
   auto store = Store(host::kColorPrinterName);
 
   EXPECT_EQ(store->IsAnsiPlatform(), Ansi());
+#if defined(_WIN64)
+  // Windows spells the system folder as it likes: paths compare without regard to case.
+  EXPECT_STRCASEEQ(store->GetDriverDirectory(), "C:\\WINDOWS\\system32\\spool\\DRIVERS\\x64\\3");
+#else
   EXPECT_STREQ(store->GetDriverDirectory(),
                Ansi() ? "C:\\WINDOWS\\SYSTEM" : "C:\\WINDOWS\\system32\\spool\\DRIVERS\\W32X86\\3");
+#endif
   EXPECT_STREQ(store->GetRegistryNameA(), "JZ Color 5300");
-  std::vector<BYTE> defaults = session->PrinterDefaultDevMode();
-  ASSERT_EQ(store->GetDefaultDevModeBufferSize(), defaults.size());
-  EXPECT_EQ(std::memcmp(store->GetDefaultDevModeBuffer(), defaults.data(), defaults.size()), 0);
   store->GetDriverName();
   EXPECT_STREQ(store->GetCachedDriverName(), "JZ Color 5300 PS");
+  std::vector<BYTE> defaults = session->PrinterDefaultDevMode();
+  ASSERT_EQ(store->GetDefaultDevModeBufferSize(), defaults.size());
+  if (tested_windows::IsWine())
+    GTEST_SKIP() << "Wine's GetPrinter hands the printer's DEVMODE back with the bytes behind "
+                    "dmDeviceName's terminator filled by its DEVMODEA conversion";
+  EXPECT_EQ(std::memcmp(store->GetDefaultDevModeBuffer(), defaults.data(), defaults.size()), 0);
 }
 
 TEST_P(VtProfJzpTest, StoredDefaultProfileDevModeTakesPrecedenceOverTheDrivers) {
@@ -46,6 +54,8 @@ TEST_P(VtProfJzpTest, StoredDefaultProfileDevModeTakesPrecedenceOverTheDrivers) 
   EXPECT_EQ(std::memcmp(small.data(), stored.data(), 100), 0);
 }
 
+// Linux only: the platform layer counts the store's waits instead of sleeping them.
+#if !defined(_WIN32)
 TEST_P(VtProfJzpTest, DriverThatNeverTellsItsDevModeSizeGetsFiveTriesAndTheFallback) {
   SilenceDriver(host::kColorPrinterName);
   const ULONGLONG sleptBefore = winplat::SleptMilliseconds();
@@ -96,7 +106,11 @@ TEST_P(VtProfJzpTest, StoresSharingAnIdentityKeepTheDriversAnswer) {
   EXPECT_EQ(winplat::SleptMilliseconds(), sleptBefore);
 }
 
+#endif
+
 TEST_P(VtProfJzpTest, ClientModeFollowsTheControlSetOrTheWriteProbeOnTheGivenHandle) {
+  if (tested_windows::IsWine())
+    GTEST_SKIP() << "Wine's spooler lets a handle opened for use only write printer data";
   auto session = Open(host::kColorPrinterName);
   host::PrinterHandle useOnly =
       host::PrinterHandle::Open(host::kColorPrinterName, PRINTER_ACCESS_USE);
@@ -127,6 +141,9 @@ TEST_P(VtProfJzpTest, ClientModeFollowsTheControlSetOrTheWriteProbeOnTheGivenHan
   EXPECT_TRUE(PrinterValue(host::kColorPrinterName, "JZP_FLAG").has_value());
 }
 
+// Linux only: the demo machine on Windows has no print server, so its monochrome printer
+// is a local queue there.
+#if !defined(_WIN32)
 TEST_P(VtProfJzpTest, PrintersOnNetworkPortsHaveCommasInTheirRegistryNames) {
   struct Case {
     const WCHAR *port;
@@ -147,6 +164,7 @@ TEST_P(VtProfJzpTest, PrintersOnNetworkPortsHaveCommasInTheirRegistryNames) {
     EXPECT_EQ(host::Utf8FromUtf16(store->GetRegistryNameW()), c.registryName);
   }
 }
+#endif
 
 TEST_P(VtProfJzpTest, PrinterDataRoundTripsAndIsRemovedThroughTheRegistry) {
   for (const WideString printer : {host::kColorPrinterName, host::kMonoPrinterName}) {
@@ -177,6 +195,9 @@ TEST_P(VtProfJzpTest, PrinterThatCannotBeOpenedReadsAndWritesNothing) {
   EXPECT_EQ(store->GetDefaultDevModeBufferSize(), 2268u);
 }
 
+// Linux only: "UserAccess" is the platform layer's stand-in for a restricted user; Windows
+// takes the rights from the user's token.
+#if !defined(_WIN32)
 TEST_P(VtProfJzpTest, RestrictedUserWritesNoPrinterData) {
   host::RegKey key = host::RegKey::Open(
       HKEY_LOCAL_MACHINE, host::PrinterKeyPath(host::kColorPrinterName), KEY_SET_VALUE);
@@ -190,6 +211,7 @@ TEST_P(VtProfJzpTest, RestrictedUserWritesNoPrinterData) {
   EXPECT_FALSE(PrinterValue(host::kColorPrinterName, "JZP_0001").has_value());
   EXPECT_TRUE(store->IsClientMode());
 }
+#endif
 
 TEST_P(VtProfJzpTest, StoredHeadersAreFoundByNameWithoutRegardToCase) {
   StoreHeaders(host::kColorPrinterName,
@@ -225,12 +247,13 @@ TEST_P(VtProfJzpTest, DamagedHeaderListsYieldOnlyTheirWholeHeaders) {
   EXPECT_EQ(Store(host::kColorPrinterName)->GetProfRegNum(std::string(31, 'x').c_str()), 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(Platforms, VtProfJzpTest,
-                         ::testing::Values(WindowsVersion::WinXP, WindowsVersion::Win98),
-                         PlatformName);
+INSTANTIATE_TEST_SUITE_P(Platforms, VtProfJzpTest, tested_windows::NtAnd98(), PlatformName);
 
 class VtProfJzpSystemTest : public host::testing::DemoMachineTest {};
 
+// Linux only: the platform layer plays each Windows version and user locale; a Windows system
+// has one of each.
+#if !defined(_WIN32)
 TEST_F(VtProfJzpSystemTest, OsVersionCodeAndPlatformFollowTheWindowsVersion) {
   struct Case {
     WindowsVersion version;
@@ -268,6 +291,8 @@ TEST_F(VtProfJzpSystemTest, LanguageByteTellsSimplifiedFromTraditionalChinese) {
   winplat::SetUserDefaultLocale(
       MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT));
 }
+
+#endif
 
 }  // namespace
 }  // namespace store_testing

@@ -195,11 +195,43 @@ bool KeepsAscii(const CodePage &page) {
   return keeps;
 }
 
+// Well-formed UTF-8 decoded here; nothing at the first ill-formed sequence, which iconv then
+// decodes with its replacements.
+std::optional<std::u16string> DecodeWellFormedUtf8(std::string_view text) {
+  std::u16string result;
+  result.reserve(text.size());
+  for (size_t i = 0; i < text.size();) {
+    const BYTE first = static_cast<BYTE>(text[i]);
+    if (first < 0x80) {
+      result += static_cast<char16_t>(first);
+      ++i;
+      continue;
+    }
+    const size_t length = first < 0xE0 ? 2 : first < 0xF0 ? 3 : 4;
+    if (InvalidUtf8Length(text.substr(i)) != length)
+      return std::nullopt;
+    char32_t codePoint = first & (0x7F >> length);
+    for (size_t k = 1; k < length; ++k)
+      codePoint = (codePoint << 6) | (static_cast<BYTE>(text[i + k]) & 0x3F);
+    if (codePoint >= 0x10000) {
+      result += static_cast<char16_t>(0xD800 + ((codePoint - 0x10000) >> 10));
+      result += static_cast<char16_t>(0xDC00 + ((codePoint - 0x10000) & 0x3FF));
+    } else {
+      result += static_cast<char16_t>(codePoint);
+    }
+    i += length;
+  }
+  return result;
+}
+
 }  // namespace
 
 std::optional<std::u16string> Decode(const CodePage &page, std::string_view text, bool strict) {
   if (IsAscii(text) && KeepsAscii(page))
     return std::u16string(text.begin(), text.end());
+  if (page.IsUtf8())
+    if (std::optional<std::u16string> decoded = DecodeWellFormedUtf8(text))
+      return decoded;
   return DecodeWithIconv(page, text, strict);
 }
 

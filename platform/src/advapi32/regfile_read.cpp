@@ -260,7 +260,17 @@ class Parser {
       Fail("expected ':' after hex");
     }
     data.remove_prefix(1);
+    operation.data.reserve(data.size() / 3 + 1);
     while (!data.empty()) {
+      // Bytes of two digits, as regedit writes them, are read directly; any other spelling of
+      // a byte goes through the field reader below.
+      const int high = HexDigit(data[0]);
+      const int low = data.size() >= 2 ? HexDigit(data[1]) : -1;
+      if (high >= 0 && low >= 0 && (data.size() == 2 || data[2] == ',')) {
+        operation.data.push_back(static_cast<BYTE>(high << 4 | low));
+        data.remove_prefix(data.size() == 2 ? 2 : 3);
+        continue;
+      }
       const size_t comma = data.find(',');
       const auto byte = ParseHexNumber(TrimmedRight(TrimmedLeft(data.substr(0, comma))), 2);
       if (!byte) {

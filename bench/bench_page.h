@@ -94,8 +94,14 @@ class BenchPage {
     return std::u16string(text, text + std::char_traits<char>::length(text));
   }
 
-  // The page window: WM_INITDIALOG loads the profiles and shows the first summary.
-  void Open() { window_ = prfmod::testing::CreateTestPageWindow(&page_); }
+  // The page window: WM_INITDIALOG loads the profiles and shows the first summary. It belongs
+  // to the host's resource module, as the page a host opens does, so that the dialogs it opens
+  // find their templates there.
+  void Open() {
+    window_ = prfmod::testing::CreateTestPageWindow(&page_);
+    SetWindowLongPtrW(window_, GWLP_HINSTANCE,
+                      reinterpret_cast<LONG_PTR>(session_->uiManager()->GetResourceInstance()));
+  }
   void Close() {
     if (window_ != nullptr)
       DestroyWindow(window_);

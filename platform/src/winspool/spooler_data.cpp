@@ -13,19 +13,21 @@ using winplat::registry::WideDataToAnsi;
 
 namespace {
 
-std::u16string PrinterDataPath(const PrinterRecord &printer) {
-  return std::u16string(kPrintersKey) + u"\\" + printer.registryName + u"\\" +
+std::u16string PrinterDataPath(std::u16string_view registryName) {
+  return std::u16string(kPrintersKey) + u"\\" + std::u16string(registryName) + u"\\" +
          std::u16string(kPrinterDataKey);
 }
 
+// Reading needs only the printer's key, not its whole record.
 DWORD ReadPrinterData(HANDLE hPrinter, std::u16string_view valueName, DWORD &type,
                       std::vector<BYTE> &data) {
-  PrinterRecord printer;
-  if (const DWORD error = LoadPrinterOfHandle(hPrinter, printer); error != ERROR_SUCCESS) {
+  PrinterHandle printer;
+  if (const DWORD error = FindPrinterOfHandle(hPrinter, printer); error != ERROR_SUCCESS) {
     return error;
   }
   RegKey key;
-  if (key.Open(HKEY_LOCAL_MACHINE, PrinterDataPath(printer), KEY_QUERY_VALUE) != ERROR_SUCCESS) {
+  if (key.Open(HKEY_LOCAL_MACHINE, PrinterDataPath(printer.registryName), KEY_QUERY_VALUE) !=
+      ERROR_SUCCESS) {
     return ERROR_FILE_NOT_FOUND;
   }
   return static_cast<DWORD>(key.Query(valueName, type, data));
@@ -55,7 +57,7 @@ DWORD WritePrinterData(HANDLE hPrinter, std::u16string_view valueName, DWORD typ
     return ERROR_ACCESS_DENIED;
   }
   RegKey key;
-  if (const LONG status = key.Create(HKEY_LOCAL_MACHINE, PrinterDataPath(printer));
+  if (const LONG status = key.Create(HKEY_LOCAL_MACHINE, PrinterDataPath(printer.registryName));
       status != ERROR_SUCCESS) {
     return static_cast<DWORD>(status);
   }

@@ -18,7 +18,7 @@ std::u16string PrinterDataPath(std::u16string_view registryName) {
          std::u16string(kPrinterDataKey);
 }
 
-// Reading needs only the printer's key, not its whole record.
+// Reading and writing need only the printer's key, not its whole record.
 DWORD ReadPrinterData(HANDLE hPrinter, std::u16string_view valueName, DWORD &type,
                       std::vector<BYTE> &data) {
   PrinterHandle printer;
@@ -48,16 +48,20 @@ DWORD CopyPrinterDataOut(DWORD type, const std::vector<BYTE> &data, LPDWORD pTyp
 
 DWORD WritePrinterData(HANDLE hPrinter, std::u16string_view valueName, DWORD type, const BYTE *data,
                        DWORD size) {
-  PrinterRecord printer;
   PrinterHandle handle;
-  if (const DWORD error = LoadPrinterOfHandle(hPrinter, printer, &handle); error != ERROR_SUCCESS) {
+  if (const DWORD error = FindPrinterOfHandle(hPrinter, handle); error != ERROR_SUCCESS) {
     return error;
   }
-  if (!(handle.access & PRINTER_ACCESS_ADMINISTER) || printer.clientSide) {
+  RegKey printer;
+  const bool clientSide =
+      printer.Open(HKEY_LOCAL_MACHINE, std::u16string(kPrintersKey) + u"\\" + handle.registryName,
+                   KEY_READ) == ERROR_SUCCESS &&
+      printer.Dword(u"ClientSide").value_or(0) != 0;
+  if (!(handle.access & PRINTER_ACCESS_ADMINISTER) || clientSide) {
     return ERROR_ACCESS_DENIED;
   }
   RegKey key;
-  if (const LONG status = key.Create(HKEY_LOCAL_MACHINE, PrinterDataPath(printer.registryName));
+  if (const LONG status = key.Create(HKEY_LOCAL_MACHINE, PrinterDataPath(handle.registryName));
       status != ERROR_SUCCESS) {
     return static_cast<DWORD>(status);
   }

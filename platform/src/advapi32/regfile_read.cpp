@@ -1,5 +1,6 @@
 // The .reg reader: REGEDIT5 text is parsed completely into a list of operations first, so that
 // a damaged file changes nothing, then applied to a new hive (load) or to the live one (import).
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -149,8 +150,16 @@ class Parser {
   }
 
   int RootNamed(std::string_view name) const {
-    for (size_t i = 0; i < kRoots.size(); ++i) {
-      if (SameName(Wide(name), Wide(kRoots[i].name))) {
+    static const std::array<std::u16string, kRootCount> rootNames = [] {
+      std::array<std::u16string, kRootCount> names;
+      for (size_t i = 0; i < kRoots.size(); ++i) {
+        names[i] = *FromUtf8(kRoots[i].name);
+      }
+      return names;
+    }();
+    const std::u16string wide = Wide(name);
+    for (size_t i = 0; i < rootNames.size(); ++i) {
+      if (SameName(wide, rootNames[i])) {
         return static_cast<int>(i);
       }
     }

@@ -55,8 +55,31 @@ class Bitmap : public GdiObject {
   PixelMemory bits;
 
   BYTE *Row(int y) { return bits.data() + size_t(topDown ? y : height - 1 - y) * stride; }
-  COLORREF Get(int x, int y);
-  void Set(int x, int y, COLORREF color);
+  // Inline: drawing and conversions call them for every pixel.
+  COLORREF Get(int x, int y) {
+    const BYTE *row = Row(y);
+    if (bitsPerPixel == 1)
+      return (row[x / 8] >> (7 - x % 8)) & 1 ? RGB(255, 255, 255) : RGB(0, 0, 0);
+    const BYTE *pixel = row + x * (bitsPerPixel / 8);
+    return RGB(pixel[2], pixel[1], pixel[0]);
+  }
+  void Set(int x, int y, COLORREF color) {
+    BYTE *row = Row(y);
+    if (bitsPerPixel == 1) {
+      const BYTE mask = BYTE(0x80 >> (x % 8));
+      if (IsLight(color))
+        row[x / 8] |= mask;
+      else
+        row[x / 8] &= BYTE(~mask);
+      return;
+    }
+    BYTE *pixel = row + x * (bitsPerPixel / 8);
+    pixel[0] = GetBValue(color);
+    pixel[1] = GetGValue(color);
+    pixel[2] = GetRValue(color);
+    if (bitsPerPixel == 32)
+      pixel[3] = 0;
+  }
   bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
 };
 

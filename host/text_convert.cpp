@@ -6,15 +6,15 @@
 namespace host {
 namespace {
 
+// No code page gives more UTF-16 units than the text has bytes, so one call with that much room
+// converts the whole text.
 std::u16string ToWide(std::string_view text, UINT codePage) {
   if (text.empty())
     return {};
-  int length =
-      MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::u16string wide(static_cast<size_t>(std::max(length, 0)), u'\0');
-  if (length > 0)
-    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                        length);
+  std::u16string wide(text.size(), u'\0');
+  const int length = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()),
+                                         wide.data(), static_cast<int>(wide.size()));
+  wide.resize(static_cast<size_t>(std::max(length, 0)));
   return wide;
 }
 

@@ -168,7 +168,15 @@ class Parser {
 
   // A hex value may go on over several lines, each but the last ending in a backslash.
   std::string JoinContinuations(std::string_view line) {
-    std::string joined(line);
+    // Room for all the lines first: a long value is joined without growing the text.
+    size_t size = line.size();
+    for (size_t next = index_ + 1;
+         next < lines_.size() && TrimmedRight(lines_[next - 1]).ends_with('\\'); ++next) {
+      size += lines_[next].size();
+    }
+    std::string joined;
+    joined.reserve(size);
+    joined = line;
     while (!joined.empty() && joined.back() == '\\' && index_ + 1 < lines_.size()) {
       joined.pop_back();
       ++index_;

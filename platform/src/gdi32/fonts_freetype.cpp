@@ -1,6 +1,6 @@
-// Fonts through FreeType. Faces are opened once and kept, and so are the metrics and glyphs of
-// every font size asked for: a process hints and renders each character of a size once. One
-// lock serialises FreeType use and the caches.
+// Fonts through FreeType. Faces are opened once and kept, and so are the metrics, advances and
+// glyphs of every font size asked for: a process hints each character of a size once, and
+// renders it only when it is drawn. One lock serialises FreeType use and the caches.
 #include "fonts_freetype.h"
 
 #include <ft2build.h>
@@ -12,6 +12,7 @@
 #include <mutex>
 #include <stdexcept>
 #include <tuple>
+#include <utility>
 
 namespace winplat::gdi {
 
@@ -143,18 +144,28 @@ FontMetrics ComputeMetrics(const char *file, const LOGFONTW &font) {
   return metrics;
 }
 
-Glyph ComputeGlyph(const char *file, const LOGFONTW &font, char32_t character) {
+// The face and glyph index that draw a character: the font's face, or IPAGothic at the same size
+// when the face lacks the character.
+std::pair<FT_Face, FT_UInt> GlyphSource(const char *file, const LOGFONTW &font,
+                                        char32_t character) {
   FT_Face face = SizedFace(file, font);
-  FT_UInt index = FT_Get_Char_Index(face, character);
+  const FT_UInt index = FT_Get_Char_Index(face, character);
   if (index == 0) {
     FT_Face fallback = Face(kIpaGothic);
     const FT_UInt fallbackIndex = FT_Get_Char_Index(fallback, character);
     if (fallbackIndex != 0) {
       SetEmPixels(fallback, EmPixels(face, font.lfHeight));
-      return Render(fallback, fallbackIndex);
+      return {fallback, fallbackIndex};
     }
   }
-  return Render(face, index);
+  return {face, index};
+}
+
+// The pen advance of the glyph hinted as for drawing, without rendering it.
+int Advance(FT_Face face, FT_UInt index) {
+  if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_MONO) != 0)
+    return 0;
+  return int((face->glyph->advance.x + 32) >> 6);
 }
 
 }  // namespace
@@ -176,8 +187,23 @@ const Glyph &GlyphOf(const LOGFONTW &font, char32_t character) {
   const char *file = FileOf(font);
   const GlyphKey key{file, font.lfHeight, character};
   auto found = cache.find(key);
-  if (found == cache.end())
-    found = cache.emplace(key, ComputeGlyph(file, font, character)).first;
+  if (found == cache.end()) {
+    const auto [face, index] = GlyphSource(file, font, character);
+    found = cache.emplace(key, Render(face, index)).first;
+  }
+  return found->second;
+}
+
+int AdvanceOf(const LOGFONTW &font, char32_t character) {
+  std::lock_guard lock(FreeTypeLock());
+  static std::map<GlyphKey, int> cache;
+  const char *file = FileOf(font);
+  const GlyphKey key{file, font.lfHeight, character};
+  auto found = cache.find(key);
+  if (found == cache.end()) {
+    const auto [face, index] = GlyphSource(file, font, character);
+    found = cache.emplace(key, Advance(face, index)).first;
+  }
   return found->second;
 }
 

@@ -175,7 +175,7 @@ std::u16string FromAnsi(LPCSTR text, int count) {
 int TextWidth(const LOGFONTW &font, const std::u32string &text) {
   int width = 0;
   for (char32_t c : text)
-    width += GlyphOf(font, c).advance;
+    width += AdvanceOf(font, c);
   return width;
 }
 

@@ -12,7 +12,9 @@ ACTION_BUDGET_US = 1000.0
 # Encoding and decoding a profile file: within 5 times the copy of their output.
 COPY_BUDGETS = {"JzpEncode": 5.0, "JzpDecode": 5.0}
 # prfhost commands that only read the page's controls.
-INSTRUCTION_BUDGETS = {"list-demo": 20e6, "show-demo": 20e6, "list": 20e6, "show": 20e6}
+INSTRUCTION_BUDGETS = {"list": 20e6, "show": 20e6}
+# The states the commands start from.
+STATES = {"fresh": "demo machine", "rows25": "25 rows", "rows26": "26 rows"}
 
 
 def verdict(value, budget):
@@ -45,12 +47,12 @@ def benchmark_rows(results):
 def instruction_rows(lines):
     rows = []
     for line in lines:
-        command, total = line.split()
+        command, state, total = line.split()
         instructions = int(total.replace(",", ""))
         budget = INSTRUCTION_BUDGETS.get(command)
         budget_text = f"< {budget / 1e6:g} M instructions" if budget else ""
-        name = command.replace("-demo", " (demo machine)")
-        rows.append((f"prfhost {name}", f"{instructions / 1e6:.2f} M instructions",
+        rows.append((f"prfhost {command} ({STATES[state]})",
+                     f"{instructions / 1e6:.2f} M instructions",
                      budget_text, verdict(instructions, budget)))
     return rows
 

@@ -1,8 +1,8 @@
 // Conversions through iconv. Decoding converts a whole text and resumes after each undecodable
 // sequence; encoding converts one character at a time so that each character that the code page
 // lacks (or that would not survive a round trip) can be replaced on its own. Text of ASCII
-// characters only, in a code page that keeps them as they are, is copied unit for byte without
-// iconv.
+// characters only, in a code page that keeps them as they are, is copied unit for byte, and
+// well-formed UTF-8 is decoded here, both without iconv.
 #include "codepage_convert.h"
 
 #include <errno.h>

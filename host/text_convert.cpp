@@ -7,15 +7,15 @@
 namespace host {
 namespace {
 
+// No code page gives more UTF-16 units than the text has bytes, so one call with that much room
+// converts the whole text.
 WideString ToWide(std::string_view text, UINT codePage) {
   if (text.empty())
     return {};
-  int length =
-      MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  WideString wide(static_cast<size_t>(std::max(length, 0)), u'\0');
-  if (length > 0)
-    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                        length);
+  WideString wide(text.size(), WSTR('\0'));
+  const int length = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()),
+                                         wide.data(), static_cast<int>(wide.size()));
+  wide.resize(static_cast<size_t>(std::max(length, 0)));
   return wide;
 }
 

@@ -89,16 +89,19 @@ DWORD VTPROFJZP::ConvertDevModeToBuffers(const BYTE *devMode, DWORD size, BYTE *
                               static_cast<DWORD>(defaultDevMode.size()), out, outSize);
 }
 
-// Section 3: every stored value but the DEVMODE and "_Setup", in the order of the index.
+// Section 3: every stored value but the DEVMODE and "_Setup", in the order of the index. The
+// profile's registry number is looked up in the list once for all its values.
 std::vector<JzpRegValue> VTPROFJZP::ProfileValuesForJzp(LPCSTR profileName) {
+  const int regNum = GetProfRegNum(profileName);
   std::vector<JzpRegValue> values;
-  for (const ProfileValueInfo &value : EnumProfileRegValue(profileName, PROFILE_REGNUM_BY_NAME)) {
+  for (const ProfileValueInfo &value : EnumProfileRegValue(profileName, regNum)) {
     if (SameMbcsText(value.name.c_str(), PROFILE_DEVMODE_VALUE) ||
         SameMbcsText(value.name.c_str(), PROFILE_SETUP_VALUE))
       continue;
     std::vector<BYTE> data(value.size);
     DWORD size = 0, type = REG_BINARY;
-    LoadProfileRegValue(profileName, value.name.c_str(), data.data(), value.size, &size, &type);
+    LoadProfileRegValue(profileName, regNum, value.name.c_str(), data.data(), value.size, &size,
+                        &type);
     data.resize(size);
     values.push_back({value.name, type, std::move(data)});
   }
@@ -107,9 +110,11 @@ std::vector<JzpRegValue> VTPROFJZP::ProfileValuesForJzp(LPCSTR profileName) {
 
 // Section 4: the "_Setup" value, empty when the profile has none.
 std::vector<BYTE> VTPROFJZP::SetupValueForJzp(LPCSTR profileName) {
-  std::vector<BYTE> data(GetProfileRegValueSize(profileName, PROFILE_SETUP_VALUE));
+  const int regNum = GetProfRegNum(profileName);
   DWORD size = 0, type = REG_BINARY;
-  LoadProfileRegValue(profileName, PROFILE_SETUP_VALUE, data.data(),
+  std::vector<BYTE> data(
+      LoadProfileRegValue(profileName, regNum, PROFILE_SETUP_VALUE, nullptr, 0, &size, &type));
+  LoadProfileRegValue(profileName, regNum, PROFILE_SETUP_VALUE, data.data(),
                       static_cast<DWORD>(data.size()), &size, &type);
   data.resize(size);
   return data;

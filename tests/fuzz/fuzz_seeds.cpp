@@ -1,6 +1,6 @@
 // Writes the seed corpora of the fuzz targets, one folder each under the folder given: profile
 // files whose profiles are varied settings encoded against the reference DEVMODE, stored profile
-// lists and value indexes, and DEVMODEs with sound and damaged chains.
+// lists and value indexes, DEVMODEs with sound and damaged chains, and registry files.
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -168,6 +168,43 @@ std::vector<Seed> DevModeSeeds() {
   return {reference, badSignature, sizeZero, cut, shortPublic};
 }
 
+// A printer's key as the host keeps it: every value type, a hex value wrapped over lines, a
+// deleted key and value; the same text with CRLF line ends, and as UTF-16 with its BOM.
+std::vector<Seed> RegSeeds() {
+  const std::string text =
+      "Windows Registry Editor Version 5.00\n"
+      "\n"
+      "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\JZ "
+      "Color 5300]\n"
+      "\"Name\"=\"JZ Color 5300\"\n"
+      "\"Attributes\"=dword:00000040\n"
+      "\"Default DevMode\"=hex:4a,00,5a,00,20,00,43,00,6f,00,6c,00,6f,00,72,00,20,00,35,\\\n"
+      "  00,33,00,30,00,30,00,00,00\n"
+      "\n"
+      "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\JZ "
+      "Color 5300\\PrinterDriverData]\n"
+      "@=\"Default text\"\n"
+      "\"Quote \\\"x\\\" \\\\ name\"=\"say \\\"hi\\\"\"\n"
+      "\"Expand\"=hex(2):25,00,53,00,52,00,25,00,00,00\n"
+      "\"Multi\"=hex(7):61,00,00,00,62,00,00,00,00,00\n"
+      "\"Big\"=hex(b):08,07,06,05,04,03,02,01\n"
+      "\"None\"=hex(0):\n"
+      "\"Gone\"=-\n"
+      "\n"
+      "[-HKEY_CURRENT_USER\\Software\\Old]\n"
+      "\n";
+  std::string crlf, utf16 = "\xFF\xFE";
+  for (const char c : text) {
+    if (c == '\n')
+      crlf += '\r';
+    crlf += c;
+    utf16 += c;
+    utf16 += '\0';
+  }
+  return {Seed(text.begin(), text.end()), Seed(crlf.begin(), crlf.end()),
+          Seed(utf16.begin(), utf16.end())};
+}
+
 void WriteCorpus(const std::filesystem::path &folder, const std::vector<Seed> &seeds) {
   std::filesystem::create_directories(folder);
   for (size_t i = 0; i < seeds.size(); ++i) {
@@ -190,5 +227,6 @@ int main(int argc, char **argv) {
   WriteCorpus(folder / "profile_list_fuzz", ProfileListSeeds());
   WriteCorpus(folder / "value_index_fuzz", ValueIndexSeeds());
   WriteCorpus(folder / "devmode_fuzz", DevModeSeeds());
+  WriteCorpus(folder / "reg_file_fuzz", RegSeeds());
   return 0;
 }

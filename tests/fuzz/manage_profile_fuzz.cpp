@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -19,8 +20,12 @@
 
 namespace {
 
+// The file each input is written to, in memory where the machine has a memory file system: the
+// import reads through the platform's file calls, and no input waits for a disk.
 const std::string &FilePath() {
-  static const std::string path = "/tmp/manage_profile_fuzz." + std::to_string(getpid()) + ".jzp";
+  static const std::string path =
+      std::string(std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp") +
+      "/manage_profile_fuzz." + std::to_string(getpid()) + ".jzp";
   return path;
 }
 

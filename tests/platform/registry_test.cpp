@@ -283,6 +283,21 @@ TEST_F(RegistryTest, ValuesEnumerateInCreationOrder) {
   SetDword(key, u"ALPHA", 5);  // replacing keeps the place
   ASSERT_EQ(RegDeleteValueW(key, u"mike"), ERROR_SUCCESS);
   EXPECT_EQ(ValueNames(key), (std::vector<std::u16string>{u"zulu", u"alpha", u"bravo"}));
+  // After a deletion every value is still found by its name, and a new one comes last.
+  SetDword(key, u"BRAVO", 9);
+  SetDword(key, u"charlie", 3);
+  EXPECT_EQ(ValueNames(key),
+            (std::vector<std::u16string>{u"zulu", u"alpha", u"bravo", u"charlie"}));
+  std::vector<DWORD> values;
+  for (const char16_t *name : {u"Zulu", u"Alpha", u"Bravo", u"Charlie"}) {
+    DWORD value = 0, size = sizeof value;
+    EXPECT_EQ(
+        RegQueryValueExW(key, name, nullptr, nullptr, reinterpret_cast<BYTE *>(&value), &size),
+        ERROR_SUCCESS);
+    values.push_back(value);
+  }
+  EXPECT_EQ(values, (std::vector<DWORD>{0, 5, 9, 3}));
+  EXPECT_EQ(RegDeleteValueW(key, u"mike"), ERROR_FILE_NOT_FOUND);
 }
 
 TEST_F(RegistryTest, EnumValueWithShortNameAndDataBuffers) {

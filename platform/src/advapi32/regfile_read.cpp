@@ -1,5 +1,6 @@
 // The .reg reader: REGEDIT5 text is parsed completely into a list of operations first, so that
 // a damaged file changes nothing, then applied to a new hive (load) or to the live one (import).
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -149,8 +150,16 @@ class Parser {
   }
 
   int RootNamed(std::string_view name) const {
-    for (size_t i = 0; i < kRoots.size(); ++i) {
-      if (SameName(Wide(name), Wide(kRoots[i].name))) {
+    static const std::array<std::u16string, kRootCount> rootNames = [] {
+      std::array<std::u16string, kRootCount> names;
+      for (size_t i = 0; i < kRoots.size(); ++i) {
+        names[i] = *FromUtf8(kRoots[i].name);
+      }
+      return names;
+    }();
+    const std::u16string wide = Wide(name);
+    for (size_t i = 0; i < rootNames.size(); ++i) {
+      if (SameName(wide, rootNames[i])) {
         return static_cast<int>(i);
       }
     }
@@ -159,7 +168,15 @@ class Parser {
 
   // A hex value may go on over several lines, each but the last ending in a backslash.
   std::string JoinContinuations(std::string_view line) {
-    std::string joined(line);
+    // Room for all the lines first: a long value is joined without growing the text.
+    size_t size = line.size();
+    for (size_t next = index_ + 1;
+         next < lines_.size() && TrimmedRight(lines_[next - 1]).ends_with('\\'); ++next) {
+      size += lines_[next].size();
+    }
+    std::string joined;
+    joined.reserve(size);
+    joined = line;
     while (!joined.empty() && joined.back() == '\\' && index_ + 1 < lines_.size()) {
       joined.pop_back();
       ++index_;
@@ -260,7 +277,17 @@ class Parser {
       Fail("expected ':' after hex");
     }
     data.remove_prefix(1);
+    operation.data.reserve(data.size() / 3 + 1);
     while (!data.empty()) {
+      // Bytes of two digits, as regedit writes them, are read directly; any other spelling of
+      // a byte goes through the field reader below.
+      const int high = HexDigit(data[0]);
+      const int low = data.size() >= 2 ? HexDigit(data[1]) : -1;
+      if (high >= 0 && low >= 0 && (data.size() == 2 || data[2] == ',')) {
+        operation.data.push_back(static_cast<BYTE>(high << 4 | low));
+        data.remove_prefix(data.size() == 2 ? 2 : 3);
+        continue;
+      }
       const size_t comma = data.find(',');
       const auto byte = ParseHexNumber(TrimmedRight(TrimmedLeft(data.substr(0, comma))), 2);
       if (!byte) {

@@ -67,10 +67,11 @@ void AppendHex(std::string &line, DWORD type, const std::vector<BYTE> &data) {
   }
   line += prefix;
   size_t column = Columns(line);
+  constexpr char kDigits[] = "0123456789abcdef";
+  line.reserve(line.size() + data.size() * 3 + data.size() / 24 * kHexContinuation.size());
   for (size_t i = 0; i < data.size(); ++i) {
-    char byte[3];
-    std::snprintf(byte, sizeof byte, "%02x", data[i]);
-    line += byte;
+    line += kDigits[data[i] >> 4];
+    line += kDigits[data[i] & 0xF];
     if (i + 1 == data.size()) {
       break;
     }

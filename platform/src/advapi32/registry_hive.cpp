@@ -69,10 +69,19 @@ bool SameName(std::u16string_view a, std::u16string_view b) {
   return a.size() == b.size() && CompareNames(a, b) == 0;
 }
 
+namespace {
+
+std::u16string Folded(std::u16string_view name) {
+  std::u16string folded(name.size(), u'\0');
+  std::transform(name.begin(), name.end(), folded.begin(), UpperCase);
+  return folded;
+}
+
+}  // namespace
+
 Value *Key::FindValue(std::u16string_view valueName) {
-  auto found = std::find_if(values.begin(), values.end(),
-                            [&](const Value &value) { return SameName(value.name, valueName); });
-  return found == values.end() ? nullptr : &*found;
+  const auto found = valuePositions.find(Folded(valueName));
+  return found == valuePositions.end() ? nullptr : &values[found->second];
 }
 
 void Key::SetValue(std::u16string_view valueName, DWORD type, std::vector<BYTE> data) {
@@ -80,18 +89,26 @@ void Key::SetValue(std::u16string_view valueName, DWORD type, std::vector<BYTE> 
     existing->type = type;
     existing->data = std::move(data);
   } else {
+    valuePositions.emplace(Folded(valueName), values.size());
     values.push_back(Value{std::u16string(valueName), type, std::move(data)});
   }
   Touch();
 }
 
+// The values behind the deleted one move up a place.
 bool Key::DeleteValue(std::u16string_view valueName) {
-  auto found = std::find_if(values.begin(), values.end(),
-                            [&](const Value &value) { return SameName(value.name, valueName); });
-  if (found == values.end()) {
+  const auto found = valuePositions.find(Folded(valueName));
+  if (found == valuePositions.end()) {
     return false;
   }
-  values.erase(found);
+  const size_t position = found->second;
+  values.erase(values.begin() + static_cast<std::ptrdiff_t>(position));
+  valuePositions.erase(found);
+  for (auto &[name, at] : valuePositions) {
+    if (at > position) {
+      --at;
+    }
+  }
   Touch();
   return true;
 }

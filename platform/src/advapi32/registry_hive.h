@@ -10,6 +10,7 @@
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace winplat::registry {
@@ -30,7 +31,9 @@ struct Key {
   bool isVolatile = false;
   bool deleted = false;  // set when the key leaves the tree; open handles then fail
   FILETIME lastWrite{};
-  std::vector<Value> values;                  // creation order
+  std::vector<Value> values;  // creation order; changed only through the functions below
+  // The position in `values` of each value by its upper-cased name.
+  std::unordered_map<std::u16string, size_t> valuePositions;
   std::vector<std::shared_ptr<Key>> subkeys;  // sorted with CompareNames
 
   Value *FindValue(std::u16string_view valueName);

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <set>
+#include <type_traits>
 #include <vector>
 
 struct _IMAGELIST {
@@ -12,7 +13,7 @@ struct _IMAGELIST {
   bool masked = false;  // ILC_MASK: images have transparent pixels
   struct Image {
     std::vector<COLORREF> pixels;   // width x height, top row first
-    std::vector<bool> transparent;  // the mask
+    std::vector<char> transparent;  // the mask: 1 for a transparent pixel
   };
   std::vector<Image> images;
 };
@@ -53,10 +54,10 @@ std::vector<COLORREF> PixelsOf(HBITMAP bitmap, int &width, int &height) {
   ReleaseDC(nullptr, screen);
   if (lines != height)
     return {};
-  std::vector<COLORREF> pixels(bgra.size());
-  for (size_t i = 0; i < bgra.size(); ++i)
-    pixels[i] = RGB((bgra[i] >> 16) & 0xFF, (bgra[i] >> 8) & 0xFF, bgra[i] & 0xFF);
-  return pixels;
+  static_assert(std::is_same_v<DWORD, COLORREF>);
+  for (DWORD &pixel : bgra)
+    pixel = RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+  return bgra;
 }
 
 // Cuts a strip of images out of the bitmap; `isTransparent` decides each pixel's mask bit.
@@ -71,6 +72,8 @@ int AddStrip(_IMAGELIST &list, HBITMAP bitmap, MaskTest isTransparent) {
   const int first = static_cast<int>(list.images.size());
   for (int left = 0; left + list.width <= width; left += list.width) {
     _IMAGELIST::Image image;
+    image.pixels.reserve(size_t(list.width) * size_t(list.height));
+    image.transparent.reserve(size_t(list.width) * size_t(list.height));
     for (int y = 0; y < list.height; ++y) {
       for (int x = 0; x < list.width; ++x) {
         const size_t at =

@@ -1,4 +1,6 @@
-// Fonts through FreeType. Faces are opened once and kept; one lock serialises FreeType use.
+// Fonts through FreeType. Faces are opened once and kept, and so are the metrics, advances and
+// glyphs of every font size asked for: a process hints each character of a size once, and
+// renders it only when it is drawn. One lock serialises FreeType use and the caches.
 #include "fonts_freetype.h"
 
 #include <ft2build.h>
@@ -9,6 +11,8 @@
 #include <map>
 #include <mutex>
 #include <stdexcept>
+#include <tuple>
+#include <utility>
 
 namespace winplat::gdi {
 
@@ -83,9 +87,16 @@ int EmPixels(FT_Face face, LONG height) {
   return std::max(1, int(std::lround(cell * face->units_per_EM / (ascent + descent))));
 }
 
+// Setting a size makes the face run its hinting program again at the next glyph, so a face
+// keeps the size it has when that is the one asked for.
+void SetEmPixels(FT_Face face, int em) {
+  if (face->size == nullptr || face->size->metrics.y_ppem != em)
+    FT_Set_Pixel_Sizes(face, 0, FT_UInt(em));
+}
+
 FT_Face SizedFace(const char *file, const LOGFONTW &font) {
   FT_Face face = Face(file);
-  FT_Set_Pixel_Sizes(face, 0, FT_UInt(EmPixels(face, font.lfHeight)));
+  SetEmPixels(face, EmPixels(face, font.lfHeight));
   return face;
 }
 
@@ -108,11 +119,12 @@ Glyph Render(FT_Face face, FT_UInt index) {
   return glyph;
 }
 
-}  // namespace
+// A LOGFONT's face file and height decide its metrics and glyphs.
+using SizeKey = std::tuple<const char *, LONG>;
+using GlyphKey = std::tuple<const char *, LONG, char32_t>;
 
-FontMetrics MetricsOf(const LOGFONTW &font) {
-  std::lock_guard lock(FreeTypeLock());
-  FT_Face face = SizedFace(FileOf(font), font);
+FontMetrics ComputeMetrics(const char *file, const LOGFONTW &font) {
+  FT_Face face = SizedFace(file, font);
   const int em = EmPixels(face, font.lfHeight);
   const double scale = double(em) / face->units_per_EM;
   double ascent, descent;
@@ -132,19 +144,67 @@ FontMetrics MetricsOf(const LOGFONTW &font) {
   return metrics;
 }
 
-Glyph GlyphOf(const LOGFONTW &font, char32_t character) {
-  std::lock_guard lock(FreeTypeLock());
-  FT_Face face = SizedFace(FileOf(font), font);
-  FT_UInt index = FT_Get_Char_Index(face, character);
+// The face and glyph index that draw a character: the font's face, or IPAGothic at the same size
+// when the face lacks the character.
+std::pair<FT_Face, FT_UInt> GlyphSource(const char *file, const LOGFONTW &font,
+                                        char32_t character) {
+  FT_Face face = SizedFace(file, font);
+  const FT_UInt index = FT_Get_Char_Index(face, character);
   if (index == 0) {
     FT_Face fallback = Face(kIpaGothic);
     const FT_UInt fallbackIndex = FT_Get_Char_Index(fallback, character);
     if (fallbackIndex != 0) {
-      FT_Set_Pixel_Sizes(fallback, 0, FT_UInt(EmPixels(face, font.lfHeight)));
-      return Render(fallback, fallbackIndex);
+      SetEmPixels(fallback, EmPixels(face, font.lfHeight));
+      return {fallback, fallbackIndex};
     }
   }
-  return Render(face, index);
+  return {face, index};
+}
+
+// The pen advance of the glyph hinted as for drawing, without rendering it.
+int Advance(FT_Face face, FT_UInt index) {
+  if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_MONO) != 0)
+    return 0;
+  return int((face->glyph->advance.x + 32) >> 6);
+}
+
+}  // namespace
+
+FontMetrics MetricsOf(const LOGFONTW &font) {
+  std::lock_guard lock(FreeTypeLock());
+  static std::map<SizeKey, FontMetrics> cache;
+  const char *file = FileOf(font);
+  const SizeKey key{file, font.lfHeight};
+  auto found = cache.find(key);
+  if (found == cache.end())
+    found = cache.emplace(key, ComputeMetrics(file, font)).first;
+  return found->second;
+}
+
+const Glyph &GlyphOf(const LOGFONTW &font, char32_t character) {
+  std::lock_guard lock(FreeTypeLock());
+  static std::map<GlyphKey, Glyph> cache;
+  const char *file = FileOf(font);
+  const GlyphKey key{file, font.lfHeight, character};
+  auto found = cache.find(key);
+  if (found == cache.end()) {
+    const auto [face, index] = GlyphSource(file, font, character);
+    found = cache.emplace(key, Render(face, index)).first;
+  }
+  return found->second;
+}
+
+int AdvanceOf(const LOGFONTW &font, char32_t character) {
+  std::lock_guard lock(FreeTypeLock());
+  static std::map<GlyphKey, int> cache;
+  const char *file = FileOf(font);
+  const GlyphKey key{file, font.lfHeight, character};
+  auto found = cache.find(key);
+  if (found == cache.end()) {
+    const auto [face, index] = GlyphSource(file, font, character);
+    found = cache.emplace(key, Advance(face, index)).first;
+  }
+  return found->second;
 }
 
 }  // namespace winplat::gdi

@@ -25,7 +25,9 @@ struct Glyph {
 
 FontMetrics MetricsOf(const LOGFONTW &font);
 // The glyph from the font's face, or from IPAGothic when that face lacks the character; a
-// character neither has gives the face's missing-glyph box.
-Glyph GlyphOf(const LOGFONTW &font, char32_t character);
+// character neither has gives the face's missing-glyph box. Kept for the life of the process.
+const Glyph &GlyphOf(const LOGFONTW &font, char32_t character);
+// The glyph's advance alone, as GlyphOf gives it, for measuring text without rendering it.
+int AdvanceOf(const LOGFONTW &font, char32_t character);
 
 }  // namespace winplat::gdi

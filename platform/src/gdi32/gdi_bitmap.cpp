@@ -73,6 +73,16 @@ int ConvertLines(Bitmap &bitmap, UINT start, UINT cLines, void *dib, const DibLa
     if (y < 0 || y >= bitmap.height)
       continue;
     BYTE *row = layout.Line(dib, line);
+    // 32-bit rows on both sides hold blue, green, red and a zero byte alike.
+    if (bitmap.bitsPerPixel == 32 && layout.bitsPerPixel == 32) {
+      BYTE *pixels = bitmap.Row(y);
+      std::memcpy(toDib ? row : pixels, toDib ? pixels : row, size_t(width) * 4);
+      BYTE *written = toDib ? row : pixels;
+      for (int x = 0; x < width; ++x)
+        written[x * 4 + 3] = 0;
+      ++done;
+      continue;
+    }
     for (int x = 0; x < width; ++x) {
       BYTE *pixel = row + x * (layout.bitsPerPixel / 8);
       if (toDib) {

@@ -84,32 +84,6 @@ Bitmap::Bitmap(int w, int h, int bpp, bool dib, bool down)
       topDown(down),
       bits(size_t(stride) * h) {}
 
-COLORREF Bitmap::Get(int x, int y) {
-  const BYTE *row = Row(y);
-  if (bitsPerPixel == 1)
-    return (row[x / 8] >> (7 - x % 8)) & 1 ? RGB(255, 255, 255) : RGB(0, 0, 0);
-  const BYTE *pixel = row + x * (bitsPerPixel / 8);
-  return RGB(pixel[2], pixel[1], pixel[0]);
-}
-
-void Bitmap::Set(int x, int y, COLORREF color) {
-  BYTE *row = Row(y);
-  if (bitsPerPixel == 1) {
-    const BYTE mask = BYTE(0x80 >> (x % 8));
-    if (IsLight(color))
-      row[x / 8] |= mask;
-    else
-      row[x / 8] &= BYTE(~mask);
-    return;
-  }
-  BYTE *pixel = row + x * (bitsPerPixel / 8);
-  pixel[0] = GetBValue(color);
-  pixel[1] = GetGValue(color);
-  pixel[2] = GetRValue(color);
-  if (bitsPerPixel == 32)
-    pixel[3] = 0;
-}
-
 RECT Dc::DrawableArea() const {
   RECT area{0, 0, state.bitmap->width, state.bitmap->height};
   if (clip) {

@@ -4,6 +4,7 @@
 
 #include <wingdi.h>
 
+#include <cstdlib>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -22,6 +23,26 @@ class GdiObject {
   int selections = 0;  // how many DCs have it selected
 };
 
+// Zeroed pixel memory from calloc, which hands out a large block as untouched zero pages: a
+// surface the size of the screen costs nothing until something is drawn on it.
+class PixelMemory {
+ public:
+  explicit PixelMemory(size_t size)
+      : bytes_(static_cast<BYTE *>(std::calloc(size == 0 ? 1 : size, 1))), size_(size) {
+    if (bytes_ == nullptr)
+      throw std::bad_alloc();
+  }
+  BYTE *data() { return bytes_.get(); }
+  size_t size() const { return size_; }
+
+ private:
+  struct Free {
+    void operator()(BYTE *bytes) const { std::free(bytes); }
+  };
+  std::unique_ptr<BYTE, Free> bytes_;
+  size_t size_;
+};
+
 // Pixels of a bitmap: 1 bit (monochrome), 24 or 32 bits per pixel, rows of `stride` bytes,
 // stored top-down or bottom-up. Colours are read and written as COLORREF.
 class Bitmap : public GdiObject {
@@ -31,11 +52,34 @@ class Bitmap : public GdiObject {
 
   int width, height, bitsPerPixel, stride;
   bool dibSection, topDown;
-  std::vector<BYTE> bits;
+  PixelMemory bits;
 
   BYTE *Row(int y) { return bits.data() + size_t(topDown ? y : height - 1 - y) * stride; }
-  COLORREF Get(int x, int y);
-  void Set(int x, int y, COLORREF color);
+  // Inline: drawing and conversions call them for every pixel.
+  COLORREF Get(int x, int y) {
+    const BYTE *row = Row(y);
+    if (bitsPerPixel == 1)
+      return (row[x / 8] >> (7 - x % 8)) & 1 ? RGB(255, 255, 255) : RGB(0, 0, 0);
+    const BYTE *pixel = row + x * (bitsPerPixel / 8);
+    return RGB(pixel[2], pixel[1], pixel[0]);
+  }
+  void Set(int x, int y, COLORREF color) {
+    BYTE *row = Row(y);
+    if (bitsPerPixel == 1) {
+      const BYTE mask = BYTE(0x80 >> (x % 8));
+      if (IsLight(color))
+        row[x / 8] |= mask;
+      else
+        row[x / 8] &= BYTE(~mask);
+      return;
+    }
+    BYTE *pixel = row + x * (bitsPerPixel / 8);
+    pixel[0] = GetBValue(color);
+    pixel[1] = GetGValue(color);
+    pixel[2] = GetRValue(color);
+    if (bitsPerPixel == 32)
+      pixel[3] = 0;
+  }
   bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
 };
 

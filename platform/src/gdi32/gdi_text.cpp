@@ -175,7 +175,7 @@ std::u16string FromAnsi(LPCSTR text, int count) {
 int TextWidth(const LOGFONTW &font, const std::u32string &text) {
   int width = 0;
   for (char32_t c : text)
-    width += GlyphOf(font, c).advance;
+    width += AdvanceOf(font, c);
   return width;
 }
 
@@ -183,7 +183,7 @@ int DrawGlyphs(Dc &dc, const LOGFONTW &font, const std::u32string &text, int lef
                const RECT *clip, COLORREF color) {
   int pen = left;
   for (char32_t c : text) {
-    const Glyph glyph = GlyphOf(font, c);
+    const Glyph &glyph = GlyphOf(font, c);
     for (int gy = 0; gy < glyph.rows; ++gy) {
       for (int gx = 0; gx < glyph.width; ++gx) {
         if (!glyph.Ink(gx, gy))

@@ -1,12 +1,18 @@
 // Conversions through iconv. Decoding converts a whole text and resumes after each undecodable
 // sequence; encoding converts one character at a time so that each character that the code page
-// lacks (or that would not survive a round trip) can be replaced on its own.
+// lacks (or that would not survive a round trip) can be replaced on its own. Text of ASCII
+// characters only, in a code page that keeps them as they are, is copied unit for byte, and
+// well-formed UTF-8 is decoded here, both without iconv.
 #include "codepage_convert.h"
 
 #include <errno.h>
 
+#include <algorithm>
 #include <cstring>
+#include <map>
+#include <mutex>
 #include <stdexcept>
+#include <type_traits>
 
 #include "codepage_iconv.h"
 
@@ -105,9 +111,8 @@ const CodePage &Utf8() {
   return *Find(65001);
 }
 
-}  // namespace
-
-std::optional<std::u16string> Decode(const CodePage &page, std::string_view text, bool strict) {
+std::optional<std::u16string> DecodeWithIconv(const CodePage &page, std::string_view text,
+                                              bool strict) {
   IconvLease decoder(WideIconvName(), page.iconvNames);
   if (!decoder)
     ThrowIconvFailure(page);
@@ -136,8 +141,8 @@ std::optional<std::u16string> Decode(const CodePage &page, std::string_view text
   return result;
 }
 
-std::optional<Encoded> Encode(const CodePage &page, std::u16string_view text,
-                              const EncodeOptions &options) {
+std::optional<Encoded> EncodeWithIconv(const CodePage &page, std::u16string_view text,
+                                       const EncodeOptions &options) {
   IconvLease encoder(page.iconvNames, Utf32IconvName());
   IconvLease decoder(Utf32IconvName(), page.iconvNames);
   if (!encoder || !decoder)
@@ -159,6 +164,82 @@ std::optional<Encoded> Encode(const CodePage &page, std::u16string_view text,
     }
   }
   return result;
+}
+
+template <typename Text>
+bool IsAscii(const Text &text) {
+  return std::all_of(text.begin(), text.end(), [](auto unit) {
+    return static_cast<std::make_unsigned_t<decltype(unit)>>(unit) < 0x80;
+  });
+}
+
+// Whether the code page decodes every byte below 0x80 to the same code point and encodes it
+// back to that byte; asked of iconv once per code page.
+bool KeepsAscii(const CodePage &page) {
+  static std::mutex mutex;
+  static std::map<UINT, bool> known;
+  std::lock_guard lock(mutex);
+  const auto found = known.find(page.number);
+  if (found != known.end())
+    return found->second;
+  std::string bytes;
+  std::u16string units;
+  for (int c = 0; c < 0x80; ++c) {
+    bytes += static_cast<char>(c);
+    units += static_cast<char16_t>(c);
+  }
+  const std::optional<std::u16string> decoded = DecodeWithIconv(page, bytes, true);
+  const std::optional<Encoded> encoded = EncodeWithIconv(page, units, {"?", true, true});
+  const bool keeps = decoded == units && encoded && encoded->bytes == bytes;
+  known.emplace(page.number, keeps);
+  return keeps;
+}
+
+// Well-formed UTF-8 decoded here; nothing at the first ill-formed sequence, which iconv then
+// decodes with its replacements.
+std::optional<std::u16string> DecodeWellFormedUtf8(std::string_view text) {
+  std::u16string result;
+  result.reserve(text.size());
+  for (size_t i = 0; i < text.size();) {
+    const BYTE first = static_cast<BYTE>(text[i]);
+    if (first < 0x80) {
+      result += static_cast<char16_t>(first);
+      ++i;
+      continue;
+    }
+    const size_t length = first < 0xE0 ? 2 : first < 0xF0 ? 3 : 4;
+    if (InvalidUtf8Length(text.substr(i)) != length)
+      return std::nullopt;
+    char32_t codePoint = first & (0x7F >> length);
+    for (size_t k = 1; k < length; ++k)
+      codePoint = (codePoint << 6) | (static_cast<BYTE>(text[i + k]) & 0x3F);
+    if (codePoint >= 0x10000) {
+      result += static_cast<char16_t>(0xD800 + ((codePoint - 0x10000) >> 10));
+      result += static_cast<char16_t>(0xDC00 + ((codePoint - 0x10000) & 0x3FF));
+    } else {
+      result += static_cast<char16_t>(codePoint);
+    }
+    i += length;
+  }
+  return result;
+}
+
+}  // namespace
+
+std::optional<std::u16string> Decode(const CodePage &page, std::string_view text, bool strict) {
+  if (IsAscii(text) && KeepsAscii(page))
+    return std::u16string(text.begin(), text.end());
+  if (page.IsUtf8())
+    if (std::optional<std::u16string> decoded = DecodeWellFormedUtf8(text))
+      return decoded;
+  return DecodeWithIconv(page, text, strict);
+}
+
+std::optional<Encoded> Encode(const CodePage &page, std::u16string_view text,
+                              const EncodeOptions &options) {
+  if (IsAscii(text) && KeepsAscii(page))
+    return Encoded{std::string(text.begin(), text.end()), false};
+  return EncodeWithIconv(page, text, options);
 }
 
 std::string Utf8FromWide(std::u16string_view text) {

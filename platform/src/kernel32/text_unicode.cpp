@@ -5,6 +5,7 @@
 #include <locale.h>
 #include <wctype.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -99,7 +100,26 @@ std::u32string FoldedUtf8(std::string_view text) {
   return folded;
 }
 
+namespace {
+
+bool IsAsciiText(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+char AsciiUpper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+}  // namespace
+
+// Two ASCII texts compare byte by byte; a text with other characters is folded whole, since
+// some of them fold to ASCII letters.
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  if (IsAsciiText(a) && IsAsciiText(b))
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+             return AsciiUpper(x) == AsciiUpper(y);
+           });
   return FoldedUtf8(a) == FoldedUtf8(b);
 }
 

@@ -2,6 +2,7 @@
 #include "resources_dib.h"
 
 #include <cstring>
+#include <vector>
 
 #include "gdi32/gdi_objects.h"
 
@@ -72,9 +73,25 @@ HBITMAP MakeBitmap(const DecodedDib &dib, int width, int height, bool dibSection
                    bool topDown) {
   auto bitmap = std::make_shared<gdi::Bitmap>(width, height, dibSection ? dibBits : 32, dibSection,
                                               dibSection ? topDown : true);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x)
-      bitmap->Set(x, y, dib.At(x * dib.width / width, y * dib.height / height));
+  std::vector<int> columns(static_cast<size_t>(width));
+  for (int x = 0; x < width; ++x)
+    columns[size_t(x)] = x * dib.width / width;
+  for (int y = 0; y < height; ++y) {
+    const int row = y * dib.height / height;
+    if (bitmap->bitsPerPixel != 32) {
+      for (int x = 0; x < width; ++x)
+        bitmap->Set(x, y, dib.At(columns[size_t(x)], row));
+      continue;
+    }
+    // A 32-bit row written in place; the fourth byte of each pixel stays the new bitmap's 0.
+    BYTE *pixel = bitmap->Row(y);
+    for (int x = 0; x < width; ++x, pixel += 4) {
+      const COLORREF color = dib.At(columns[size_t(x)], row);
+      pixel[0] = GetBValue(color);
+      pixel[1] = GetGValue(color);
+      pixel[2] = GetRValue(color);
+    }
+  }
   return static_cast<HBITMAP>(gdi::Register(bitmap));
 }
 

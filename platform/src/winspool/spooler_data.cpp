@@ -13,19 +13,21 @@ using winplat::registry::WideDataToAnsi;
 
 namespace {
 
-std::u16string PrinterDataPath(const PrinterRecord &printer) {
-  return std::u16string(kPrintersKey) + u"\\" + printer.registryName + u"\\" +
+std::u16string PrinterDataPath(std::u16string_view registryName) {
+  return std::u16string(kPrintersKey) + u"\\" + std::u16string(registryName) + u"\\" +
          std::u16string(kPrinterDataKey);
 }
 
+// Reading and writing need only the printer's key, not its whole record.
 DWORD ReadPrinterData(HANDLE hPrinter, std::u16string_view valueName, DWORD &type,
                       std::vector<BYTE> &data) {
-  PrinterRecord printer;
-  if (const DWORD error = LoadPrinterOfHandle(hPrinter, printer); error != ERROR_SUCCESS) {
+  PrinterHandle printer;
+  if (const DWORD error = FindPrinterOfHandle(hPrinter, printer); error != ERROR_SUCCESS) {
     return error;
   }
   RegKey key;
-  if (key.Open(HKEY_LOCAL_MACHINE, PrinterDataPath(printer), KEY_QUERY_VALUE) != ERROR_SUCCESS) {
+  if (key.Open(HKEY_LOCAL_MACHINE, PrinterDataPath(printer.registryName), KEY_QUERY_VALUE) !=
+      ERROR_SUCCESS) {
     return ERROR_FILE_NOT_FOUND;
   }
   return static_cast<DWORD>(key.Query(valueName, type, data));
@@ -46,16 +48,20 @@ DWORD CopyPrinterDataOut(DWORD type, const std::vector<BYTE> &data, LPDWORD pTyp
 
 DWORD WritePrinterData(HANDLE hPrinter, std::u16string_view valueName, DWORD type, const BYTE *data,
                        DWORD size) {
-  PrinterRecord printer;
   PrinterHandle handle;
-  if (const DWORD error = LoadPrinterOfHandle(hPrinter, printer, &handle); error != ERROR_SUCCESS) {
+  if (const DWORD error = FindPrinterOfHandle(hPrinter, handle); error != ERROR_SUCCESS) {
     return error;
   }
-  if (!(handle.access & PRINTER_ACCESS_ADMINISTER) || printer.clientSide) {
+  RegKey printer;
+  const bool clientSide =
+      printer.Open(HKEY_LOCAL_MACHINE, std::u16string(kPrintersKey) + u"\\" + handle.registryName,
+                   KEY_READ) == ERROR_SUCCESS &&
+      printer.Dword(u"ClientSide").value_or(0) != 0;
+  if (!(handle.access & PRINTER_ACCESS_ADMINISTER) || clientSide) {
     return ERROR_ACCESS_DENIED;
   }
   RegKey key;
-  if (const LONG status = key.Create(HKEY_LOCAL_MACHINE, PrinterDataPath(printer));
+  if (const LONG status = key.Create(HKEY_LOCAL_MACHINE, PrinterDataPath(handle.registryName));
       status != ERROR_SUCCESS) {
     return static_cast<DWORD>(status);
   }

@@ -87,6 +87,20 @@ DWORD LoadPrinterOfHandle(HANDLE hPrinter, PrinterRecord &record, PrinterHandle 
   return ERROR_SUCCESS;
 }
 
+DWORD FindPrinterOfHandle(HANDLE hPrinter, PrinterHandle &handle) {
+  if (const DWORD error = LookupPrinterHandle(hPrinter, handle); error != ERROR_SUCCESS) {
+    return error;
+  }
+  RegKey printers;
+  RegKey key;
+  if (printers.Open(HKEY_LOCAL_MACHINE, kPrintersKey, KEY_READ) != ERROR_SUCCESS ||
+      handle.registryName.empty() ||
+      key.Open(printers.get(), handle.registryName, KEY_READ) != ERROR_SUCCESS) {
+    return ERROR_PRINTER_DELETED;
+  }
+  return ERROR_SUCCESS;
+}
+
 }  // namespace winplat::spooler
 
 using namespace winplat::spooler;

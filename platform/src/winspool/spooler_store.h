@@ -97,5 +97,8 @@ DWORD LookupPrinterHandle(HANDLE hPrinter, PrinterHandle &handle);
 bool ClosePrinterHandle(HANDLE hPrinter);
 // The printer record behind a handle; ERROR_PRINTER_DELETED when its key is gone.
 DWORD LoadPrinterOfHandle(HANDLE hPrinter, PrinterRecord &record, PrinterHandle *handle = nullptr);
+// The handle's printer without its record, for calls that need only its name and key:
+// ERROR_PRINTER_DELETED when its key is gone.
+DWORD FindPrinterOfHandle(HANDLE hPrinter, PrinterHandle &handle);
 
 }  // namespace winplat::spooler

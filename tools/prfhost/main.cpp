@@ -74,9 +74,12 @@ bool ParseWindows(const std::string &text, winplat::WindowsVersion *version) {
 }
 #endif
 
+// On Windows the NUL device is a character device too, which _isatty takes for a terminal: only
+// a console is one.
 bool StdinIsTerminal() {
 #if defined(_WIN32)
-  return _isatty(_fileno(stdin)) != 0;
+  DWORD mode = 0;
+  return _isatty(_fileno(stdin)) != 0 && GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode);
 #else
   return isatty(STDIN_FILENO) != 0;
 #endif

@@ -59,7 +59,12 @@ UINT IconStyle(HWND dialog) {
   return 0;
 }
 
-int DefaultButton(HWND dialog) {
+// The box marks its default button with the default push-button style; the dialog's default id
+// can still be the template's first button.
+int DefaultButton(HWND dialog, const std::vector<int> &buttons) {
+  for (const int id : buttons)
+    if ((GetWindowLongW(GetDlgItem(dialog, id), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+      return id;
   const LRESULT found = SendMessageW(dialog, DM_GETDEFID, 0, 0);
   return HIWORD(found) == DC_HASDEFID ? LOWORD(found) : 0;
 }
@@ -87,7 +92,7 @@ bool AnswerIfMessageBox(HWND dialog) {
   const std::optional<std::vector<int>> buttons = BoxButtons(dialog);
   if (!buttons || buttons->empty())
     return false;
-  const std::optional<UINT> style = MessageBoxStyleOf(*buttons, DefaultButton(dialog));
+  const std::optional<UINT> style = MessageBoxStyleOf(*buttons, DefaultButton(dialog, *buttons));
   if (!style)
     return false;
 

@@ -29,3 +29,8 @@ target_link_libraries(host_tests PRIVATE prfhost_lib gtest gtest_main)
 target_include_directories(host_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR})
 target_compile_definitions(host_tests PRIVATE PRF_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
 add_dependencies(host_tests PRFMOD32 JZRES32 JZ53UI JZ21UI)
+
+# The operator's Windows driver on the system's own dialogs.
+add_executable(operator_tests platform_windows/operator_hook_test.cpp)
+target_link_libraries(operator_tests PRIVATE winplat_operator gtest gtest_main)
+add_dependencies(operator_tests JZRES32)

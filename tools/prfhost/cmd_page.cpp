@@ -8,7 +8,9 @@
 #include <vector>
 
 #include <winplat/operator.h>
+#if !defined(_WIN32)
 #include <winplat/render.h>
+#endif
 
 #include "abi/resource_ids.h"
 #include "cli.h"
@@ -18,6 +20,11 @@
 
 namespace prfhost {
 
+#if defined(_WIN32)
+int RunPage(Context &, const std::vector<std::string> &) {
+  return Fail("page is not available on Windows: the picture is drawn by the platform layer");
+}
+#else
 int RunPage(Context &context, const std::vector<std::string> &args) {
   constexpr char kUsage[] =
       "usage: prfhost page --png FILE [--lang CODE] "
@@ -104,5 +111,6 @@ int RunPage(Context &context, const std::vector<std::string> &args) {
             << Hex(run.language) << ") written to " << png << ".\n";
   return 0;
 }
+#endif
 
 }  // namespace prfhost

@@ -151,7 +151,7 @@ ImportQuestions::ImportQuestions(host::PrinterSession &session, const Answerer &
 
 const winplat::MessageBoxCall *ImportQuestions::Find(const std::string &text) const {
   for (const winplat::MessageBoxCall &box : boxes_)
-    if (host::Utf8FromUtf16(box.text) == text)
+    if (winplat::Utf8FromUtf16(box.text) == text)
       return &box;
   return nullptr;
 }
@@ -172,7 +172,7 @@ bool ImportQuestions::ProfilesCapped() const {
 }
 
 std::string ImportQuestions::Refusal(const winplat::MessageBoxCall &box) const {
-  const std::string text = host::Utf8FromUtf16(box.text);
+  const std::string text = winplat::Utf8FromUtf16(box.text);
   const bool unanswered = std::find(refused_.begin(), refused_.end(), text) != refused_.end();
   return "the page asked " + Quoted(text) +
          (unanswered ? " and nobody was there to answer (give --yes, --answers LIST or run at a "

@@ -1,10 +1,18 @@
-// prfhost: the command-line host of PRFMOD32.dll. It runs a simulated Windows machine kept in a
-// state folder and works on its printers the way the driver's user interface does.
+// prfhost: the command-line host of PRFMOD32.dll. It works on a machine's printers the way the
+// driver's user interface does: off Windows on a simulated machine kept in a state folder, on
+// Windows on the system itself.
+#include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <map>
 
+#if defined(_WIN32)
+#include <io.h>
+
+#include "host/resource_module.h"
+#else
 #include <unistd.h>
+#endif
 
 #include <winplat/operator.h>
 
@@ -15,6 +23,12 @@
 namespace prfhost {
 namespace {
 
+#if defined(_WIN32)
+constexpr char kUsage[] =
+    "usage: prfhost [--printer NAME] [--lang LANG] [--answers LIST] [--yes] COMMAND [ARGS...]\n"
+    "\n"
+    "Options (the machine is this Windows system):\n"
+#else
 constexpr char kUsage[] =
     "usage: prfhost [--state DIR] [--printer NAME] [--os VERSION] [--lang LANG]\n"
     "               [--answers LIST] [--yes] COMMAND [ARGS...]\n"
@@ -26,6 +40,7 @@ constexpr char kUsage[] =
     "  --os VERSION     the Windows version the machine runs: 95, 98, me, nt4, 2000, xp "
     "(default),\n"
     "                   2003; 95, 98 and me are the ANSI platform\n"
+#endif
     "  --lang LANG      the user-interface language: en (default) or ja\n"
     "  --answers LIST   answer the module's questions from this comma-separated list (yes, no,\n"
     "                   ok, cancel, abort, retry, ignore) instead of asking at the terminal\n"
@@ -44,6 +59,7 @@ int PrintUsage(std::ostream &out) {
   return 0;
 }
 
+#if !defined(_WIN32)
 bool ParseWindows(const std::string &text, winplat::WindowsVersion *version) {
   static const std::map<std::string, winplat::WindowsVersion> versions = {
       {"95", winplat::WindowsVersion::Win95},       {"98", winplat::WindowsVersion::Win98},
@@ -55,6 +71,29 @@ bool ParseWindows(const std::string &text, winplat::WindowsVersion *version) {
     return false;
   *version = found->second;
   return true;
+}
+#endif
+
+// On Windows the NUL device is a character device too, which _isatty takes for a terminal: only
+// a console is one.
+bool StdinIsTerminal() {
+#if defined(_WIN32)
+  DWORD mode = 0;
+  return _isatty(_fileno(stdin)) != 0 && GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode);
+#else
+  return isatty(STDIN_FILENO) != 0;
+#endif
+}
+
+// On Windows the module's dialogs are made by the system; the operator knows them by the
+// templates of the host's resource module.
+void RegisterHostDialogs() {
+#if defined(_WIN32)
+  if (const HMODULE resources = LoadLibraryW(host::kResourceModuleFileName)) {
+    winplat::RegisterDialogTemplates(resources);
+    FreeLibrary(resources);
+  }
+#endif
 }
 
 bool ParseAnswers(const std::string &list, std::vector<int> *answers) {
@@ -93,7 +132,9 @@ int Fail(const std::string &message, int code) {
 
 int Main(int argc, char **argv) {
   GlobalOptions options;
+#if !defined(_WIN32)
   options.machine.stateFolder = host::DefaultStateFolder();
+#endif
   std::vector<int> answers;
   bool yes = false;
   int i = 1;
@@ -108,14 +149,22 @@ int Main(int argc, char **argv) {
     if (i + 1 >= argc)
       return Fail("option " + option + " needs a value (see prfhost --help)", kExitUsage);
     std::string value = argv[++i];
-    if (option == "--state") {
-      options.machine.stateFolder = value;
-    } else if (option == "--printer") {
+#if defined(_WIN32)
+    if (option == "--state" || option == "--os")
+      return Fail(
+          "option " + option + " is not available on Windows: the machine is this system itself",
+          kExitUsage);
+#endif
+    if (option == "--printer") {
       options.printer = host::Utf16FromUtf8(value);
+#if !defined(_WIN32)
+    } else if (option == "--state") {
+      options.machine.stateFolder = value;
     } else if (option == "--os") {
       if (!ParseWindows(value, &options.machine.windows))
         return Fail("unknown Windows version \"" + value + "\" (95, 98, me, nt4, 2000, xp, 2003)",
                     kExitUsage);
+#endif
     } else if (option == "--lang") {
       if (value != "en" && value != "ja")
         return Fail("unknown language \"" + value + "\" (en, ja)", kExitUsage);
@@ -143,7 +192,8 @@ int Main(int argc, char **argv) {
       return 0;
     }
 
-  Answerer answerer(answers, yes, isatty(STDIN_FILENO) != 0, std::cin, std::cerr);
+  Answerer answerer(answers, yes, StdinIsTerminal(), std::cin, std::cerr);
+  RegisterHostDialogs();
   winplat::SetOperator(&answerer);
 
   Context context(options, answerer);

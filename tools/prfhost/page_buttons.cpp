@@ -93,7 +93,7 @@ bool RunAndSave(Context &context, const PageScript &script, PageRun *run, std::s
   }
   for (const winplat::MessageBoxCall &box : winplat::MessageBoxLog()) {
     if (winplat::MessageBoxButtons(box.style).size() > 1 && box.answer != IDYES) {
-      *error = "the page asked \"" + host::Utf8FromUtf16(box.text) +
+      *error = "the page asked \"" + winplat::Utf8FromUtf16(box.text) +
                "\" and the answer was no; nothing was changed";
       return false;
     }

@@ -41,7 +41,7 @@ class StepOperator : public winplat::Operator {
     fileChooserShown_ = true;
     winplat::FileChoice choice;
     choice.chosen = true;
-    choice.path = *script_.file;
+    choice.path.assign(script_.file->begin(), script_.file->end());  // WCHAR to UTF-16
     choice.filterIndex = call.filterIndex;
     return choice;
   }

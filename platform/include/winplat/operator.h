@@ -81,7 +81,7 @@ struct ModalEvent {
   std::u16string templateName;
   std::u16string caption;
   std::u16string detail;  // a step's description
-  INT_PTR result = 0;     // an ended dialog's result
+  INT_PTR result = 0;     // an ended dialog's result (on Windows always 0: unseen)
 };
 
 const std::vector<ModalEvent> &ModalDialogLog();
@@ -171,6 +171,12 @@ Operator &CurrentOperator();
 
 const std::vector<MessageBoxCall> &MessageBoxLog();
 void ClearMessageBoxLog();
+
+#if defined(_WIN32)
+// On Windows the system makes the dialogs: a modal dialog's templateId is found by matching its
+// controls against the dialog templates of the modules registered here (0 when none matches).
+void RegisterDialogTemplates(HMODULE module);
+#endif
 
 // Answers boxes from a queue of button IDs. With the queue empty it presses the default button
 // and remembers that the script ran out.

@@ -1,24 +1,9 @@
 // Modal dialogs: the loop of DialogBox, the operator that answers it, the steps it takes and the
 // log of every modal event.
-#include <winnls.h>
-
-#include <cstdio>
-
 #include "dialog_manager.h"
-#include "winplat/operator.h"
+#include "winplat/operator_events.h"
 
 namespace {
-
-using winplat::ModalDialogCall;
-using winplat::ModalEvent;
-
-std::vector<ModalEvent> modalLog;
-
-void Log(ModalEvent::Kind kind, const ModalDialogCall &call, std::u16string detail,
-         INT_PTR result) {
-  modalLog.push_back(ModalEvent{kind, call.templateId, call.templateName, call.caption,
-                                std::move(detail), result});
-}
 
 bool Ended(HWND dialog) {
   const winplat::dialog::DialogState *state = winplat::dialog::StateOf(dialog);
@@ -42,31 +27,6 @@ bool Pump(HWND dialog) {
     }
   }
   return true;
-}
-
-std::u16string Describe(const winplat::DialogStep &step) {
-  using Kind = winplat::DialogStep::Kind;
-  char buffer[96];
-  switch (step.kind) {
-    case Kind::SetText:
-      std::snprintf(buffer, sizeof(buffer), "SetText %d ", step.controlId);
-      return winplat::Utf16FromUtf8(buffer) + u"\"" + step.text + u"\"";
-    case Kind::Send:
-      std::snprintf(buffer, sizeof(buffer), "Send %d 0x%04X %llu %lld", step.controlId,
-                    step.message, static_cast<unsigned long long>(step.wParam),
-                    static_cast<long long>(step.lParam));
-      break;
-    case Kind::Key:
-      std::snprintf(buffer, sizeof(buffer), "Key 0x%02X", step.key);
-      break;
-    case Kind::Click:
-      std::snprintf(buffer, sizeof(buffer), "Click %d", step.controlId);
-      break;
-    case Kind::End:
-      std::snprintf(buffer, sizeof(buffer), "End %lld", static_cast<long long>(step.result));
-      break;
-  }
-  return winplat::Utf16FromUtf8(buffer);
 }
 
 void Perform(HWND dialog, const winplat::DialogStep &step) {
@@ -98,57 +58,10 @@ void Perform(HWND dialog, const winplat::DialogStep &step) {
 
 namespace winplat {
 
-DialogStep DialogStep::SetText(int controlId, std::u16string text) {
-  DialogStep step;
-  step.kind = Kind::SetText;
-  step.controlId = controlId;
-  step.text = std::move(text);
-  return step;
-}
-
-DialogStep DialogStep::Send(int controlId, UINT message, WPARAM wParam, LPARAM lParam) {
-  DialogStep step;
-  step.kind = Kind::Send;
-  step.controlId = controlId;
-  step.message = message;
-  step.wParam = wParam;
-  step.lParam = lParam;
-  return step;
-}
-
-DialogStep DialogStep::Key(BYTE virtualKey) {
-  DialogStep step;
-  step.kind = Kind::Key;
-  step.key = virtualKey;
-  return step;
-}
-
-DialogStep DialogStep::Click(int controlId) {
-  DialogStep step;
-  step.kind = Kind::Click;
-  step.controlId = controlId;
-  return step;
-}
-
-DialogStep DialogStep::End(INT_PTR result) {
-  DialogStep step;
-  step.kind = Kind::End;
-  step.result = result;
-  return step;
-}
-
 void PerformDialogStep(const ModalDialogCall &call, const DialogStep &step) {
-  Log(ModalEvent::Kind::Step, call, Describe(step), 0);
+  LogModalEvent(ModalEvent::Kind::Step, call, DescribeDialogStep(step), 0);
   Perform(call.dialog, step);
   Pump(call.dialog);
-}
-
-const std::vector<ModalEvent> &ModalDialogLog() {
-  return modalLog;
-}
-
-void ClearModalDialogLog() {
-  modalLog.clear();
 }
 
 }  // namespace winplat
@@ -170,13 +83,13 @@ INT_PTR RunModal(HWND dialog, HWND owner, WORD templateId, const std::u16string 
     EnableWindow(owner, FALSE);
   if (!Ended(dialog)) {
     ShowWindow(dialog, SW_SHOWNORMAL);
-    Log(ModalEvent::Kind::Shown, call, u"", 0);
+    LogModalEvent(ModalEvent::Kind::Shown, call, u"", 0);
     if (!Pump(dialog) && !winplat::CurrentOperator().OperateDialog(call)) {
-      Log(ModalEvent::Kind::Unanswered, call, u"", 0);
+      LogModalEvent(ModalEvent::Kind::Unanswered, call, u"", 0);
       EndDialog(dialog, IDCANCEL);
     }
     if (!Pump(dialog)) {
-      Log(ModalEvent::Kind::RanDry, call, u"", 0);
+      LogModalEvent(ModalEvent::Kind::RanDry, call, u"", 0);
       EndDialog(dialog, -1);
     }
   }
@@ -185,7 +98,7 @@ INT_PTR RunModal(HWND dialog, HWND owner, WORD templateId, const std::u16string 
   if (disableOwner)
     EnableWindow(owner, TRUE);
   DestroyWindow(dialog);
-  Log(ModalEvent::Kind::Ended, call, u"", result);
+  LogModalEvent(ModalEvent::Kind::Ended, call, u"", result);
   return result;
 }
 

@@ -2,7 +2,7 @@
 // reader: a template that ends early or holds a bad string fails as a whole.
 #pragma once
 
-#include <winuser.h>
+#include <windows.h>
 
 #include <cstddef>
 #include <optional>

@@ -5,69 +5,14 @@
 #include <winuser.h>
 
 #include <algorithm>
-#include <atomic>
-#include <mutex>
 
-#include "winplat/operator.h"
+#include "winplat/operator_events.h"
 #include "winplat/text.h"
-
-namespace {
-
-std::atomic<winplat::Operator *> currentOperator{nullptr};
-
-std::mutex logMutex;
-std::vector<winplat::MessageBoxCall> messageBoxLog;
-
-}  // namespace
 
 namespace winplat {
 
-Operator &CurrentOperator() {
-  static ScriptedOperator defaultOperator;
-  Operator *op = currentOperator;
-  return op != nullptr ? *op : defaultOperator;
-}
-
-std::vector<int> MessageBoxButtons(UINT style) {
-  switch (style & MB_TYPEMASK) {
-    case MB_OK:
-      return {IDOK};
-    case MB_OKCANCEL:
-      return {IDOK, IDCANCEL};
-    case MB_ABORTRETRYIGNORE:
-      return {IDABORT, IDRETRY, IDIGNORE};
-    case MB_YESNOCANCEL:
-      return {IDYES, IDNO, IDCANCEL};
-    case MB_YESNO:
-      return {IDYES, IDNO};
-    case MB_RETRYCANCEL:
-      return {IDRETRY, IDCANCEL};
-    case MB_CANCELTRYCONTINUE:
-      return {IDCANCEL, IDTRYAGAIN, IDCONTINUE};
-    default:
-      return {};
-  }
-}
-
-int MessageBoxDefaultButton(UINT style) {
-  const std::vector<int> buttons = MessageBoxButtons(style);
-  if (buttons.empty())
-    return 0;
-  const size_t index = (style & MB_DEFMASK) >> 8;
-  return index < buttons.size() ? buttons[index] : buttons.front();
-}
-
 void SetOperator(Operator *op) {
-  currentOperator = op;
-}
-
-const std::vector<MessageBoxCall> &MessageBoxLog() {
-  return messageBoxLog;
-}
-
-void ClearMessageBoxLog() {
-  std::lock_guard<std::mutex> guard(logMutex);
-  messageBoxLog.clear();
+  StoreOperator(op);
 }
 
 }  // namespace winplat
@@ -88,8 +33,7 @@ extern "C" int WINAPI MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, 
     SetLastError(ERROR_INVALID_PARAMETER);
     call.answer = 0;
   }
-  std::lock_guard<std::mutex> guard(logMutex);
-  messageBoxLog.push_back(call);
+  winplat::LogMessageBox(call);
   return call.answer;
 }
 

@@ -1,5 +1,5 @@
 // The console operator: prints a message box as text and reads which button the user presses.
-#include <winuser.h>
+#include <windows.h>
 
 #include <cctype>
 #include <istream>

@@ -1,4 +1,6 @@
 // The console operator's answers to the file and colour choosers.
+#include <windows.h>
+
 #include <cstdlib>
 #include <istream>
 #include <ostream>

@@ -1,6 +1,6 @@
 // The scripted operator: answers message boxes from a queue, then with their default buttons,
 // and operates modal dialogs with the step lists queued for their templates.
-#include <winuser.h>
+#include <windows.h>
 
 #include "winplat/operator.h"
 

@@ -1,0 +1,112 @@
+// The operator on Windows: the system's own message boxes, modal dialogs and file chooser reach
+// the installed operator through the hook, and are logged as the platform logs its own.
+#include <windows.h>
+
+#include <commdlg.h>
+#include <gtest/gtest.h>
+
+#include <winplat/operator.h>
+
+namespace {
+
+constexpr WORD kPropertiesTemplate = 108;  // the profile-properties dialog of JZRES32.dll
+
+INT_PTR CALLBACK PlainDialog(HWND, UINT message, WPARAM, LPARAM) {
+  return message == WM_INITDIALOG;
+}
+
+class OperatorHookTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    winplat::ClearMessageBoxLog();
+    winplat::ClearModalDialogLog();
+    winplat::ClearChooserLog();
+    winplat::SetOperator(&op_);
+  }
+  void TearDown() override { winplat::SetOperator(nullptr); }
+
+  winplat::ScriptedOperator op_;
+};
+
+TEST_F(OperatorHookTest, MessageBoxStyleIsRebuiltFromTheSystemsBox) {
+  op_.Queue(IDNO);
+  EXPECT_EQ(MessageBoxW(nullptr, L"Replace the file?", L"Export",
+                        MB_YESNOCANCEL | MB_ICONEXCLAMATION | MB_DEFBUTTON2),
+            IDNO);
+  ASSERT_EQ(winplat::MessageBoxLog().size(), 1u);
+  const winplat::MessageBoxCall &box = winplat::MessageBoxLog()[0];
+  EXPECT_EQ(box.text, u"Replace the file?");
+  EXPECT_EQ(box.caption, u"Export");
+  EXPECT_EQ(box.style, 0x133u);  // 3 yes/no/cancel, 0x30 exclamation, 0x100 second default
+  EXPECT_EQ(box.answer, IDNO);
+}
+
+TEST_F(OperatorHookTest, UnansweredBoxGetsItsDefaultButton) {
+  EXPECT_EQ(MessageBoxW(nullptr, L"Go on?", L"Import", MB_OKCANCEL | MB_DEFBUTTON2), IDCANCEL);
+  ASSERT_EQ(winplat::MessageBoxLog().size(), 1u);
+  EXPECT_EQ(winplat::MessageBoxLog()[0].style, 0x101u);
+  EXPECT_TRUE(op_.RanOut());
+}
+
+TEST_F(OperatorHookTest, ModalDialogIsKnownByItsTemplateAndOperated) {
+  const HMODULE resources = LoadLibraryW(L"JZRES32.dll");
+  ASSERT_NE(resources, nullptr);
+  winplat::RegisterDialogTemplates(resources);
+  op_.QueueDialog(kPropertiesTemplate, {winplat::DialogStep::End(7)});
+  EXPECT_EQ(
+      DialogBoxParamW(resources, MAKEINTRESOURCEW(kPropertiesTemplate), nullptr, PlainDialog, 0),
+      7);
+  // Nobody answers the second one: it is cancelled.
+  EXPECT_EQ(
+      DialogBoxParamW(resources, MAKEINTRESOURCEW(kPropertiesTemplate), nullptr, PlainDialog, 0),
+      IDCANCEL);
+  FreeLibrary(resources);
+
+  using Kind = winplat::ModalEvent::Kind;
+  const std::vector<winplat::ModalEvent> &log = winplat::ModalDialogLog();
+  ASSERT_EQ(log.size(), 6u);
+  EXPECT_EQ(log[0].kind, Kind::Shown);
+  EXPECT_EQ(log[0].templateId, kPropertiesTemplate);
+  EXPECT_EQ(log[1].kind, Kind::Step);
+  EXPECT_EQ(log[1].detail, u"End 7");
+  EXPECT_EQ(log[2].kind, Kind::Ended);
+  EXPECT_EQ(log[3].kind, Kind::Shown);
+  EXPECT_EQ(log[4].kind, Kind::Unanswered);
+  EXPECT_EQ(log[5].kind, Kind::Ended);
+}
+
+TEST_F(OperatorHookTest, SaveChooserTakesTheOperatorsPath) {
+  op_.QueueSaveFile(u"C:\\users\\Public\\operator_hook_test.jzp");
+  wchar_t path[MAX_PATH] = L"";
+  OPENFILENAMEW chooser{};
+  chooser.lStructSize = sizeof(chooser);
+  chooser.lpstrFilter = L"Profiles (*.jzp)\0*.jzp\0";
+  chooser.lpstrFile = path;
+  chooser.nMaxFile = MAX_PATH;
+  chooser.lpstrTitle = L"Export profiles";
+  ASSERT_TRUE(GetSaveFileNameW(&chooser));
+  EXPECT_STREQ(path, L"C:\\users\\Public\\operator_hook_test.jzp");
+
+  using Kind = winplat::ChooserEvent::Kind;
+  const std::vector<winplat::ChooserEvent> &log = winplat::ChooserLog();
+  ASSERT_EQ(log.size(), 2u);
+  EXPECT_EQ(log[0].kind, Kind::Shown);
+  EXPECT_EQ(log[0].chooser, winplat::Chooser::SaveFile);
+  EXPECT_EQ(log[0].title, u"Export profiles");
+  EXPECT_EQ(log[1].kind, Kind::Chosen);
+}
+
+TEST_F(OperatorHookTest, UnansweredOpenChooserIsCancelled) {
+  wchar_t path[MAX_PATH] = L"";
+  OPENFILENAMEW chooser{};
+  chooser.lStructSize = sizeof(chooser);
+  chooser.lpstrFile = path;
+  chooser.nMaxFile = MAX_PATH;
+  EXPECT_FALSE(GetOpenFileNameW(&chooser));
+  EXPECT_EQ(CommDlgExtendedError(), 0u);
+  ASSERT_EQ(winplat::ChooserLog().size(), 2u);
+  EXPECT_EQ(winplat::ChooserLog()[0].chooser, winplat::Chooser::OpenFile);
+  EXPECT_EQ(winplat::ChooserLog()[1].kind, winplat::ChooserEvent::Kind::Unanswered);
+}
+
+}  // namespace

@@ -46,7 +46,8 @@ void PrintProfile(const Profile &profile, UINT codePage, FILE *out) {
   fprintf(out, "  Description:  %s\n", Utf8FromAnsi(entry.szProfileInfo, codePage).c_str());
   fprintf(out, "  Icon:         %lu\n", static_cast<unsigned long>(entry.nProfileIcon));
   const DWORD rgb = entry.rgbIconColor;
-  fprintf(out, "  Icon colour:  #%02X%02X%02X\n", rgb & 0xFF, rgb >> 8 & 0xFF, rgb >> 16 & 0xFF);
+  fprintf(out, "  Icon colour:  #%02X%02X%02X\n", static_cast<unsigned>(rgb & 0xFF),
+          static_cast<unsigned>(rgb >> 8 & 0xFF), static_cast<unsigned>(rgb >> 16 & 0xFF));
   fprintf(out, "  Model:        %s\n", Utf8FromAnsi(entry.szModel, codePage).c_str());
   for (int k = 0; k < JZP_SECTION_COUNT; ++k) {
     fprintf(out, "  %s:    %lu bytes", kSectionNames[k],

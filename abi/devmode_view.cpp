@@ -40,10 +40,12 @@ ByteReader DevModeView::PublicPart() const {
   return part;
 }
 
+// A dmSize short of the size fields' end leaves no private part: blocks there would overlap the
+// fields that locate them, and a write into such a block would move the chain.
 ByteReader DevModeView::PrivatePart() const {
   ByteReader part;
   const size_t start = PublicSize();
-  if (m_Bytes.size() >= kSizeFieldsEnd && start <= m_Bytes.size())
+  if (m_Bytes.size() >= kSizeFieldsEnd && start >= kSizeFieldsEnd && start <= m_Bytes.size())
     ByteReader(m_Bytes).ViewAt(start, std::min<size_t>(DriverExtra(), m_Bytes.size() - start),
                                &part, "the private part");
   return part;

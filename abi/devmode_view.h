@@ -3,7 +3,8 @@
 // the plug-ins' blocks). Every access is bounded by the bytes and by dmDriverExtra, and every
 // header and record is copied out before it is used.
 //
-// The private part begins at dmSize and is dmDriverExtra bytes long. A block is taken only when
+// The private part begins at dmSize and is dmDriverExtra bytes long; a dmSize that does not
+// reach past the size fields themselves leaves no private part. A block is taken only when
 // its whole header and its whole declared size lie inside the private part, its signature is
 // "VtPd" and its size is at least a header; the first block that fails any of these ends the
 // chain, so no block reaches past dmDriverExtra.

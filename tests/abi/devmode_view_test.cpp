@@ -270,6 +270,30 @@ TEST(DevModeViewKnownAnswerTest, IncompleteBytes) {
   EXPECT_EQ(DevModeView(whole).Bytes().size(), 770u);
 }
 
+// A dmSize that does not reach past the size fields leaves no private part: a block there would
+// overlap dmSize and dmDriverExtra, and copying a block over it would move the chain. From 72,
+// just past them, the chain starts at dmSize.
+TEST(DevModeViewKnownAnswerTest, PrivatePartStartsOnlyBehindTheSizeFields) {
+  for (const BYTE publicSize : {0, 16}) {
+    std::vector<BYTE> bytes(size_t{publicSize} + 100, 0);
+    Put(bytes, publicSize, {'d', 'P', 't', 'V', 0x01, 0x00, 0, 0, 0x00, 0x01, 0, 0, 0x64, 0, 0, 0});
+    Put(bytes, 68, {publicSize, 0x00, 0x64, 0x00});  // dmSize, dmDriverExtra 100
+    const std::vector<BYTE> before = bytes;
+    EXPECT_TRUE(DevModeView(bytes).Blocks().empty()) << int{publicSize};
+    EXPECT_EQ(GetPlugInAddr(reinterpret_cast<DEVMODEW *>(bytes.data()), 1), nullptr);
+    DevModeEditor(bytes).CopyBlocks(DevModeView(KnownDevMode()));
+    EXPECT_EQ(bytes, before) << int{publicSize};
+  }
+
+  std::vector<BYTE> bytes(72 + 100, 0);
+  Put(bytes, 68, {0x48, 0x00, 0x64, 0x00});  // dmSize 72, dmDriverExtra 100
+  Put(bytes, 72, {'d', 'P', 't', 'V', 0x01, 0x00, 0, 0, 0x00, 0x01, 0, 0, 0x64, 0, 0, 0});
+  const std::vector<PrivateBlock> blocks = DevModeView(bytes).Blocks();
+  ASSERT_EQ(blocks.size(), 1u);
+  EXPECT_EQ(blocks[0].offset, 72u);
+  EXPECT_EQ(blocks[0].header.dwSize, 100u);
+}
+
 // A block the host hands out on its own is taken by its header: as far as its size field says
 // when the signature is right and the size holds at least the header, otherwise not at all.
 TEST(DevModeViewKnownAnswerTest, HeldBlocksReachAsFarAsTheirSizeField) {

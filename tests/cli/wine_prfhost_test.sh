@@ -44,6 +44,29 @@ contains "imported" "1 of 1 profiles."
 check "list after import" 0 run list
 contains "back" "  1  Draft"
 
+# The pictures are taken from the windows as Wine draws them, and written by prfhost's own PNG
+# encoder: png_check.py reads them strictly (chunk CRCs, zlib stream, rows).
+pictures="$WINEPREFIX/drive_c/users/Public"
+png_check() { python3 "$(dirname "$0")/png_check.py" "$pictures/$1"; }
+is_picture() {  # is_picture NAME FILE: a valid PNG of at least 200 × 200 pixels, not blank
+  check "$1 decodes" 0 png_check "$2" || return
+  local size=${out%% *} colours=${out#* }
+  if [ "${size%x*}" -lt 200 ] || [ "${size#*x}" -lt 200 ] || [ "$colours" -lt 16 ]; then
+    echo "FAIL: $1: $2 is $out, no page picture"; failed=$((failed + 1)); return 1
+  fi
+  passed=$((passed + 1))
+}
+check "page picture" 0 run page --png 'C:\users\Public\page.png' --select Draft
+contains "page written" 'Profile page of JZ Color 5300 (template 4287, language 0x0409) written'
+is_picture "page" page.png
+check "properties picture" 0 run page --png 'C:\users\Public\properties.png' --properties Draft
+contains "properties written" 'Profile properties of "Draft" on JZ Color 5300 (template 108'
+is_picture "properties" properties.png
+check "settings information picture" 0 run page --png 'C:\users\Public\info.png' --info
+is_picture "settings information" info.png
+check "unwritable picture" 1 run page --png 'C:\no\such\folder\page.png'
+contains "says why" 'cannot write C:\no\such\folder\page.png'
+
 check "state folder refused" 2 run --state x list
 contains "refusal says why" "not available on Windows"
 finish

@@ -7,24 +7,15 @@
 #include <string>
 #include <vector>
 
-#include <winplat/operator.h>
-#if !defined(_WIN32)
-#include <winplat/render.h>
-#endif
-
 #include "abi/resource_ids.h"
 #include "cli.h"
 #include "info_tree.h"
 #include "page_buttons.h"
 #include "page_host.h"
+#include "window_picture.h"
 
 namespace prfhost {
 
-#if defined(_WIN32)
-int RunPage(Context &, const std::vector<std::string> &) {
-  return Fail("page is not available on Windows: the picture is drawn by the platform layer");
-}
-#else
 int RunPage(Context &context, const std::vector<std::string> &args) {
   constexpr char kUsage[] =
       "usage: prfhost page --png FILE [--lang CODE] "
@@ -62,7 +53,7 @@ int RunPage(Context &context, const std::vector<std::string> &args) {
     return Fail("page takes one of --select, --info, --properties and --new", kExitUsage);
 
   auto write = [&png](HWND dialog, std::string *error) {
-    if (!winplat::RenderWindowPng(dialog, png)) {
+    if (!WriteWindowPicture(dialog, png)) {
       *error = "cannot write " + png;
       return false;
     }
@@ -111,6 +102,5 @@ int RunPage(Context &context, const std::vector<std::string> &args) {
             << Hex(run.language) << ") written to " << png << ".\n";
   return 0;
 }
-#endif
 
 }  // namespace prfhost

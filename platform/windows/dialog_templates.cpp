@@ -1,9 +1,12 @@
 // Which template a system dialog was made from: the dialog templates of the registered modules,
 // read once, are matched against the dialog's controls. A template matches when each of its
 // control ids is among the dialog's; the one with the most controls wins, and among those the
-// one whose control texts the dialog shows most often (templates of one layout in several
-// languages differ only there).
+// one whose controls the dialog shows most often with their template's texts and at their
+// template's places and with its dialog styles (templates of one layout in several languages
+// differ in their texts, a right-to-left template from its left-to-right twin in its places,
+// the shell-font template from its older twin in its styles).
 #include <algorithm>
+#include <cstdlib>
 #include <mutex>
 
 #include "operator_driver.h"
@@ -18,12 +21,18 @@ const LPCWSTR kDialogType = MAKEINTRESOURCEW(5);  // RT_DIALOG
 struct Control {
   WORD id = 0;
   std::u16string text;
+  RECT place{};  // in dialog units in a template, in client pixels in a dialog
 };
 
 struct RegisteredTemplate {
   WORD ordinal = 0;
+  DWORD dialogStyles = 0;  // the DS_ bits: DS_SHELLFONT tells a template from its DS_SETFONT twin
   std::vector<Control> controls;
 };
+
+DWORD DialogStyles(DWORD style) {
+  return style & 0xFFFF;
+}
 
 std::mutex templatesMutex;
 std::vector<RegisteredTemplate> registeredTemplates;
@@ -32,14 +41,19 @@ std::vector<RegisteredTemplate> registeredTemplates;
 std::vector<Control> ControlsOf(const dialog::DialogTemplate &parsed) {
   std::vector<Control> controls;
   for (const dialog::ItemTemplate &item : parsed.items)
-    controls.push_back(Control{LOWORD(item.id), item.title.name});
+    controls.push_back(Control{LOWORD(item.id), item.title.name,
+                               RECT{item.x, item.y, item.x + item.cx, item.y + item.cy}});
   return controls;
 }
 
 std::vector<Control> ControlsOf(HWND dialog) {
   std::vector<Control> controls;
-  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    controls.push_back(Control{LOWORD(GetDlgCtrlID(child)), WindowText(child)});
+  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT place{};
+    GetWindowRect(child, &place);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT *>(&place), 2);
+    controls.push_back(Control{LOWORD(GetDlgCtrlID(child)), WindowText(child), place});
+  }
   return controls;
 }
 
@@ -54,8 +68,9 @@ void Register(HMODULE module, LPCWSTR name, WORD language) {
   if (!parsed)
     return;
   std::lock_guard<std::mutex> guard(templatesMutex);
-  registeredTemplates.push_back(RegisteredTemplate{
-      static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name)), ControlsOf(*parsed)});
+  registeredTemplates.push_back(
+      RegisteredTemplate{static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name)),
+                         DialogStyles(parsed->style), ControlsOf(*parsed)});
 }
 
 BOOL CALLBACK OnLanguage(HMODULE module, LPCWSTR, LPCWSTR name, WORD language, LONG_PTR) {
@@ -69,17 +84,27 @@ BOOL CALLBACK OnName(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR) {
   return TRUE;
 }
 
+// Whether a control stands where its template puts it, a pixel of rounding either way.
+bool AtPlace(HWND dialog, RECT templatePlace, const RECT &shown) {
+  MapDialogRect(dialog, &templatePlace);
+  return std::abs(templatePlace.left - shown.left) <= 1 &&
+         std::abs(templatePlace.top - shown.top) <= 1;
+}
+
 // -1 when a control of the template is missing from the dialog.
-int Score(const RegisteredTemplate &candidate, const std::vector<Control> &shown) {
-  int texts = 0;
+int Score(HWND dialog, const RegisteredTemplate &candidate, const std::vector<Control> &shown) {
+  int likeness = 0;
   for (const Control &control : candidate.controls) {
     const auto found = std::find_if(shown.begin(), shown.end(),
                                     [&](const Control &c) { return c.id == control.id; });
     if (found == shown.end())
       return -1;
-    texts += !control.text.empty() && found->text == control.text;
+    likeness += !control.text.empty() && found->text == control.text;
+    likeness += AtPlace(dialog, control.place, found->place);
   }
-  return static_cast<int>(candidate.controls.size()) * 1000 + texts;
+  likeness += candidate.dialogStyles ==
+              DialogStyles(static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)));
+  return static_cast<int>(candidate.controls.size()) * 1000 + likeness;
 }
 
 }  // namespace
@@ -90,7 +115,7 @@ WORD MatchDialogTemplate(HWND dialog) {
   WORD best = 0;
   int bestScore = -1;
   for (const RegisteredTemplate &candidate : registeredTemplates) {
-    const int score = Score(candidate, shown);
+    const int score = Score(dialog, candidate, shown);
     if (score > bestScore) {
       best = candidate.ordinal;
       bestScore = score;

@@ -9,7 +9,9 @@
 
 namespace {
 
-constexpr WORD kPropertiesTemplate = 108;  // the profile-properties dialog of JZRES32.dll
+constexpr WORD kPropertiesTemplate = 108;       // the profile-properties dialog of JZRES32.dll
+constexpr WORD kPageTemplate = 4287;            // the page, and its right-to-left twin with the
+constexpr WORD kRightToLeftPageTemplate = 106;  // same controls, mirrored
 
 INT_PTR CALLBACK PlainDialog(HWND, UINT message, WPARAM, LPARAM) {
   return message == WM_INITDIALOG;
@@ -73,6 +75,19 @@ TEST_F(OperatorHookTest, ModalDialogIsKnownByItsTemplateAndOperated) {
   EXPECT_EQ(log[3].kind, Kind::Shown);
   EXPECT_EQ(log[4].kind, Kind::Unanswered);
   EXPECT_EQ(log[5].kind, Kind::Ended);
+}
+
+TEST_F(OperatorHookTest, TemplatesWithTheSameControlsAreToldApartByTheirPlaces) {
+  const HMODULE resources = LoadLibraryW(L"JZRES32.dll");
+  ASSERT_NE(resources, nullptr);
+  winplat::RegisterDialogTemplates(resources);
+  for (WORD shown : {kRightToLeftPageTemplate, kPageTemplate, kRightToLeftPageTemplate}) {
+    winplat::ClearModalDialogLog();
+    DialogBoxParamW(resources, MAKEINTRESOURCEW(shown), nullptr, PlainDialog, 0);
+    ASSERT_FALSE(winplat::ModalDialogLog().empty());
+    EXPECT_EQ(winplat::ModalDialogLog()[0].templateId, shown);
+  }
+  FreeLibrary(resources);
 }
 
 TEST_F(OperatorHookTest, SaveChooserTakesTheOperatorsPath) {

@@ -124,4 +124,31 @@ TEST_F(OperatorHookTest, UnansweredOpenChooserIsCancelled) {
   EXPECT_EQ(winplat::ChooserLog()[1].kind, winplat::ChooserEvent::Kind::Unanswered);
 }
 
+TEST_F(OperatorHookTest, ColourChooserTakesTheOperatorsColourOrIsCancelled) {
+  COLORREF custom[16] = {};
+  CHOOSECOLORW chooser{};
+  chooser.lStructSize = sizeof(chooser);
+  chooser.rgbResult = RGB(0x10, 0x20, 0x30);
+  chooser.lpCustColors = custom;
+  chooser.Flags = CC_RGBINIT | CC_FULLOPEN;
+  op_.QueueColor(RGB(0x33, 0x66, 0xCC));
+  ASSERT_TRUE(ChooseColorW(&chooser));
+  EXPECT_EQ(chooser.rgbResult, RGB(0x33, 0x66, 0xCC));
+  // Nobody answers the second one: it is cancelled and the colour stays.
+  EXPECT_FALSE(ChooseColorW(&chooser));
+  EXPECT_EQ(CommDlgExtendedError(), 0u);
+  EXPECT_EQ(chooser.rgbResult, RGB(0x33, 0x66, 0xCC));
+
+  using Kind = winplat::ChooserEvent::Kind;
+  const std::vector<winplat::ChooserEvent> &log = winplat::ChooserLog();
+  ASSERT_EQ(log.size(), 4u);
+  EXPECT_EQ(log[0].kind, Kind::Shown);
+  EXPECT_EQ(log[0].chooser, winplat::Chooser::Color);
+  EXPECT_EQ(log[0].detail, u"#102030");  // the colour the chooser was opened with
+  EXPECT_EQ(log[1].kind, Kind::Chosen);
+  EXPECT_EQ(log[1].detail, u"#3366CC");
+  EXPECT_EQ(log[2].detail, u"#3366CC");
+  EXPECT_EQ(log[3].kind, Kind::Unanswered);
+}
+
 }  // namespace

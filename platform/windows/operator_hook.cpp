@@ -96,31 +96,6 @@ void Pump(HWND dialog) {
   }
 }
 
-void Perform(HWND dialog, const DialogStep &step) {
-  using Kind = DialogStep::Kind;
-  switch (step.kind) {
-    case Kind::SetText:
-      SetDlgItemTextW(dialog, step.controlId, ToWide(step.text).c_str());
-      break;
-    case Kind::Send:
-      SendDlgItemMessageW(dialog, step.controlId, step.message, step.wParam, step.lParam);
-      break;
-    case Kind::Key:
-      keybd_event(step.key, 0, 0, 0);
-      keybd_event(step.key, 0, KEYEVENTF_KEYUP, 0);
-      break;
-    case Kind::Click:
-      if (const HWND control = GetDlgItem(dialog, step.controlId))
-        SendMessageW(control, BM_CLICK, 0, 0);
-      else
-        SendMessageW(dialog, WM_COMMAND, MAKELONG(step.controlId, BN_CLICKED), 0);
-      break;
-    case Kind::End:
-      EndDialog(dialog, step.result);
-      break;
-  }
-}
-
 }  // namespace
 }  // namespace winplat::windows
 
@@ -136,7 +111,7 @@ void SetOperator(Operator *op) {
 
 void PerformDialogStep(const ModalDialogCall &call, const DialogStep &step) {
   LogModalEvent(ModalEvent::Kind::Step, call, DescribeDialogStep(step), 0);
-  windows::Perform(call.dialog, step);
+  TakeDialogStep(call.dialog, step);
   windows::Pump(call.dialog);
 }
 

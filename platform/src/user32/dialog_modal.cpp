@@ -29,38 +29,13 @@ bool Pump(HWND dialog) {
   return true;
 }
 
-void Perform(HWND dialog, const winplat::DialogStep &step) {
-  using Kind = winplat::DialogStep::Kind;
-  switch (step.kind) {
-    case Kind::SetText:
-      SetDlgItemTextW(dialog, step.controlId, step.text.c_str());
-      break;
-    case Kind::Send:
-      SendDlgItemMessageW(dialog, step.controlId, step.message, step.wParam, step.lParam);
-      break;
-    case Kind::Key:
-      keybd_event(step.key, 0, 0, 0);
-      keybd_event(step.key, 0, KEYEVENTF_KEYUP, 0);
-      break;
-    case Kind::Click:
-      if (const HWND control = GetDlgItem(dialog, step.controlId))
-        SendMessageW(control, BM_CLICK, 0, 0);
-      else
-        SendMessageW(dialog, WM_COMMAND, MAKELONG(step.controlId, BN_CLICKED), 0);
-      break;
-    case Kind::End:
-      EndDialog(dialog, step.result);
-      break;
-  }
-}
-
 }  // namespace
 
 namespace winplat {
 
 void PerformDialogStep(const ModalDialogCall &call, const DialogStep &step) {
   LogModalEvent(ModalEvent::Kind::Step, call, DescribeDialogStep(step), 0);
-  Perform(call.dialog, step);
+  TakeDialogStep(call.dialog, step);
   Pump(call.dialog);
 }
 

@@ -1,6 +1,9 @@
 // The steps an operator takes on a modal dialog, their descriptions, and the log of every modal
 // event.
+#include <windows.h>
+
 #include <cstdio>
+#include <string>
 
 #include "operator_events.h"
 
@@ -88,6 +91,32 @@ void LogModalEvent(ModalEvent::Kind kind, const ModalDialogCall &call, std::u16s
                    INT_PTR result) {
   modalLog.push_back(ModalEvent{kind, call.templateId, call.templateName, call.caption,
                                 std::move(detail), result});
+}
+
+void TakeDialogStep(HWND dialog, const DialogStep &step) {
+  using Kind = DialogStep::Kind;
+  switch (step.kind) {
+    case Kind::SetText:
+      SetDlgItemTextW(dialog, step.controlId,
+                      std::basic_string<WCHAR>(step.text.begin(), step.text.end()).c_str());
+      break;
+    case Kind::Send:
+      SendDlgItemMessageW(dialog, step.controlId, step.message, step.wParam, step.lParam);
+      break;
+    case Kind::Key:
+      keybd_event(step.key, 0, 0, 0);
+      keybd_event(step.key, 0, KEYEVENTF_KEYUP, 0);
+      break;
+    case Kind::Click:
+      if (const HWND control = GetDlgItem(dialog, step.controlId))
+        SendMessageW(control, BM_CLICK, 0, 0);
+      else
+        SendMessageW(dialog, WM_COMMAND, MAKELONG(step.controlId, BN_CLICKED), 0);
+      break;
+    case Kind::End:
+      EndDialog(dialog, step.result);
+      break;
+  }
 }
 
 }  // namespace winplat

@@ -20,4 +20,8 @@ void LogModalEvent(ModalEvent::Kind kind, const ModalDialogCall &call, std::u16s
 // "Click 2", "SetText 1152 \"Draft\"", "Send 1149 0x1008 0 5"...
 std::u16string DescribeDialogStep(const DialogStep &step);
 
+// Takes the step on the dialog with the Win32 calls a user's action makes; every driver's
+// PerformDialogStep logs it, calls this and handles what the step queued.
+void TakeDialogStep(HWND dialog, const DialogStep &step);
+
 }  // namespace winplat

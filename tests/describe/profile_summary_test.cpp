@@ -34,7 +34,7 @@ TEST_P(ProfileSummaryTest, ProfileEqualToTheDefaultsShowsOnlyTheRowsWithoutCompa
 
 TEST_P(ProfileSummaryTest, JapaneseSummaryUsesTheJapaneseStringsAndColon) {
   SKIP_UNLESS_ANSI_CODE_PAGE(932);
-  Open(host::kColorPrinterName, UiLanguage::Japanese);
+  ASSERT_NO_FATAL_FAILURE(Open(host::kColorPrinterName, UiLanguage::Japanese));
   Rows rows = Summarize(Settings());
 
   auto ja = [](const char *utf8) { return InCodePage(utf8, 932); };

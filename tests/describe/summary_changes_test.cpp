@@ -228,7 +228,7 @@ TEST_P(SummaryChangesTest, ValuesOutsideTheirTablesShowNoRow) {
 
 TEST_P(SummaryChangesTest, JapaneseShowsEmfSpoolingAndItsOwnLabels) {
   SKIP_UNLESS_ANSI_CODE_PAGE(932);
-  Open(host::kColorPrinterName, UiLanguage::Japanese);
+  ASSERT_NO_FATAL_FAILURE(Open(host::kColorPrinterName, UiLanguage::Japanese));
   std::vector<BYTE> devMode = Settings();
   MainOf(devMode).dwOptions &= ~PDMAIN_OPT_EMF_SPOOLING;
   MainOf(devMode).wFinishing |= 1 << 9;

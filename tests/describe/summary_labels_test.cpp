@@ -78,9 +78,14 @@ const StyleCase kStyleCases[] = {
 };
 
 TEST_P(LabelStyleTest, EachStyleShapesTheLoadedLabel) {
-  SKIP_UNLESS_ANSI_CODE_PAGE(932);
+  int languagesRun = 0;
   for (UiLanguage language : {UiLanguage::English, UiLanguage::Japanese}) {
-    Open(host::kColorPrinterName, language);
+    // On Windows the system's code page is its locale's: each language runs where it is the
+    // system's (the Wine leg runs an English and a Japanese Wine).
+    if (!tested_windows::HasAnsiCodePage(host::AnsiCodePage(language)))
+      continue;
+    ASSERT_NO_FATAL_FAILURE(Open(host::kColorPrinterName, language));
+    ++languagesRun;
     for (const StyleCase &c : kStyleCases) {
       SCOPED_TRACE(static_cast<int>(c.style) * 2 + c.rightToLeft);
       SummaryLabels labels(session_->uiManager(), page_->language, c.rightToLeft,
@@ -89,13 +94,15 @@ TEST_P(LabelStyleTest, EachStyleShapesTheLoadedLabel) {
       EXPECT_EQ(labels.Label(39, c.style), InCodePage(expected, page_->codePage));
     }
   }
+  if (languagesRun == 0)
+    GTEST_SKIP() << "the system's ANSI code page is " << GetACP();
 }
 
 // A label ending in ":" or in the language's colon gets no second one from styles L and K;
 // styles A and P only look for ":".
 TEST_P(LabelStyleTest, AColonIsNeverAddedTwice) {
   SKIP_UNLESS_ANSI_CODE_PAGE(932);
-  Open(host::kColorPrinterName, UiLanguage::Japanese);
+  ASSERT_NO_FATAL_FAILURE(Open(host::kColorPrinterName, UiLanguage::Japanese));
   SummaryLabels labels(session_->uiManager(), page_->language, false, kJapanese);
   for (const char *text : {"Color Profile:", "色："}) {
     const WideString wide = labels.Policy().ToWide(InCodePage(text, 932).c_str());
@@ -110,7 +117,7 @@ TEST_P(LabelStyleTest, AColonIsNeverAddedTwice) {
 
 TEST_P(LabelStyleTest, StripLabelColonRemovesOneColonOfEitherKind) {
   SKIP_UNLESS_ANSI_CODE_PAGE(932);
-  Open(host::kColorPrinterName, UiLanguage::Japanese);
+  ASSERT_NO_FATAL_FAILURE(Open(host::kColorPrinterName, UiLanguage::Japanese));
   SummaryLabels labels(session_->uiManager(), page_->language, false, kJapanese);
   const struct {
     const char *text, *expected;

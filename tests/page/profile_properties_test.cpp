@@ -111,6 +111,20 @@ TEST_P(ProfilePropertiesTest, ColourNotInTheTableTakesTheCustomEntry) {
   EXPECT_EQ(stored[2].rgbIconColor, kOffTable) << "OK keeps a colour the table lacks";
 }
 
+// The system's chooser starts on the profile's colour; OK on the dialog stores the colour chosen.
+TEST_P(ProfilePropertiesTest, ChooserStartsOnTheProfilesColourAndOkStoresTheChosenOne) {
+  OpenWithColouredProfiles();
+  SelectRows({1});
+  operator_.QueueColor(RGB(10, 20, 30));
+  operator_.QueueDialog(
+      IDD_PROFILE_PROPERTIES,
+      {DialogStep::Send(IDC_PROPERTIES_COLOR, WM_KEYDOWN, VK_END, 0), DialogStep::Click(IDOK)});
+  Click(IDC_PROFILE_EDIT);
+  ASSERT_EQ(operator_.colorCalls.size(), 1u);
+  EXPECT_EQ(operator_.colorCalls[0].initial, kRed);
+  EXPECT_EQ(StoredHeaders(host::kColorPrinterName)[1].rgbIconColor, COLORREF{0x1E140A});
+}
+
 // The chooser starts on the profile's colour with the printer's custom colours (the table's
 // first sixteen while the printer has none), and a confirmed colour stores them whatever the
 // dialog ends with.
@@ -142,14 +156,13 @@ TEST_P(ProfilePropertiesTest, ConfirmedCustomColoursOutliveCancel) {
            0xC0, 0xC0, 0xC0, 0, 0x80, 0x80, 0x80, 0, 0x80, 0x00, 0x00, 0, 0x00, 0x80, 0x00, 0,
            0x00, 0x00, 0x80, 0, 0x00, 0x80, 0x80, 0, 0x80, 0x00, 0x80, 0, 0x01, 0x02, 0x03, 0}));
 
-  // The next chooser starts from the stored colours; OK takes the chosen colour.
+  // The next chooser starts from the stored colours.
   operator_.QueueColor(RGB(10, 20, 30));
   operator_.QueueDialog(IDD_PROFILE_PROPERTIES, {selectCustom, DialogStep::Click(IDOK)});
   Click(IDC_PROFILE_EDIT);
   ASSERT_EQ(operator_.colorCalls.size(), 2u);
   EXPECT_EQ(operator_.colorCalls[1].custom[0], RGB(9, 9, 9));
   EXPECT_EQ(operator_.colorCalls[1].custom[15], RGB(1, 2, 3));
-  EXPECT_EQ(StoredHeaders(host::kColorPrinterName)[1].rgbIconColor, COLORREF{0x1E140A});
 }
 #endif
 

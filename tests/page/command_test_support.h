@@ -107,6 +107,14 @@ class InspectingOperator : public winplat::ScriptedOperator {
   }
 };
 
+// The operator's driver on Windows takes every top-level dialog for a modal one: the test's page
+// window, a modeless dialog, is operated as one once it is activated, and ended.
+#if defined(_WIN32)
+constexpr bool kOperatorEndsThePageWindow = true;
+#else
+constexpr bool kOperatorEndsThePageWindow = false;
+#endif
+
 // On Windows the system makes the page's dialogs; the operator knows them by the templates of
 // the host's resource module, registered once for the process.
 inline void RegisterHostDialogs() {
@@ -233,24 +241,10 @@ class PageCommandTest : public store_testing::StoreTest {
     }
   }
 
-  // The operator's driver on Windows takes every top-level dialog for a modal one: the test's
-  // page window, a modeless dialog, is operated as one once it is activated, and ended.
-  static bool PageWindowIsOperatedOnWindows() {
-#if defined(_WIN32)
-    return true;
-#else
-    return false;
-#endif
-  }
-
-  bool Enabled(int controlId) const {
-    return IsWindowEnabled(GetDlgItem(window_, controlId));
-  }
+  bool Enabled(int controlId) const { return IsWindowEnabled(GetDlgItem(window_, controlId)); }
 
   // A click on the page's button, which does nothing while the button is disabled.
-  void Click(int controlId) const {
-    SendMessageW(GetDlgItem(window_, controlId), BM_CLICK, 0, 0);
-  }
+  void Click(int controlId) const { SendMessageW(GetDlgItem(window_, controlId), BM_CLICK, 0, 0); }
 
   WideString HostString(UINT id) {
     WCHAR text[260] = {};

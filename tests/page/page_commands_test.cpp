@@ -72,7 +72,7 @@ class PageCommandsTest : public PageCommandTest {
 // The header from the dialog with the lowest free registry number, the row appended and the
 // only one selected, the settings converted for storage and the printer's data sets with them.
 TEST_P(PageCommandsTest, AddStoresTheProfileItsSettingsAndDataSets) {
-  if (PageWindowIsOperatedOnWindows())
+  if (kOperatorEndsThePageWindow)
     GTEST_SKIP() << "the operator looks at the page window as at the properties dialog";
   StoreProfiles(host::kColorPrinterName, {"Office", "Travel"});
   OpenPage(host::kColorPrinterName);
@@ -267,7 +267,7 @@ TEST_P(PageCommandsTest, EditAsksBeforeTakingAnotherProfilesName) {
 // A double click edits a user profile; on the built-in one, whose edit button is disabled, it
 // opens nothing.
 TEST_P(PageCommandsTest, DoubleClickEditsOnlyWhileEditIsEnabled) {
-  if (PageWindowIsOperatedOnWindows())
+  if (kOperatorEndsThePageWindow)
     GTEST_SKIP() << "the operator ends the page window, whose list then takes no double click";
   StoreProfiles(host::kColorPrinterName, {"Office"});
   OpenPage(host::kColorPrinterName);

@@ -30,6 +30,18 @@ target_include_directories(host_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJ
 target_compile_definitions(host_tests PRIVATE PRF_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
 add_dependencies(host_tests PRFMOD32 JZRES32 JZ53UI JZ21UI)
 
+# The profile page through the system's windows, common controls and dialogs: the operator's
+# Windows driver answers its dialogs, questions and file choosers.
+add_executable(page_tests
+  page/button_rules_test.cpp page/page_commands_test.cpp page/page_dialog_test.cpp
+  page/page_file_commands_test.cpp page/page_help_test.cpp page/page_import_test.cpp
+  page/page_keyboard_test.cpp page/page_language_test.cpp page/page_session_test.cpp
+  page/page_standalone_test.cpp page/profile_properties_test.cpp)
+target_include_directories(page_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR})
+target_link_libraries(page_tests PRIVATE prf_module prfhost_lib winplat_operator gtest gtest_main)
+target_compile_definitions(page_tests PRIVATE PRF_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+add_dependencies(page_tests PRFMOD32 JZRES32 JZ53UI JZ21UI)
+
 # The operator's Windows driver on the system's own dialogs.
 add_executable(operator_tests platform_windows/operator_hook_test.cpp)
 target_link_libraries(operator_tests PRIVATE winplat_operator gtest gtest_main)

@@ -14,16 +14,27 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <winplat/operator.h>
-#include <winplat/registry.h>
 
 #include "abi/wide.h"
+#include "host/resource_module.h"
 #include "page/page_test_support.h"
 #include "store/store_test_support.h"
+#include "support/registry_snapshot.h"
 
 namespace prfmod::testing {
+
+// The operator's texts are UTF-16 in char16_t; WCHAR is char16_t off Windows and wchar_t on
+// Windows, UTF-16 both.
+inline std::u16string OperatorText(WideStringView text) {
+  return {text.begin(), text.end()};
+}
+inline WideString WideFromOperator(std::u16string_view text) {
+  return {text.begin(), text.end()};
+}
 
 // The host's window to notify: it keeps the four 32-bit words of every WM_NOTIFY block.
 class NotifyRecorder {
@@ -96,10 +107,35 @@ class InspectingOperator : public winplat::ScriptedOperator {
   }
 };
 
+// The operator's driver on Windows takes every top-level dialog for a modal one: the test's page
+// window, a modeless dialog, is operated as one once it is activated, and ended.
+#if defined(_WIN32)
+constexpr bool kOperatorEndsThePageWindow = true;
+#else
+constexpr bool kOperatorEndsThePageWindow = false;
+#endif
+
+// On Windows the system makes the page's dialogs; the operator knows them by the templates of
+// the host's resource module, registered once for the process.
+inline void RegisterHostDialogs() {
+#if defined(_WIN32)
+  static const bool registered = [] {
+    const HMODULE resources = LoadLibraryW(host::kResourceModuleFileName);
+    if (resources == nullptr)
+      return false;
+    winplat::RegisterDialogTemplates(resources);
+    FreeLibrary(resources);
+    return true;
+  }();
+  ASSERT_TRUE(registered) << "the host's resource module is not beside the suite";
+#endif
+}
+
 class PageCommandTest : public store_testing::StoreTest {
  protected:
   void SetUp() override {
     StoreTest::SetUp();
+    RegisterHostDialogs();
     winplat::SetOperator(&operator_);
     winplat::ClearModalDialogLog();
     winplat::ClearMessageBoxLog();

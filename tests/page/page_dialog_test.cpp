@@ -156,11 +156,19 @@ TEST_F(PageDialogTest, CaptionsAndSummaryColumnsOnBothPlatforms) {
                                reinterpret_cast<LPARAM>(&described)));
       EXPECT_EQ(WideString(text), WideString(title)) << platform;
     }
-    ASSERT_NE(GetSysColor(COLOR_MENU), GetSysColor(COLOR_WINDOW));
-    EXPECT_EQ(SendMessageW(summary, LVM_GETBKCOLOR, 0, 0), LRESULT{GetSysColor(COLOR_MENU)});
-    EXPECT_EQ(SendMessageW(summary, LVM_GETTEXTBKCOLOR, 0, 0), LRESULT{GetSysColor(COLOR_MENU)});
     DestroyWindow(window);
   }
+}
+
+TEST_F(PageDialogTest, SummaryRowsHaveTheMenuColourBehindThem) {
+  if (GetSysColor(COLOR_MENU) == GetSysColor(COLOR_WINDOW))
+    GTEST_SKIP() << "the system's colour scheme gives menus and windows one colour (Wine's "
+                    "does): the summary's own colour cannot be told from the list view's";
+  StoreProfiles(1);
+  Open();
+  HWND summary = GetDlgItem(window_, IDC_SETTINGS_SUMMARY);
+  EXPECT_EQ(SendMessageW(summary, LVM_GETBKCOLOR, 0, 0), LRESULT{GetSysColor(COLOR_MENU)});
+  EXPECT_EQ(SendMessageW(summary, LVM_GETTEXTBKCOLOR, 0, 0), LRESULT{GetSysColor(COLOR_MENU)});
 }
 
 TEST_F(PageDialogTest, AnsiPlatformCaptionsPassThroughTheSubclassedButtons) {
@@ -304,7 +312,12 @@ TEST_F(PageDialogTest, CommandButtonLettersMoveTheFocusOrClick) {
   SetFocus(apply);
   SendMessageW(apply, WM_KEYDOWN, VK_RETURN, 0);
   EXPECT_EQ(PumpCommands(window_), std::vector<int>{IDC_PROFILE_APPLY});
+  EXPECT_NE(GetFocus(), apply);
+#if !defined(_WIN32)
+  // Linux only: the platform layer's dialog keeps the focus given to it; a system dialog hands
+  // it on to a control of its own.
   EXPECT_EQ(GetFocus(), window_);
+#endif
   SetFocus(add);
   SendMessageW(add, WM_KEYDOWN, VK_RETURN, 0);
   EXPECT_EQ(PumpCommands(window_), std::vector<int>{IDC_PROFILE_ADD});

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -15,17 +16,21 @@
 namespace prfmod::testing {
 namespace {
 
-using winplat::WindowsVersion;
-
-constexpr WCHAR kFile[] = WSTR("C:\\profiles.jzp");
+constexpr char16_t kFile[] = u"C:\\profiles.jzp";
 
 class PageFileCommandsTest : public PageCommandTest {
  protected:
+  // Drive C: is the test's own off Windows; on Windows an earlier test's file is still there.
+  void SetUp() override {
+    PageCommandTest::SetUp();
+    std::filesystem::remove(tested_windows::HostPath("C:\\profiles.jzp"));
+  }
+
   std::vector<BYTE> FileOnDisk() {
-    return jzp_testing::ReadBytes(winplat::HostPathFromWindows("C:\\profiles.jzp"));
+    return jzp_testing::ReadBytes(tested_windows::HostPath("C:\\profiles.jzp"));
   }
   void PutFile(const std::vector<BYTE> &bytes) {
-    jzp_testing::WriteBytes(winplat::HostPathFromWindows("C:\\profiles.jzp"), bytes);
+    jzp_testing::WriteBytes(tested_windows::HostPath("C:\\profiles.jzp"), bytes);
   }
 
   // The names of the profiles a file holds, in file order.
@@ -75,7 +80,8 @@ TEST_P(PageFileCommandsTest, ExportOfTheBuiltInProfileAloneAsksAndWritesTheHeade
   Command(IDC_PROFILE_EXPORT);
 
   ASSERT_EQ(winplat::MessageBoxLog().size(), 1u);
-  EXPECT_EQ(winplat::MessageBoxLog()[0].text, HostString(IDS_EXPORT_SKIPS_DEFAULT));
+  EXPECT_EQ(WideFromOperator(winplat::MessageBoxLog()[0].text),
+            HostString(IDS_EXPORT_SKIPS_DEFAULT));
   ExpectHeaderOnly(FileOnDisk());
 }
 
@@ -124,7 +130,7 @@ TEST_P(PageFileCommandsTest, ExportOverAnExistingFileAnsweredNoLeavesIt) {
   Click(IDC_PROFILE_EXPORT);
 
   ASSERT_EQ(winplat::MessageBoxLog().size(), 1u);
-  EXPECT_EQ(winplat::MessageBoxLog()[0].text, HostString(IDS_FILE_EXISTS));
+  EXPECT_EQ(WideFromOperator(winplat::MessageBoxLog()[0].text), HostString(IDS_FILE_EXISTS));
   EXPECT_EQ(FileOnDisk(), (std::vector<BYTE>{1, 2, 3}));
 }
 
@@ -177,8 +183,7 @@ TEST_P(PageFileCommandsTest, ImportSkipsTheBuiltInNameSilently) {
   EXPECT_EQ(stored[0].nProfRegNum, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Platforms, PageFileCommandsTest,
-                         ::testing::Values(WindowsVersion::WinXP, WindowsVersion::Win98),
+INSTANTIATE_TEST_SUITE_P(Platforms, PageFileCommandsTest, tested_windows::NtAnd98(),
                          store_testing::PlatformName);
 
 }  // namespace

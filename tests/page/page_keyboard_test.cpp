@@ -117,9 +117,13 @@ TEST(PageHotkeyTest, EachLanguageRegistersItsKeysAndEachPostsItsControlsCommand)
       const PageMessages pressed = PressAlt(window, static_cast<BYTE>(row.letter));
       EXPECT_EQ(pressed.hotkeys, std::vector<WPARAM>{static_cast<WPARAM>(row.id)});
       EXPECT_EQ(pressed.commands, std::vector<WPARAM>{static_cast<WPARAM>(row.control)});
+#if !defined(_WIN32)
+      // Linux only: Windows keeps a second hotkey of one window and ID beside the first, and Wine
+      // lets a thread register a key it holds already; the probes tell nothing there.
       EXPECT_FALSE(HotkeyFree(window, row.id, MOD_CONTROL | MOD_SHIFT, VK_F1)) << "ID held";
       EXPECT_FALSE(HotkeyFree(nullptr, kProbeId, MOD_ALT, static_cast<UINT>(row.letter)))
           << "Alt with the letter held";
+#endif
       letters += row.letter;
     }
     for (char letter = 'A'; letter <= 'Z'; ++letter) {

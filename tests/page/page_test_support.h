@@ -14,7 +14,6 @@
 #include <vector>
 
 #include <commctrl.h>
-#include <winplat/config.h>
 
 #include "abi/wide.h"
 #include "module/control_set_profil.h"
@@ -23,6 +22,7 @@
 #include "abi/resource_ids.h"
 #include "page/profile_page.h"
 #include "store/profile_list.h"
+#include "support/tested_windows.h"
 
 namespace prfmod::testing {
 
@@ -122,7 +122,7 @@ inline void StoreUserProfiles(PageUIManager &manager, int users) {
 // An owner with a manager and a driver context, and a page of its own.
 struct PageFixture {
   PageFixture() : owner(nullptr) {
-    winplat::SetInstantSleep(true);
+    tested_windows::SleepInstantly();
     owner.SetDriverContext(&context);
     owner.SetUIManager(&manager);
     page.SetOwner(&owner);

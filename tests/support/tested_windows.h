@@ -30,6 +30,14 @@ inline void Use([[maybe_unused]] WindowsVersion version) {
 #endif
 }
 
+// Off Windows the platform layer counts the sleeps instead of sleeping them; on Windows they are
+// slept.
+inline void SleepInstantly() {
+#if !defined(_WIN32)
+  winplat::SetInstantSleep(true);
+#endif
+}
+
 // Whether the ANSI code page can be had: off Windows the platform layer plays any; on Windows it
 // is the system's (under Wine, the one of the locale Wine was started in).
 inline bool HasAnsiCodePage([[maybe_unused]] UINT codePage) {

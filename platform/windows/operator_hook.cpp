@@ -2,9 +2,9 @@
 // activated and sets a timer on it, which the dialog's own modal loop fires when its queue is
 // empty, until the dialog is shown. From there the dialog goes to the operator: a message box, a
 // file or colour chooser, or any other modal dialog, which is logged as the platform logs its
-// own. A dialog no operator answers is cancelled; one still open when its queue has run dry after
-// the operator's steps is ended with -1. The system does not tell the hook what DialogBox
-// returns: the Ended event's result is 0.
+// own; a modeless dialog is left to the program that made it. A dialog no operator answers is
+// cancelled; one still open when its queue has run dry after the operator's steps is ended with -1.
+// The system does not tell the hook what DialogBox returns: the Ended event's result is 0.
 #include <map>
 #include <set>
 
@@ -54,12 +54,22 @@ void OperateModalDialog(HWND dialog) {
     SetTimer(dialog, kRanDryTimer, 0, EndIfRanDry);
 }
 
+// DialogBox disables the dialog's owner for as long as its loop runs; a modeless dialog leaves
+// its owner, if it has one, enabled. A dialog without an owner is taken for modeless: the
+// module's modal dialogs all have one.
+bool IsModal(HWND dialog) {
+  const HWND owner = GetWindow(dialog, GW_OWNER);
+  return owner != nullptr && !IsWindowEnabled(owner);
+}
+
 // A dialog may be activated before its loop shows it: the timer then waits for it to be shown.
+// Message boxes and the choosers are answered whatever their owner.
 void CALLBACK Operate(HWND dialog, UINT, UINT_PTR timer, DWORD) {
   if (!IsWindowVisible(dialog))
     return;
   KillTimer(dialog, timer);
-  if (!AnswerIfMessageBox(dialog) && !AnswerIfFileChooser(dialog) && !AnswerIfColorChooser(dialog))
+  if (!AnswerIfMessageBox(dialog) && !AnswerIfFileChooser(dialog) &&
+      !AnswerIfColorChooser(dialog) && IsModal(dialog))
     OperateModalDialog(dialog);
 }
 

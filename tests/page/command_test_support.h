@@ -107,14 +107,6 @@ class InspectingOperator : public winplat::ScriptedOperator {
   }
 };
 
-// The operator's driver on Windows takes every top-level dialog for a modal one: the test's page
-// window, a modeless dialog, is operated as one once it is activated, and ended.
-#if defined(_WIN32)
-constexpr bool kOperatorEndsThePageWindow = true;
-#else
-constexpr bool kOperatorEndsThePageWindow = false;
-#endif
-
 // On Windows the system makes the page's dialogs; the operator knows them by the templates of
 // the host's resource module, registered once for the process.
 inline void RegisterHostDialogs() {

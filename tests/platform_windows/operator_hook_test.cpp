@@ -20,13 +20,21 @@ INT_PTR CALLBACK PlainDialog(HWND, UINT message, WPARAM, LPARAM) {
 class OperatorHookTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // The window the dialogs belong to, as the page is the module's dialogs' owner.
+    owner_ = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                             nullptr, nullptr, nullptr);
+    ASSERT_NE(owner_, nullptr);
     winplat::ClearMessageBoxLog();
     winplat::ClearModalDialogLog();
     winplat::ClearChooserLog();
     winplat::SetOperator(&op_);
   }
-  void TearDown() override { winplat::SetOperator(nullptr); }
+  void TearDown() override {
+    winplat::SetOperator(nullptr);
+    DestroyWindow(owner_);
+  }
 
+  HWND owner_ = nullptr;
   winplat::ScriptedOperator op_;
 };
 
@@ -56,11 +64,10 @@ TEST_F(OperatorHookTest, ModalDialogIsKnownByItsTemplateAndOperated) {
   winplat::RegisterDialogTemplates(resources);
   op_.QueueDialog(kPropertiesTemplate, {winplat::DialogStep::End(7)});
   EXPECT_EQ(
-      DialogBoxParamW(resources, MAKEINTRESOURCEW(kPropertiesTemplate), nullptr, PlainDialog, 0),
-      7);
+      DialogBoxParamW(resources, MAKEINTRESOURCEW(kPropertiesTemplate), owner_, PlainDialog, 0), 7);
   // Nobody answers the second one: it is cancelled.
   EXPECT_EQ(
-      DialogBoxParamW(resources, MAKEINTRESOURCEW(kPropertiesTemplate), nullptr, PlainDialog, 0),
+      DialogBoxParamW(resources, MAKEINTRESOURCEW(kPropertiesTemplate), owner_, PlainDialog, 0),
       IDCANCEL);
   FreeLibrary(resources);
 
@@ -77,13 +84,43 @@ TEST_F(OperatorHookTest, ModalDialogIsKnownByItsTemplateAndOperated) {
   EXPECT_EQ(log[5].kind, Kind::Ended);
 }
 
+// A modeless dialog, with an owner or without, is the program's own: the operator neither logs
+// nor ends it, however long the program's loop runs.
+TEST_F(OperatorHookTest, ModelessDialogIsLeftToTheProgram) {
+  const HMODULE resources = LoadLibraryW(L"JZRES32.dll");
+  ASSERT_NE(resources, nullptr);
+  winplat::RegisterDialogTemplates(resources);
+  op_.QueueDialog(kPropertiesTemplate, {winplat::DialogStep::End(7)});
+  for (HWND owner : {owner_, HWND{nullptr}}) {
+    const HWND dialog =
+        CreateDialogParamW(resources, MAKEINTRESOURCEW(kPropertiesTemplate), owner, PlainDialog, 0);
+    ASSERT_NE(dialog, nullptr);
+    ShowWindow(dialog, SW_SHOW);
+    SetActiveWindow(dialog);
+    const DWORD until = GetTickCount() + 500;
+    MSG msg;
+    while (GetTickCount() < until) {
+      while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+      }
+      Sleep(10);
+    }
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "owner " << owner;
+    DestroyWindow(dialog);
+  }
+  FreeLibrary(resources);
+  EXPECT_TRUE(winplat::ModalDialogLog().empty());
+  EXPECT_EQ(op_.PendingDialogs(), 1u);
+}
+
 TEST_F(OperatorHookTest, TemplatesWithTheSameControlsAreToldApartByTheirPlaces) {
   const HMODULE resources = LoadLibraryW(L"JZRES32.dll");
   ASSERT_NE(resources, nullptr);
   winplat::RegisterDialogTemplates(resources);
   for (WORD shown : {kRightToLeftPageTemplate, kPageTemplate, kRightToLeftPageTemplate}) {
     winplat::ClearModalDialogLog();
-    DialogBoxParamW(resources, MAKEINTRESOURCEW(shown), nullptr, PlainDialog, 0);
+    DialogBoxParamW(resources, MAKEINTRESOURCEW(shown), owner_, PlainDialog, 0);
     ASSERT_FALSE(winplat::ModalDialogLog().empty());
     EXPECT_EQ(winplat::ModalDialogLog()[0].templateId, shown);
   }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "winplat/config.h"
 #include "winplat/operator.h"
 #include "winplat/user_logs.h"
 
@@ -281,8 +282,11 @@ TEST_F(UserWindows, AltLetterHotKeyPostsWmHotKeyInsteadOfTheKey) {
   const HWND window = Make(u"h", WS_VISIBLE, nullptr);
   SetFocus(window);
   ASSERT_TRUE(RegisterHotKey(window, 7, MOD_ALT, 'P'));
-  EXPECT_FALSE(RegisterHotKey(window, 7, MOD_CONTROL, 'Q'));
+  EXPECT_FALSE(RegisterHotKey(window, 8, MOD_ALT | MOD_NOREPEAT, 'P'));  // the same keystroke
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_HOTKEY_ALREADY_REGISTERED));
+  // The same window and id with another keystroke: both hot keys are kept.
+  ASSERT_TRUE(RegisterHotKey(window, 7, MOD_CONTROL, 'Q'));
+  EXPECT_FALSE(RegisterHotKey(window, 9, MOD_ALT, 'P'));
   journal.clear();
   keybd_event(VK_MENU, 0, 0, 0);
   keybd_event('P', 0, 0, 0);
@@ -303,6 +307,20 @@ TEST_F(UserWindows, AltLetterHotKeyPostsWmHotKeyInsteadOfTheKey) {
   EXPECT_EQ(journal, expected);
   EXPECT_TRUE(UnregisterHotKey(window, 7));
   EXPECT_FALSE(UnregisterHotKey(window, 7));
+  EXPECT_TRUE(RegisterHotKey(window, 8, MOD_CONTROL, 'Q')) << "both went with the id";
+  UnregisterHotKey(window, 8);
+}
+
+TEST_F(UserWindows, OnServer2003AHotKeyOfTheSameWindowAndIdReplacesTheEarlierOne) {
+  winplat::SetWindowsVersion(winplat::WindowsVersion::Server2003);
+  const HWND window = Make(u"h", WS_VISIBLE, nullptr);
+  EXPECT_TRUE(RegisterHotKey(window, 7, MOD_ALT, 'P'));
+  EXPECT_TRUE(RegisterHotKey(window, 7, MOD_CONTROL, 'Q'));
+  EXPECT_TRUE(RegisterHotKey(window, 8, MOD_ALT, 'P')) << "Alt+P went with the replaced one";
+  EXPECT_FALSE(RegisterHotKey(window, 9, MOD_CONTROL, 'Q'));
+  UnregisterHotKey(window, 7);
+  UnregisterHotKey(window, 8);
+  winplat::SetWindowsVersion(winplat::WindowsVersion::WinXP);
 }
 
 TEST_F(UserWindows, WindowDataIndexesAndExtraBytesAreBoundsChecked) {

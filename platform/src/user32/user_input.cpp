@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "user_window.h"
+#include "winplat/config.h"
 
 namespace {
 
@@ -118,15 +119,18 @@ void ForgetHotKeys(HWND hwnd) {
 extern "C" BOOL WINAPI RegisterHotKey(HWND hWnd, int id, UINT fsModifiers, UINT vk) {
   if (hWnd != nullptr && Find(hWnd) == nullptr)
     return FALSE;
+  // A keystroke belongs to one hot key. A window and id already registered keep their hot key
+  // beside the new one, except on Windows Server 2003, where the new one replaces it.
   const bool taken = std::any_of(hotKeys.begin(), hotKeys.end(), [&](const HotKey &hotKey) {
-    const bool sameId = hotKey.window == hWnd && hotKey.id == id;
-    const bool sameKey = hotKey.vk == vk && ((hotKey.modifiers ^ fsModifiers) & ~MOD_NOREPEAT) == 0;
-    return sameId || sameKey;
+    return hotKey.vk == vk && ((hotKey.modifiers ^ fsModifiers) & ~MOD_NOREPEAT) == 0;
   });
   if (taken) {
     SetLastError(ERROR_HOTKEY_ALREADY_REGISTERED);
     return FALSE;
   }
+  if (winplat::GetWindowsVersion() == winplat::WindowsVersion::Server2003)
+    std::erase_if(hotKeys,
+                  [&](const HotKey &hotKey) { return hotKey.window == hWnd && hotKey.id == id; });
   hotKeys.push_back(HotKey{hWnd, id, fsModifiers, vk});
   return TRUE;
 }

@@ -312,12 +312,9 @@ TEST_F(PageDialogTest, CommandButtonLettersMoveTheFocusOrClick) {
   SetFocus(apply);
   SendMessageW(apply, WM_KEYDOWN, VK_RETURN, 0);
   EXPECT_EQ(PumpCommands(window_), std::vector<int>{IDC_PROFILE_APPLY});
+  // The page hands the focus on to a control of its own.
   EXPECT_NE(GetFocus(), apply);
-#if !defined(_WIN32)
-  // Linux only: the platform layer's dialog keeps the focus given to it; a system dialog hands
-  // it on to a control of its own.
-  EXPECT_EQ(GetFocus(), window_);
-#endif
+  EXPECT_TRUE(IsChild(window_, GetFocus()));
   SetFocus(add);
   SendMessageW(add, WM_KEYDOWN, VK_RETURN, 0);
   EXPECT_EQ(PumpCommands(window_), std::vector<int>{IDC_PROFILE_ADD});

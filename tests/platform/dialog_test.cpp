@@ -255,6 +255,23 @@ TEST_P(Dialogs, DialogProcedureResultsAndDefaultProcessing) {
   DestroyWindow(dialog);
 }
 
+// A dialog given the focus hands it on to the control focused after WM_INITDIALOG (the edit,
+// the first tab stop), whatever had it since; while that control cannot take it, to the first
+// tab stop that can.
+TEST_P(Dialogs, FocusGivenToTheDialogGoesOnToItsSavedControl) {
+  const HWND dialog = CreateDialogIndirectParamW(nullptr, AsTemplate(bytes_), nullptr, SpyProc, 0);
+  ASSERT_NE(dialog, nullptr);
+  const HWND edit = GetDlgItem(dialog, kEditId);
+  ASSERT_EQ(GetFocus(), edit);
+  SetFocus(GetDlgItem(dialog, IDCANCEL));
+  SetFocus(dialog);
+  EXPECT_EQ(GetFocus(), edit);
+  EnableWindow(edit, FALSE);
+  SetFocus(dialog);
+  EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
+  DestroyWindow(dialog);
+}
+
 TEST_P(Dialogs, ScriptSetsTextAndClicksOk) {
   const INT_PTR result =
       RunModal({winplat::DialogStep::SetText(kEditId, u"Draft"), winplat::DialogStep::Click(IDOK)});

@@ -178,6 +178,7 @@ HWND CreateFromTemplate(HINSTANCE instance, const DialogTemplate &dialogTemplate
   }
   if (!IsWindow(dialog))
     return nullptr;
+  state->savedFocus = IsChild(dialog, GetFocus()) ? GetFocus() : first;
   if (!modal && (dialogTemplate.style & WS_VISIBLE) != 0 && !state->ended)
     ShowWindow(dialog, SW_SHOWNORMAL);
   return dialog;

@@ -56,35 +56,6 @@ LRESULT SetDefaultId(HWND dialog, WORD id) {
   return TRUE;
 }
 
-LRESULT DefaultProcessing(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  switch (msg) {
-    case WM_ERASEBKGND: {
-      RECT client;
-      GetClientRect(dialog, &client);
-      FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
-      return 1;
-    }
-    case WM_CLOSE:
-      PostMessageW(dialog, WM_COMMAND, MAKELONG(IDCANCEL, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
-      return 0;
-    case DM_GETDEFID:
-      return DefaultIdOf(dialog);
-    case DM_SETDEFID:
-      return SetDefaultId(dialog, static_cast<WORD>(wParam));
-    case WM_SETFONT:
-      if (DialogState *state = winplat::dialog::StateOf(dialog))
-        state->font = reinterpret_cast<HFONT>(wParam);
-      return 0;
-    case WM_GETFONT: {
-      const DialogState *state = winplat::dialog::StateOf(dialog);
-      return reinterpret_cast<LRESULT>(state != nullptr ? state->font : nullptr);
-    }
-    default:
-      return DefWindowProcW(dialog, msg, wParam, lParam);
-  }
-}
-
 bool IsTabStop(HWND control) {
   const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
   return (style & WS_TABSTOP) != 0 && (style & WS_VISIBLE) != 0 && (style & WS_DISABLED) == 0;
@@ -118,6 +89,50 @@ void FocusControl(HWND control) {
   SetFocus(control);
   if (SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
     SendMessageW(control, EM_SETSEL, 0, -1);
+}
+
+// A dialog given the focus hands it on to its saved control while that can take it, else to its
+// first tab stop; a dialog without one keeps it.
+void RestoreFocus(HWND dialog) {
+  const DialogState *state = winplat::dialog::StateOf(dialog);
+  HWND target = state != nullptr ? state->savedFocus : nullptr;
+  if (target == nullptr || !IsChild(dialog, target) || !IsWindowVisible(target) ||
+      !IsWindowEnabled(target))
+    target = NextTabStop(dialog, nullptr, false);
+  if (target != nullptr)
+    FocusControl(target);
+}
+
+LRESULT DefaultProcessing(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_ERASEBKGND: {
+      RECT client;
+      GetClientRect(dialog, &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+      return 1;
+    }
+    case WM_SETFOCUS:
+      RestoreFocus(dialog);
+      return 0;
+    case WM_CLOSE:
+      PostMessageW(dialog, WM_COMMAND, MAKELONG(IDCANCEL, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+      return 0;
+    case DM_GETDEFID:
+      return DefaultIdOf(dialog);
+    case DM_SETDEFID:
+      return SetDefaultId(dialog, static_cast<WORD>(wParam));
+    case WM_SETFONT:
+      if (DialogState *state = winplat::dialog::StateOf(dialog))
+        state->font = reinterpret_cast<HFONT>(wParam);
+      return 0;
+    case WM_GETFONT: {
+      const DialogState *state = winplat::dialog::StateOf(dialog);
+      return reinterpret_cast<LRESULT>(state != nullptr ? state->font : nullptr);
+    }
+    default:
+      return DefWindowProcW(dialog, msg, wParam, lParam);
+  }
 }
 
 // Enter: the focused push button, else the default button, else IDOK.

@@ -20,6 +20,10 @@ struct DialogState {
   HFONT font = nullptr;
   bool ownsFont = false;
   bool ansi = false;  // created by an A function: its controls notify it with ANSI text
+  // The control the dialog hands the focus on to when it gets the focus itself: the one focused
+  // when WM_INITDIALOG has run. Windows saves it again when the dialog is deactivated; this
+  // platform sends no activation messages, so it stays that control.
+  HWND savedFocus = nullptr;
   ~DialogState();
 };
 
